@@ -1,0 +1,38 @@
+# Thin wrapper over CMake. `make run` and `make test` install what is missing first.
+BUILD_DIR    ?= build
+SANITIZE_DIR ?= build-sanitize
+BUILD_TYPE   ?= RelWithDebInfo
+CMAKE_FLAGS  ?=
+JOBS         ?= $(shell nproc 2>/dev/null || echo 2)
+
+# Headless runs of the suites; sanitizer findings stop the run.
+TEST_ENV = QT_QPA_PLATFORM=offscreen
+SANITIZE_ENV = $(TEST_ENV) \
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+
+.PHONY: all deps build run test sanitize clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	@$(BUILD_DIR)/src/vkp2calc
+
+test: build
+	cd $(BUILD_DIR) && $(TEST_ENV) ctest --output-on-failure -j $(JOBS)
+
+sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DVKP2_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

@@ -1,0 +1,56 @@
+#pragma once
+// The calculator's one window.
+//
+// How an event travels through the program:
+//   1. A widget raises a signal: QLineEdit::textChanged when a field's text changes (typed or
+//      written by the program), QComboBox::activated when the user chooses a list entry.
+//   2. The toolkit adapter (toolkit/widget_controls.h) runs the handler bound to that control,
+//      a member of Calculator named for it (Flength_Change, Telescope_Click, ...).
+//   3. The handler stores what it owns in the calculator state and runs the calculations
+//      (core/extended_focal.cpp, core/fov_and_scale.cpp).
+//   4. The calculations write result texts through the adapters. A write that changes a field's
+//      text runs that field's own handler at once, nested, before the writer goes on; a program
+//      selection of a list entry runs its choose handler the same way. The last write wins.
+// Message boxes go through the MessageBoxes seam: modal here, recorded in tests.
+
+#include "core/calculator.h"
+#include "toolkit/widget_controls.h"
+
+#include <QMainWindow>
+
+#include <memory>
+#include <vector>
+
+class QComboBox;
+class QLineEdit;
+
+namespace vkp2 {
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(MessageBoxes &messages, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // The window's input and output controls, by their role names.
+    struct Widgets {
+        QComboBox *Telescope, *Ocular, *Ccd, *Binning;
+        QLineEdit *Flength, *Aperture, *Fratio, *Distance_tl, *Distance_d, *efl, *efr;
+        QLineEdit *Pixelsize_width, *Pixelsize_height, *Chipsize_width, *Chipsize_height;
+        QLineEdit *Fov_width, *Fov_height, *Pixelscale_width, *Pixelscale_height;
+    };
+    const Widgets &widgets() const { return w_; }
+    Calculator &calculator() { return *calculator_; }
+
+private:
+    void buildControls();
+    LineEditField &adapt(QLineEdit *edit, void (Calculator::*handler)());
+    ComboList &adapt(QComboBox *combo, void (Calculator::*handler)());
+
+    Widgets w_{};
+    std::vector<std::unique_ptr<TextField>> fields_;
+    std::vector<std::unique_ptr<ChoiceList>> lists_;
+    std::unique_ptr<Calculator> calculator_;
+};
+
+} // namespace vkp2
