@@ -1,17 +1,48 @@
-// The telescope list. (Catalogue rows arrive with the equipment catalogues.)
+// The telescope list: choosing a catalogue telescope fills and locks its values; choosing
+// "User-Defined" takes over what the boxes show and unlocks them.
 
+#include "catalog/lookup.h"
+#include "catalog/telescope_table.h"
 #include "core/calculator.h"
 #include "core/numbers.h"
 
 namespace vkp2 {
 
-void Calculator::FillTelescopeList() {}
+void Calculator::FillTelescopeList()
+{
+    c_.Telescope.addItem(entries::UserDefined);
+    for (const auto &row : catalog::kTelescopes)
+        c_.Telescope.addItem(QLatin1String(row.name));
+
+    const QString saved = state.UserData[1];
+    // A name no entry has (a hand-edited file) falls back to the default, without its values.
+    if (saved.isEmpty() || !c_.Telescope.setText(saved)) {
+        c_.Telescope.setText(QLatin1String(catalog::kDefaultTelescope));
+        return;
+    }
+    c_.Flength.setText(state.UserData[4]);
+    c_.Aperture.setText(state.UserData[5]);
+}
 
 void Calculator::Telescope_Click()
 {
-    state.FocalLength = WorkingValue::fromText(c_.Flength.text());
-    state.ApertureDiameter = WorkingValue::fromText(c_.Aperture.text());
-    ShowTelescopeValues();
+    const QString chosen = c_.Telescope.text();
+    if (chosen == entries::UserDefined) {
+        state.FocalLength = WorkingValue::fromText(c_.Flength.text());
+        state.ApertureDiameter = WorkingValue::fromText(c_.Aperture.text());
+        const auto ratio =
+            numbers::quotient(state.FocalLength.number(), state.ApertureDiameter.number());
+        state.FocalRatio = ratio ? WorkingValue(*ratio) : WorkingValue();
+        ShowTelescopeValues();
+        c_.Flength.setEnabled(true);
+        c_.Aperture.setEnabled(true);
+    } else if (const auto *row = catalog::findByName(catalog::kTelescopes, chosen)) {
+        state.FocalLength = row->focalLength;
+        state.ApertureDiameter = row->aperture;
+        state.FocalRatio = row->focalLength / row->aperture;
+        ShowTelescopeValues();
+        DisableTelescopeBoxes();
+    }
     CalcExtendedFocal();
     Ccd_Click();
 }
@@ -20,10 +51,21 @@ void Calculator::ShowTelescopeValues()
 {
     c_.Flength.setText(state.FocalLength.display());
     c_.Aperture.setText(state.ApertureDiameter.display());
+    c_.Fratio.setText(state.FocalRatio.isNothing()
+                          ? QString()
+                          : numbers::resultText(state.FocalRatio.number()));
 }
 
-void Calculator::DisableTelescopeBoxes() {}
+void Calculator::DisableTelescopeBoxes()
+{
+    c_.Flength.setEnabled(false);
+    c_.Aperture.setEnabled(false);
+    c_.Fratio.setEnabled(false);
+}
 
-bool Calculator::telescopeHasCatalogueValues() const { return false; }
+bool Calculator::telescopeHasCatalogueValues() const
+{
+    return catalog::findByName(catalog::kTelescopes, c_.Telescope.text()) != nullptr;
+}
 
 } // namespace vkp2

@@ -68,6 +68,7 @@ private:
     void showError(const QString &text);
     void showInputError(const QString &text);
     void updateChipMillimetres();
+    void applyBinningRow(const QString &camera, const QString &mode);
     void telescopeBoxChanged(TextField &box);
     void distanceBoxChanged(TextField &box, WorkingValue &distance);
     void cameraBoxChanged(TextField &box, WorkingValue &value, const QString &message);

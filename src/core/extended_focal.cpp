@@ -53,7 +53,7 @@ void Calculator::CalcExtendedFocal()
     }
 
     const auto aperture = state.ApertureDiameter.number();
-    const bool ratioComputable = aperture && *aperture != 0;
+    const bool ratioComputable = aperture && *aperture != 0; // otherwise no focal ratio exists
 
     if (state.OcularFocalLength.number().value_or(0) != 0) {
         const auto focal = state.FocalLength.number();
@@ -70,8 +70,7 @@ void Calculator::CalcExtendedFocal()
             state.ProjectionDistance = projection;
             const double magnification = projection / ocularFocal - 1;
             efl = magnification * *focal;
-            if (ratioComputable)
-                efr = *efl / *aperture;
+            efr = numbers::quotient(efl, aperture);
         }
         c_.efl.setText(numbers::resultText(efl));
         c_.efr.setText(numbers::resultText(efr));

@@ -20,6 +20,14 @@ QString format(double value);
 // Multiply by 100, round to the nearest whole number (ties to even), divide by 100.
 double round2(double value);
 
+// a / b, or nothing when either is missing or b is 0.
+inline std::optional<double> quotient(std::optional<double> a, std::optional<double> b)
+{
+    if (!a || !b || *b == 0)
+        return std::nullopt;
+    return *a / *b;
+}
+
 // A shown result: rounded and formatted, or empty when it cannot be computed.
 QString resultText(std::optional<double> value);
 

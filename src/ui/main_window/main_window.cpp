@@ -99,6 +99,21 @@ MainWindow::MainWindow(MessageBoxes &messages, QWidget *parent) : QMainWindow(pa
         adapt(w_.Binning, &Calculator::Binning_Click),
     };
     calculator_ = std::make_unique<Calculator>(controls, messages);
+    Form_Load();
+}
+
+// Runs once, before the window is first shown: every list selects its entry and runs its
+// handler, so the window is fully calculated when it appears.
+void MainWindow::Form_Load()
+{
+    Calculator &calc = *calculator_;
+    w_.efl->setText(QString());
+    w_.efr->setText(QString());
+    calc.state.OcularFocalLength = 5.0;
+    calc.FillTelescopeList();
+    calc.FillOcularList();
+    calc.FillCameraList();
+    calc.FillBinningList();
 }
 
 MainWindow::~MainWindow() = default;

@@ -43,6 +43,7 @@ public:
     Calculator &calculator() { return *calculator_; }
 
 private:
+    void Form_Load();
     void buildControls();
     LineEditField &adapt(QLineEdit *edit, void (Calculator::*handler)());
     ComboList &adapt(QComboBox *combo, void (Calculator::*handler)());

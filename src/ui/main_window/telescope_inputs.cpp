@@ -19,11 +19,8 @@ void Calculator::telescopeBoxChanged(TextField &box)
     if (text.isEmpty() || text == QLatin1String("0") || numbers::isNumber(text)) {
         if (c_.Telescope.text() == entries::UserDefined && !text.isEmpty()
             && text != QLatin1String("0")) {
-            const auto focal = numbers::parse(c_.Flength.text());
-            const auto aperture = numbers::parse(c_.Aperture.text());
-            std::optional<double> ratio;
-            if (focal && aperture && *aperture != 0)
-                ratio = *focal / *aperture;
+            const auto ratio = numbers::quotient(numbers::parse(c_.Flength.text()),
+                                                 numbers::parse(c_.Aperture.text()));
             state.FocalRatio = ratio ? WorkingValue(*ratio) : WorkingValue();
             c_.Fratio.setText(numbers::resultText(ratio));
             CalcExtendedFocal();
