@@ -1,0 +1,34 @@
+#pragma once
+// The program's own pictures, painted in code so they stay crisp at any screen scale:
+// the dimension drawing of the adapter, the application icon and the About logo (the logo
+// and the icon share one artwork).
+
+#include <QIcon>
+#include <QPixmap>
+
+class QPainter;
+class QRectF;
+
+namespace vkp2::artwork {
+
+// Size of the dimension drawing in device-independent pixels.
+inline constexpr int kDrawingWidth = 320;
+inline constexpr int kDrawingHeight = 207;
+// Size of the About logo in device-independent pixels.
+inline constexpr int kLogoWidth = 150;
+inline constexpr int kLogoHeight = 75;
+
+// Side view of the adapter between telescope and camera body, with its dimension marks,
+// painted into a kDrawingWidth x kDrawingHeight coordinate space.
+void paintAdapterDrawing(QPainter &painter);
+QPixmap adapterDrawing(qreal devicePixelRatio);
+
+// The application icon, painted to fill `bounds`.
+void paintAppIcon(QPainter &painter, const QRectF &bounds);
+QIcon appIcon();
+
+// The About window's logo, painted into a kLogoWidth x kLogoHeight coordinate space.
+void paintLogo(QPainter &painter);
+QPixmap logo(qreal devicePixelRatio);
+
+} // namespace vkp2::artwork
