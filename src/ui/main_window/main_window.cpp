@@ -1,9 +1,13 @@
 #include "ui/main_window/main_window.h"
 
+#include "ui/about/about_dialog.h"
+
+#include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 
 namespace vkp2 {
 
@@ -73,7 +77,8 @@ QComboBox *list(QWidget *parent, const QRect &rect)
 
 } // namespace
 
-MainWindow::MainWindow(MessageBoxes &messages, QWidget *parent) : QMainWindow(parent)
+MainWindow::MainWindow(MessageBoxes &messages, QWidget *parent)
+    : QMainWindow(parent), messages_(messages)
 {
     buildControls();
 
@@ -99,8 +104,16 @@ MainWindow::MainWindow(MessageBoxes &messages, QWidget *parent) : QMainWindow(pa
         adapt(w_.Binning, &Calculator::Binning_Click),
     };
     calculator_ = std::make_unique<Calculator>(controls, messages);
+
+    // The menu bar's only entry opens the About window directly (no drop-down menu).
+    auto *about = menuBar()->addAction(QStringLiteral("&About "));
+    about->setObjectName(QStringLiteral("mnuHelpAbout"));
+    connect(about, &QAction::triggered, this, &MainWindow::mnuHelpAbout_Click);
+
     Form_Load();
 }
+
+void MainWindow::mnuHelpAbout_Click() { showAboutDialog(this, messages_); }
 
 // Runs once, before the window is first shown: every list selects its entry and runs its
 // handler, so the window is fully calculated when it appears.

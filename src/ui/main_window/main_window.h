@@ -44,6 +44,7 @@ public:
 
 private:
     void Form_Load();
+    void mnuHelpAbout_Click();
     void buildControls();
     LineEditField &adapt(QLineEdit *edit, void (Calculator::*handler)());
     ComboList &adapt(QComboBox *combo, void (Calculator::*handler)());
@@ -52,6 +53,7 @@ private:
     std::vector<std::unique_ptr<TextField>> fields_;
     std::vector<std::unique_ptr<ChoiceList>> lists_;
     std::unique_ptr<Calculator> calculator_;
+    MessageBoxes &messages_;
 };
 
 } // namespace vkp2
