@@ -3,6 +3,7 @@
 // the dimension drawing of the adapter, the application icon and the About logo (the logo
 // and the icon share one artwork).
 
+#include <QColor>
 #include <QIcon>
 #include <QPixmap>
 
@@ -17,6 +18,8 @@ inline constexpr int kDrawingHeight = 207;
 // Size of the About logo in device-independent pixels.
 inline constexpr int kLogoWidth = 150;
 inline constexpr int kLogoHeight = 75;
+// The About logo sits on this light grey.
+inline const QColor kLogoBackground(192, 192, 192);
 
 // Side view of the adapter between telescope and camera body, with its dimension marks,
 // painted into a kDrawingWidth x kDrawingHeight coordinate space.
@@ -29,6 +32,8 @@ QIcon appIcon();
 
 // The About window's logo, painted into a kLogoWidth x kLogoHeight coordinate space.
 void paintLogo(QPainter &painter);
+// Where the logo paints the icon artwork, in the logo's coordinate space.
+QRectF logoIconBounds();
 QPixmap logo(qreal devicePixelRatio);
 
 } // namespace vkp2::artwork
