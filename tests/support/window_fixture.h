@@ -5,6 +5,9 @@
 #include "ui/main_window/main_window.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QLocale>
 #include <QtTest>
@@ -13,7 +16,22 @@
 
 namespace vkp2::test {
 
+// A private folder as the current directory (where the user equipment file lives) and as the
+// settings store, so tests neither see nor change the user's own setup.
+struct Sandbox {
+    QTemporaryDir dir;
+    QString previous = QDir::currentPath();
+    Sandbox()
+    {
+        QDir::setCurrent(dir.path());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path() + "/settings");
+    }
+    ~Sandbox() { QDir::setCurrent(previous); }
+    QString file(const QString &name) const { return dir.filePath(name); }
+};
+
 struct WindowFixture {
+    Sandbox sandbox;
     RecordedMessageBoxes messages;
     std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(messages);
 

@@ -12,19 +12,26 @@
 //      text runs that field's own handler at once, nested, before the writer goes on; a program
 //      selection of a list entry runs its choose handler the same way. The last write wins.
 // Message boxes go through the MessageBoxes seam: modal here, recorded in tests.
+// Start-up (Form_Load) restores the placement and the last setup and fills the lists, which
+// calculates everything before the window is first shown; closing (Form_Unload) saves both.
 
 #include "core/calculator.h"
+#include "storage/window_placement.h"
 #include "toolkit/widget_controls.h"
 
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QComboBox;
 class QLineEdit;
 
 namespace vkp2 {
+
+// Where new versions of the calculator are published.
+inline const QString kUpdatesHost = QStringLiteral("vkp2calc.github.io");
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -42,10 +49,20 @@ public:
     const Widgets &widgets() const { return w_; }
     Calculator &calculator() { return *calculator_; }
 
+    // The outer rectangle (frame and title bar included) in pixels, as it will be saved.
+    QRect outerRect() const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
 private:
     void Form_Load();
+    void Form_Unload();
     void mnuHelpAbout_Click();
+
     void buildControls();
+    void applyPlacement(const storage::Placement &placement);
     LineEditField &adapt(QLineEdit *edit, void (Calculator::*handler)());
     ComboList &adapt(QComboBox *combo, void (Calculator::*handler)());
 
@@ -54,6 +71,9 @@ private:
     std::vector<std::unique_ptr<ChoiceList>> lists_;
     std::unique_ptr<Calculator> calculator_;
     MessageBoxes &messages_;
+    std::optional<QRect> wantedOuter_; // applied once the window manager's frame is known
+    bool shown_ = false;
+    bool unloaded_ = false;
 };
 
 } // namespace vkp2

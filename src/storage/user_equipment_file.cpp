@@ -1,0 +1,48 @@
+#include "storage/user_equipment_file.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace vkp2::storage {
+
+std::array<QString, 13> readUserEquipmentFile(const QString &path)
+{
+    std::array<QString, 13> userData;
+    QFile file(path);
+    if (!file.exists() || !file.open(QIODevice::ReadOnly))
+        return userData;
+
+    // The file is a dozen short lines; anything far larger is not ours to load whole.
+    const QByteArray bytes = file.read(kMaxReadBytes);
+    qsizetype start = 0;
+    for (std::size_t slot = 1; slot < userData.size() && start < bytes.size(); ++slot) {
+        qsizetype end = bytes.indexOf('\n', start);
+        const bool lineEnded = end >= 0;
+        if (!lineEnded)
+            end = bytes.size();
+        QByteArray line = bytes.mid(start, end - start);
+        if (lineEnded && line.endsWith('\r'))
+            line.chop(1);
+        userData[slot] = QString::fromUtf8(line);
+        start = end + 1;
+    }
+    return userData;
+}
+
+bool writeUserEquipmentFile(const QString &path, const QStringList &lines)
+{
+    QByteArray content;
+    for (const QString &line : lines)
+        content += line.toUtf8() + "\r\n";
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(content) != content.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace vkp2::storage

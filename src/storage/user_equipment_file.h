@@ -1,0 +1,25 @@
+#pragma once
+// The user equipment file, "vkp2user.dat": the last setup, one text per CR LF-ended line
+// (telescope, ocular, camera, focal length, aperture, TL, D, pixel width, pixel height,
+// chip width, chip height). Read at start-up into twelve slots, written at shut-down.
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace vkp2::storage {
+
+inline const QString kUserEquipmentFileName = QStringLiteral("vkp2user.dat");
+
+// Slots 1..12 (index 0 unused). A missing or unreadable file leaves every slot empty.
+// Only a CR right before an LF is dropped; a last line without a line end is kept. Lines past
+// the twelfth are ignored, and no more than kMaxReadBytes are ever read.
+inline constexpr qint64 kMaxReadBytes = 64 * 1024;
+std::array<QString, 13> readUserEquipmentFile(const QString &path);
+
+// Writes each text followed by CR LF, atomically: a failed or interrupted write leaves the
+// previous file whole. Returns false when the file could not be written.
+bool writeUserEquipmentFile(const QString &path, const QStringList &lines);
+
+} // namespace vkp2::storage

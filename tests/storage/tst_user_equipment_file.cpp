@@ -1,0 +1,289 @@
+// The user equipment file: its reader, its writer, and round trips through the real window.
+
+#include "storage/user_equipment_file.h"
+#include "support/window_fixture.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QtTest>
+
+using namespace vkp2;
+using test::chooseAsUser;
+
+class TstUserEquipmentFile : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QLocale::setDefault(QLocale::c()); }
+
+    void reading_data();
+    void reading();
+    void readingHugeJunkIsBounded();
+    void readingWhatIsNoFile();
+    void writingIsExact();
+    void writingWhereItCannotLeavesOldFile();
+
+    void firstStartWritesDefaults();
+    void restores_data();
+    void restores();
+    void unknownNamesFallBackToDefaults_data();
+    void unknownNamesFallBackToDefaults();
+    void shortFileEmptiesNamedFields();
+    void emptyFirstLineIgnoresTelescopeValues();
+    void savedNonNumberWarnsAgainAtStart();
+    void closeWithUnwritableFileKeepsRunning();
+};
+
+namespace {
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Starts the window in the sandbox, optionally changes it, closes it, and returns the file.
+QByteArray closeAndRead(test::WindowFixture &f)
+{
+    f.window->close();
+    return readBytes(f.sandbox.file("vkp2user.dat"));
+}
+
+} // namespace
+
+void TstUserEquipmentFile::reading_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines"); // slots 1.. as far as listed; the rest empty
+    QTest::newRow("CR LF lines") << QByteArray("DR-106\r\nWS 5mm\r\n\r\n530\r\n")
+                                 << QStringList{"DR-106", "WS 5mm", "", "530"};
+    // A line ended by LF alone keeps its last character; only a CR before the LF goes.
+    QTest::newRow("LF only") << QByteArray("DR-106\nWS 5mm\n") << QStringList{"DR-106", "WS 5mm"};
+    QTest::newRow("bare LF is empty") << QByteArray("\n\nx\n") << QStringList{"", "", "x"};
+    QTest::newRow("last line without end kept") << QByteArray("AR-50\r\n800") << QStringList{"AR-50", "800"};
+    QTest::newRow("lone CR inside kept") << QByteArray("a\rb\r\n") << QStringList{"a\rb"};
+    QTest::newRow("empty file") << QByteArray() << QStringList{};
+    QByteArray many;
+    QStringList first12;
+    for (int i = 1; i <= 20; ++i) {
+        many += QByteArray::number(i) + "\r\n";
+        if (i <= 12)
+            first12 << QString::number(i);
+    }
+    QTest::newRow("lines past twelve ignored") << many << first12;
+    QTest::newRow("utf-8 text") << QString("5,6 µm\r\n").toUtf8() << QStringList{"5,6 µm"};
+}
+
+void TstUserEquipmentFile::reading()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    test::Sandbox sandbox;
+    writeBytes(sandbox.file("vkp2user.dat"), bytes);
+    const auto read = storage::readUserEquipmentFile(sandbox.file("vkp2user.dat"));
+    for (int i = 1; i <= 12; ++i)
+        QCOMPARE(read[i], i <= lines.size() ? lines[i - 1] : QString());
+}
+
+void TstUserEquipmentFile::readingHugeJunkIsBounded()
+{
+    test::Sandbox sandbox;
+    QByteArray junk(10 * 1024 * 1024, 'j');
+    for (qsizetype i = 0; i < junk.size(); i += 997)
+        junk[i] = char(i % 256);
+    writeBytes(sandbox.file("vkp2user.dat"), junk);
+    QElapsedTimer timer;
+    timer.start();
+    const auto read = storage::readUserEquipmentFile(sandbox.file("vkp2user.dat"));
+    QVERIFY(timer.elapsed() < 2000);
+    qsizetype total = 0;
+    for (const QString &slot : read)
+        total += slot.size();
+    QVERIFY(total <= storage::kMaxReadBytes);
+
+    // And a start with it: defaults everywhere, no message, no crash.
+    test::WindowFixture f;
+    QCOMPARE(f.w().Telescope->currentText(), QString("DR-106"));
+    QCOMPARE(f.w().Ccd->currentText(), QString("None or Film"));
+    QVERIFY(f.messages.shown.isEmpty());
+}
+
+void TstUserEquipmentFile::readingWhatIsNoFile()
+{
+    test::Sandbox sandbox;
+    for (const QString &path : {sandbox.file("missing.dat"), sandbox.dir.path()}) {
+        const auto read = storage::readUserEquipmentFile(path);
+        for (const QString &slot : read)
+            QVERIFY(slot.isEmpty());
+    }
+}
+
+void TstUserEquipmentFile::writingIsExact()
+{
+    test::Sandbox sandbox;
+    const QString path = sandbox.file("vkp2user.dat");
+    QVERIFY(storage::writeUserEquipmentFile(path, {"User-Defined", "", "5.6"}));
+    QCOMPARE(readBytes(path), QByteArray("User-Defined\r\n\r\n5.6\r\n"));
+    const auto read = storage::readUserEquipmentFile(path);
+    QCOMPARE(read[1], QString("User-Defined"));
+    QCOMPARE(read[2], QString());
+    QCOMPARE(read[3], QString("5.6"));
+}
+
+void TstUserEquipmentFile::writingWhereItCannotLeavesOldFile()
+{
+    test::Sandbox sandbox;
+    // A folder that does not exist, and a name taken by a folder.
+    QVERIFY(!storage::writeUserEquipmentFile(sandbox.file("no/such/dir/vkp2user.dat"), {"x"}));
+    QVERIFY(QDir(sandbox.dir.path()).mkdir("taken"));
+    QVERIFY(!storage::writeUserEquipmentFile(sandbox.file("taken"), {"x"}));
+    QVERIFY(QFileInfo(sandbox.file("taken")).isDir());
+}
+
+void TstUserEquipmentFile::firstStartWritesDefaults()
+{
+    test::WindowFixture f;
+    QCOMPARE(closeAndRead(f), QByteArray("DR-106\r\nWS 5mm\r\nNone or Film\r\n530\r\n106\r\n5\r\n55\r\n"
+                                         "\r\n\r\n\r\n\r\n"));
+}
+
+void TstUserEquipmentFile::restores_data()
+{
+    QTest::addColumn<QString>("telescope");
+    QTest::addColumn<QString>("camera");
+    QTest::addColumn<QStringList>("typed"); // Flength, Aperture, then four camera values
+    QTest::newRow("user telescope and camera")
+        << "User-Defined" << "User-Defined" << QStringList{"800", "100", "5.6", "5.6", "1000", "800"};
+    QTest::newRow("typed with trailing zero") << "User-Defined" << "Audine"
+                                              << QStringList{"530.0", "106", "", "", "", ""};
+    QTest::newRow("preset camera") << "CR-125" << "SBIG ST-7E" << QStringList{"", "", "", "", "", ""};
+}
+
+void TstUserEquipmentFile::restores()
+{
+    QFETCH(QString, telescope);
+    QFETCH(QString, camera);
+    QFETCH(QStringList, typed);
+    test::Sandbox sandbox;
+    QStringList shownBefore;
+    {
+        RecordedMessageBoxes messages;
+        MainWindow window(messages);
+        const auto &w = window.widgets();
+        QVERIFY(chooseAsUser(w.Telescope, telescope));
+        QVERIFY(chooseAsUser(w.Ocular, "PT 9mm"));
+        QVERIFY(chooseAsUser(w.Ccd, camera));
+        const QList<QLineEdit *> boxes{w.Flength, w.Aperture, w.Pixelsize_width,
+                                       w.Pixelsize_height, w.Chipsize_width, w.Chipsize_height};
+        for (int i = 0; i < boxes.size(); ++i) {
+            if (!typed[i].isEmpty())
+                test::retype(boxes[i], typed[i]);
+        }
+        test::retype(w.Distance_d, "70");
+        test::retype(w.Distance_tl, "12.5");
+        for (const QLineEdit *e : window.findChildren<QLineEdit *>())
+            shownBefore << e->objectName() + "=" + e->text() + (e->isEnabled() ? "" : " (off)");
+        QVERIFY(messages.shown.isEmpty());
+        window.close();
+    }
+    RecordedMessageBoxes messages;
+    MainWindow window(messages);
+    QCOMPARE(window.widgets().Telescope->currentText(), telescope);
+    QCOMPARE(window.widgets().Ocular->currentText(), QString("PT 9mm"));
+    QCOMPARE(window.widgets().Ccd->currentText(), camera);
+    QStringList shownAfter;
+    for (const QLineEdit *e : window.findChildren<QLineEdit *>())
+        shownAfter << e->objectName() + "=" + e->text() + (e->isEnabled() ? "" : " (off)");
+    QCOMPARE(shownAfter, shownBefore);
+    QVERIFY(messages.shown.isEmpty());
+}
+
+void TstUserEquipmentFile::unknownNamesFallBackToDefaults_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("all unknown") << QByteArray("Hubble\r\nWS 6mm\r\nNikon D1\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n");
+    QTest::newRow("other case") << QByteArray("dr-106\r\nws 5mm\r\nnone or film\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n");
+}
+
+void TstUserEquipmentFile::unknownNamesFallBackToDefaults()
+{
+    QFETCH(QByteArray, bytes);
+    test::Sandbox sandbox;
+    writeBytes(sandbox.file("vkp2user.dat"), bytes);
+    RecordedMessageBoxes messages;
+    MainWindow window(messages);
+    const auto &w = window.widgets();
+    QCOMPARE(w.Telescope->currentText(), QString("DR-106"));
+    QCOMPARE(w.Ocular->currentText(), QString("WS 5mm"));
+    QCOMPARE(w.Ccd->currentText(), QString("None or Film"));
+    QCOMPARE(w.Flength->text(), QString("530"));
+    QCOMPARE(w.Distance_d->text(), QString("55"));
+    QCOMPARE(w.Pixelsize_width->text(), QString());
+    QCOMPARE(w.efl->text(), QString("7960.6"));
+    QVERIFY(messages.shown.isEmpty());
+}
+
+void TstUserEquipmentFile::shortFileEmptiesNamedFields()
+{
+    test::Sandbox sandbox;
+    writeBytes(sandbox.file("vkp2user.dat"), "User-Defined\r\nPT 18mm\r\nUser-Defined\r\n640\r\n");
+    RecordedMessageBoxes messages;
+    MainWindow window(messages);
+    const auto &w = window.widgets();
+    QCOMPARE(w.Telescope->currentText(), QString("User-Defined"));
+    QCOMPARE(w.Flength->text(), QString("640"));
+    QCOMPARE(w.Aperture->text(), QString()); // its slot is missing, so it is emptied
+    QCOMPARE(w.Distance_tl->text(), QString());
+    QCOMPARE(w.Distance_d->text(), QString());
+    // Emptying a box changes nothing: the ratio stays that of 640 / 106, and the last
+    // calculation (D 55, TL 5 still in force) met an empty aperture, so no extended ratio.
+    QCOMPARE(w.Fratio->text(), QString("6.04"));
+    QCOMPARE(w.efl->text(), QString("2859.38")); // 640 with PT 18mm: (98.42 / 18 - 1) x 640
+    QCOMPARE(w.efr->text(), QString());
+    QVERIFY(w.Pixelsize_width->isEnabled());
+    QVERIFY(messages.shown.isEmpty());
+}
+
+void TstUserEquipmentFile::emptyFirstLineIgnoresTelescopeValues()
+{
+    test::Sandbox sandbox;
+    writeBytes(sandbox.file("vkp2user.dat"), "\r\nWS 7.5mm\r\nNone or Film\r\n800\r\n100\r\n5\r\n55\r\n\r\n\r\n\r\n\r\n");
+    RecordedMessageBoxes messages;
+    MainWindow window(messages);
+    QCOMPARE(window.widgets().Telescope->currentText(), QString("DR-106"));
+    QCOMPARE(window.widgets().Flength->text(), QString("530"));
+    QCOMPARE(window.widgets().Aperture->text(), QString("106"));
+    QCOMPARE(window.widgets().efl->text(), QString("5964.27"));
+}
+
+void TstUserEquipmentFile::savedNonNumberWarnsAgainAtStart()
+{
+    test::Sandbox sandbox;
+    writeBytes(sandbox.file("vkp2user.dat"),
+               "DR-106\r\nWS 5mm\r\nUser-Defined\r\n530\r\n106\r\n5\r\n55\r\n9x\r\n9\r\n768\r\n512\r\n");
+    RecordedMessageBoxes messages;
+    MainWindow window(messages);
+    QCOMPARE(messages.shown.size(), 1);
+    QCOMPARE(messages.shown.first(),
+             (ShownMessage{"Value out of range - Only enter numbers < 100", "Input Error", MessageIcon::Critical}));
+    QCOMPARE(window.widgets().Pixelsize_width->text(), QString("9x"));
+}
+
+void TstUserEquipmentFile::closeWithUnwritableFileKeepsRunning()
+{
+    test::WindowFixture f;
+    // The file's name is taken by a folder: the write fails, the close goes on.
+    QVERIFY(QDir(f.sandbox.dir.path()).mkdir("vkp2user.dat"));
+    QVERIFY(f.window->close());
+    QVERIFY(QFileInfo(f.sandbox.file("vkp2user.dat")).isDir());
+    QVERIFY(QFile::exists(f.sandbox.file("settings/VKP2/VKP2.conf")));
+}
+
+QTEST_MAIN(TstUserEquipmentFile)
+#include "tst_user_equipment_file.moc"
