@@ -1,6 +1,7 @@
 #pragma once
 // Message boxes: modal QMessageBox in the application, a recorder in tests.
 
+#include "core/app_info.h"
 #include "toolkit/controls.h"
 
 #include <QList>
@@ -10,7 +11,7 @@ class QWidget;
 
 namespace vkp2 {
 
-inline const QString kAppTitle = QStringLiteral("VKP2");
+inline const QString kAppTitle = QString::fromLatin1(app_info::kTitle);
 
 class ModalMessageBoxes final : public MessageBoxes {
 public:

@@ -30,9 +30,6 @@ class QLineEdit;
 
 namespace vkp2 {
 
-// Where new versions of the calculator are published.
-inline const QString kUpdatesHost = QStringLiteral("vkp2calc.github.io");
-
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:

@@ -5,6 +5,7 @@
 #include "ui/main_window/dimension_drawing.h"
 #include "ui/main_window/main_window.h"
 
+#include "core/app_info.h"
 #include "ui/artwork/artwork.h"
 
 #include <QAbstractItemView>
@@ -187,7 +188,7 @@ void MainWindow::buildControls()
     w_.Pixelscale_width = result(camera, twips(6720, 1275, 1215, 330));
     auto *label18 = label(camera, "Label18", QStringLiteral("Scale H (arcsec/pixel) ="), twips(4440, 1800, 2175, 255), Weight::Bold);
     w_.Pixelscale_height = result(camera, twips(6720, 1755, 1215, 330));
-    label(camera, "Label19", QStringLiteral("%1 for updates.").arg(kUpdatesHost), twips(5400, 2280, 2535, 255));
+    label(camera, "Label19", QStringLiteral("%1 for updates.").arg(QLatin1String(app_info::kWebSite)), twips(5400, 2280, 2535, 255));
 
     auto *image1 = new DimensionDrawing(client);
     image1->setObjectName(QStringLiteral("Image1"));
