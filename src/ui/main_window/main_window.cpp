@@ -85,7 +85,10 @@ MainWindow::MainWindow(MessageBoxes &messages, QWidget *parent)
     connect(about, &QAction::triggered, this, &MainWindow::mnuHelpAbout_Click);
 
     // A session that ends without closing the window still saves the setup.
-    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { Form_Unload(); });
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] {
+        SaveUserData();
+        savePlacement();
+    });
 
     Form_Load();
 }
@@ -132,17 +135,7 @@ void MainWindow::Form_Load()
 
 void MainWindow::Form_Unload()
 {
-    if (unloaded_)
-        return;
-    unloaded_ = true;
-
-    // A file that cannot be written (a read-only folder, a full disk) is left as it was.
-    storage::writeUserEquipmentFile(
-        storage::kUserEquipmentFileName,
-        {w_.Telescope->currentText(), w_.Ocular->currentText(), w_.Ccd->currentText(),
-         w_.Flength->text(), w_.Aperture->text(), w_.Distance_tl->text(), w_.Distance_d->text(),
-         w_.Pixelsize_width->text(), w_.Pixelsize_height->text(), w_.Chipsize_width->text(),
-         w_.Chipsize_height->text()});
+    SaveUserData();
 
     // Close the other windows, the most recently opened first.
     const QWidgetList windows = QApplication::topLevelWidgets();
@@ -150,7 +143,22 @@ void MainWindow::Form_Unload()
         if (*it != this && (*it)->isVisible())
             (*it)->close();
     }
+    savePlacement();
+}
 
+void MainWindow::SaveUserData()
+{
+    // A file that cannot be written (a read-only folder, a full disk) is left as it was.
+    storage::writeUserEquipmentFile(
+        storage::kUserEquipmentFileName,
+        {w_.Telescope->currentText(), w_.Ocular->currentText(), w_.Ccd->currentText(),
+         w_.Flength->text(), w_.Aperture->text(), w_.Distance_tl->text(), w_.Distance_d->text(),
+         w_.Pixelsize_width->text(), w_.Pixelsize_height->text(), w_.Chipsize_width->text(),
+         w_.Chipsize_height->text()});
+}
+
+void MainWindow::savePlacement()
+{
     // A minimized window keeps the placement of the last close that was not minimized.
     if (isMinimized())
         return;

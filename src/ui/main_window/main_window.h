@@ -56,6 +56,8 @@ protected:
 private:
     void Form_Load();
     void Form_Unload();
+    void SaveUserData();
+    void savePlacement(); // skipped while minimized
     void mnuHelpAbout_Click();
 
     void buildControls();
@@ -70,7 +72,6 @@ private:
     MessageBoxes &messages_;
     std::optional<QRect> wantedOuter_; // applied once the window manager's frame is known
     bool shown_ = false;
-    bool unloaded_ = false;
 };
 
 } // namespace vkp2
