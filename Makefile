@@ -1,6 +1,7 @@
 # Thin wrapper over CMake. `make run` and `make test` install what is missing first.
 BUILD_DIR    ?= build
 SANITIZE_DIR ?= build-sanitize
+PACKAGE_DIR  ?= build-pkg
 BUILD_TYPE   ?= RelWithDebInfo
 CMAKE_FLAGS  ?=
 JOBS         ?= $(shell nproc 2>/dev/null || echo 2)
@@ -12,7 +13,7 @@ SANITIZE_ENV = $(TEST_ENV) \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
-.PHONY: all deps build run test sanitize clean
+.PHONY: all deps build run test sanitize package clean
 
 all: build
 
@@ -34,5 +35,13 @@ sanitize: deps
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS)
 
+# Release build and Debian package; prints the .deb's path last.
+package: deps
+	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release -DVKP2_TESTS=OFF -DVKP2_BENCHMARKS=OFF $(CMAKE_FLAGS)
+	cmake --build $(PACKAGE_DIR) -j $(JOBS)
+	rm -rf $(PACKAGE_DIR)/deb
+	cd $(PACKAGE_DIR) && cpack -G DEB -B $(CURDIR)/$(PACKAGE_DIR)/deb
+	@ls -1 $(CURDIR)/$(PACKAGE_DIR)/deb/*.deb
+
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(PACKAGE_DIR)

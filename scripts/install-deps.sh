@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, if any are missing.
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2)
+packages=(cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core fonts-liberation2 dpkg-dev)
 if [ "${1:-}" = "--screenshot" ]; then
     packages+=(xvfb xauth imagemagick x11-utils)
 fi

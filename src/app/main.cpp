@@ -33,6 +33,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     QApplication app(argc, argv);
+    // Lets Wayland desktops match the window to its launcher and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vkp2calc.VKP2Calculator"));
     vkp2::ModalMessageBoxes messages;
     vkp2::MainWindow window(messages);
     messages.setParent(&window);
