@@ -2,6 +2,7 @@
 // applies the current camera again and ends by recomputing the field of view and pixel scale.
 
 #include "catalog/camera_table.h"
+#include "catalog/list_fill.h"
 #include "catalog/lookup.h"
 #include "core/calculator.h"
 
@@ -9,16 +10,9 @@ namespace vkp2 {
 
 void Calculator::FillCameraList()
 {
-    c_.Ccd.addItem(entries::NoneOrFilm);
-    c_.Ccd.addItem(entries::UserDefined);
-    for (const auto &row : catalog::kCameras)
-        c_.Ccd.addItem(QLatin1String(row.name));
-
-    const QString saved = state.UserData[3];
-    if (saved.isEmpty() || !c_.Ccd.setText(saved)) {
-        c_.Ccd.setText(entries::NoneOrFilm);
+    catalog::appendEntries(c_.Ccd, {entries::NoneOrFilm, entries::UserDefined}, catalog::kCameras);
+    if (!catalog::chooseSavedOrDefault(c_.Ccd, state.UserData[3], entries::NoneOrFilm))
         return;
-    }
     // Each write runs the box's change handler: that is how a saved "User-Defined" camera's
     // values come back into the calculator.
     c_.Pixelsize_width.setText(state.UserData[8]);
@@ -29,8 +23,9 @@ void Calculator::FillCameraList()
 
 void Calculator::Ccd_Click()
 {
-    c_.Binning.setEnabled(false);
-
+    // The binning list is offered for binning cameras only. Its state is set once, below:
+    // switching it off and on again on every recalculation costs more than the calculation.
+    bool binningOffered = false;
     const QString chosen = c_.Ccd.text();
     if (chosen == entries::NoneOrFilm) {
         state.PixelWidth = 0.0;
@@ -57,12 +52,13 @@ void Calculator::Ccd_Click()
         state.ChipHeightPx = row->chipHeight;
         if (row->binning) {
             // Binning_Click below stores and shows the binning table's values for the mode.
-            c_.Binning.setEnabled(true);
+            binningOffered = true;
         } else {
             CalcChipSize();
         }
         DisableCameraBoxes();
     }
+    c_.Binning.setEnabled(binningOffered);
     Binning_Click();
     CalcFovAndScale();
 }

@@ -1,6 +1,7 @@
 // The ocular list: each ocular sets the three numbers of the projection; "No-VKP2" switches to
 // prime focus with both distances forced to 0 and locked.
 
+#include "catalog/list_fill.h"
 #include "catalog/lookup.h"
 #include "catalog/ocular_table.h"
 #include "core/calculator.h"
@@ -9,15 +10,10 @@ namespace vkp2 {
 
 void Calculator::FillOcularList()
 {
-    c_.Ocular.addItem(entries::NoVkp2);
-    for (const auto &row : catalog::kOculars)
-        c_.Ocular.addItem(QLatin1String(row.name));
-
-    const QString saved = state.UserData[2];
-    if (saved.isEmpty() || !c_.Ocular.setText(saved)) {
-        c_.Ocular.setText(QLatin1String(catalog::kDefaultOcular));
+    catalog::appendEntries(c_.Ocular, {entries::NoVkp2}, catalog::kOculars);
+    if (!catalog::chooseSavedOrDefault(c_.Ocular, state.UserData[2],
+                                       QLatin1String(catalog::kDefaultOcular)))
         return;
-    }
     c_.Distance_tl.setText(state.UserData[6]);
     c_.Distance_d.setText(state.UserData[7]);
 }

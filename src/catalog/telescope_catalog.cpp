@@ -1,6 +1,7 @@
 // The telescope list: choosing a catalogue telescope fills and locks its values; choosing
 // "User-Defined" takes over what the boxes show and unlocks them.
 
+#include "catalog/list_fill.h"
 #include "catalog/lookup.h"
 #include "catalog/telescope_table.h"
 #include "core/calculator.h"
@@ -10,16 +11,10 @@ namespace vkp2 {
 
 void Calculator::FillTelescopeList()
 {
-    c_.Telescope.addItem(entries::UserDefined);
-    for (const auto &row : catalog::kTelescopes)
-        c_.Telescope.addItem(QLatin1String(row.name));
-
-    const QString saved = state.UserData[1];
-    // A name no entry has (a hand-edited file) falls back to the default, without its values.
-    if (saved.isEmpty() || !c_.Telescope.setText(saved)) {
-        c_.Telescope.setText(QLatin1String(catalog::kDefaultTelescope));
+    catalog::appendEntries(c_.Telescope, {entries::UserDefined}, catalog::kTelescopes);
+    if (!catalog::chooseSavedOrDefault(c_.Telescope, state.UserData[1],
+                                       QLatin1String(catalog::kDefaultTelescope)))
         return;
-    }
     c_.Flength.setText(state.UserData[4]);
     c_.Aperture.setText(state.UserData[5]);
 }

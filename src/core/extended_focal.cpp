@@ -20,23 +20,27 @@ void Calculator::CalcExtendedFocal()
 {
     // Each step reads its box when it runs: a nested run started by an earlier step (a reset,
     // or the telescope applied again) has already left its values there.
-    state.FocalLength = WorkingValue::fromText(c_.Flength.text());
-    if (outOfRange(state.FocalLength, 0, 10000)) {
-        showError(QStringLiteral("F-Length must be between 0 and 10000"));
-        // "User-Defined" has no catalogue values to restore: applying it again would meet the
-        // same text forever, so the results stay as they were.
+    // A focal length or aperture out of range applies the telescope again, which restores a
+    // catalogue telescope's values (and calculates with them, nested). "User-Defined" has no
+    // values to restore: applying it again would meet the same text forever, so the results
+    // stay as they were.
+    const auto takeTelescopeValue = [this](WorkingValue &value, const TextField &box,
+                                           const QString &message) {
+        value = WorkingValue::fromText(box.text());
+        if (!outOfRange(value, 0, 10000))
+            return true;
+        showError(message);
         if (!telescopeHasCatalogueValues())
-            return;
+            return false;
         Telescope_Click();
-    }
-
-    state.ApertureDiameter = WorkingValue::fromText(c_.Aperture.text());
-    if (outOfRange(state.ApertureDiameter, 0, 10000)) {
-        showError(QStringLiteral("Aperture must be between 0 and 10000"));
-        if (!telescopeHasCatalogueValues())
-            return;
-        Telescope_Click();
-    }
+        return true;
+    };
+    if (!takeTelescopeValue(state.FocalLength, c_.Flength,
+                            QStringLiteral("F-Length must be between 0 and 10000")))
+        return;
+    if (!takeTelescopeValue(state.ApertureDiameter, c_.Aperture,
+                            QStringLiteral("Aperture must be between 0 and 10000")))
+        return;
 
     state.DistanceD = WorkingValue::fromText(c_.Distance_d.text());
     if (outOfRange(state.DistanceD, 0, 1000)) {
