@@ -128,18 +128,7 @@ fi
 
 # --- Tools --------------------------------------------------------------------------------
 needed=(make desktop-file-utils appstream xvfb xauth python3-xlib imagemagick)
-missing=()
-for p in "${needed[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$p")
-    fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing missing packages: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
-        apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+scripts/ensure-packages.sh "${needed[@]}"
 
 # --- Build --------------------------------------------------------------------------------
 echo "== make package"

@@ -7,19 +7,7 @@ cd "$(dirname "$0")/.."
 package=g++-mingw-w64-x86-64
 compiler=x86_64-w64-mingw32-g++
 
-if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-    echo "Installing $package"
-    if [ "$(id -u)" -eq 0 ]; then
-        sudo=()
-    elif command -v sudo >/dev/null 2>&1; then
-        sudo=(sudo)
-    else
-        echo "$package is missing and there is no sudo to install it; install it as root." >&2
-        exit 1
-    fi
-    "${sudo[@]}" apt-get update -qq
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$package"
-fi
+scripts/ensure-packages.sh "$package"
 
 out="$(mktemp -d)"
 trap 'rm -rf "$out"' EXIT
