@@ -194,12 +194,6 @@ QMap<QString, QString> textsOf(QWidget &dialog)
     return texts;
 }
 
-QRect px(int left, int top, int width, int height)
-{
-    return QRect(qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0),
-                 qRound(height / 15.0));
-}
-
 QWidget *openAboutWindow()
 {
     for (auto *w : QApplication::topLevelWidgets())
@@ -242,10 +236,6 @@ private slots:
     void texts_data();
     void texts();
     void webSiteAndDisclaimer();
-    void geometry_data();
-    void geometry();
-    void fonts_data();
-    void fonts();
     void noTextClipped();
     void logo();
     void accessibleNames();
@@ -612,71 +602,6 @@ void TstAbout::webSiteAndDisclaimer()
     const QString warning = child<QLabel>(dialog, QStringLiteral("lblDisclaimer"))->text();
     QVERIFY(warning.startsWith(QStringLiteral("Warning:")));
     QVERIFY(warning.contains(QStringLiteral("Unauthorized reproduction or distribution")));
-}
-
-void TstAbout::geometry_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("rect");
-    QTest::addColumn<bool>("sizesItself");
-    QTest::newRow("lblTitle") << "lblTitle" << px(240, 120, 660, 435) << true;
-    QTest::newRow("lblVersion") << "lblVersion" << px(1680, 360, 930, 195) << true;
-    QTest::newRow("lblDescription") << "lblDescription" << px(240, 720, 3255, 765) << false;
-    QTest::newRow("picIcon") << "picIcon" << px(3720, 120, 2310, 1185) << false;
-    QTest::newRow("Label1") << "Label1" << px(3990, 1320, 1815, 255) << false;
-    QTest::newRow("lblDisclaimer") << "lblDisclaimer" << px(255, 1800, 4110, 975) << false;
-    QTest::newRow("cmdOK") << "cmdOK" << px(4560, 1920, 1400, 345) << false;
-    QTest::newRow("cmdSysInfo") << "cmdSysInfo" << px(4560, 2400, 1400, 345) << false;
-}
-
-void TstAbout::geometry()
-{
-    QFETCH(QString, name);
-    QFETCH(QRect, rect);
-    QFETCH(bool, sizesItself);
-    Rig rig;
-    AboutDialog dialog(rig.info);
-    QCOMPARE(dialog.size(), QSize(413, 201));
-    auto *control = child<QWidget>(dialog, name);
-    QVERIFY(control);
-    if (sizesItself) {
-        QCOMPARE(control->pos(), rect.topLeft());
-        QCOMPARE(control->size(), control->sizeHint());
-    } else {
-        QCOMPARE(control->geometry(), rect);
-    }
-    QVERIFY(dialog.rect().contains(control->geometry()));
-
-    auto *line = child<QFrame>(dialog, QStringLiteral("Line1"));
-    QCOMPARE(line->frameShape(), QFrame::HLine);
-    QCOMPARE(line->x(), 16);
-    QCOMPARE(line->geometry().right(), 400);
-    QVERIFY(line->geometry().top() <= 112 && line->geometry().bottom() >= 112);
-}
-
-void TstAbout::fonts_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<double>("points");
-    QTest::newRow("lblTitle") << "lblTitle" << 18.0;
-    QTest::newRow("lblVersion") << "lblVersion" << 8.25;
-    QTest::newRow("lblDescription") << "lblDescription" << 9.75;
-    QTest::newRow("Label1") << "Label1" << 8.25;
-    QTest::newRow("lblDisclaimer") << "lblDisclaimer" << 8.25;
-    QTest::newRow("cmdOK") << "cmdOK" << 8.25;
-    QTest::newRow("cmdSysInfo") << "cmdSysInfo" << 8.25;
-}
-
-void TstAbout::fonts()
-{
-    QFETCH(QString, name);
-    QFETCH(double, points);
-    Rig rig;
-    AboutDialog dialog(rig.info);
-    const QFont font = child<QWidget>(dialog, name)->font();
-    QCOMPARE(font.pointSizeF(), points);
-    QVERIFY(!font.bold());
-    QCOMPARE(font.families().value(0), QStringLiteral("MS Sans Serif"));
 }
 
 void TstAbout::noTextClipped()
