@@ -2,6 +2,7 @@
 BUILD_DIR    ?= build
 SANITIZE_DIR ?= build-sanitize
 PACKAGE_DIR  ?= build-pkg
+BENCH_DIR    ?= build-bench
 BUILD_TYPE   ?= RelWithDebInfo
 CMAKE_FLAGS  ?=
 JOBS         ?= $(shell nproc 2>/dev/null || echo 2)
@@ -13,7 +14,7 @@ SANITIZE_ENV = $(TEST_ENV) \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
-.PHONY: all deps build run test sanitize package clean
+.PHONY: all deps build run test sanitize package bench clean
 
 all: build
 
@@ -43,5 +44,12 @@ package: deps
 	cd $(PACKAGE_DIR) && cpack -G DEB -B $(CURDIR)/$(PACKAGE_DIR)/deb
 	@ls -1 $(CURDIR)/$(PACKAGE_DIR)/deb/*.deb
 
+# Release build; event costs next to their floor, then start-up against a bare Qt window.
+bench: deps
+	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target bench_events vkp2calc bare_window
+	$(TEST_ENV) $(BENCH_DIR)/bench/bench_events -median 5
+	bench/startup_compare.py --no-build --build-dir $(BENCH_DIR)
+
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(PACKAGE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(PACKAGE_DIR) $(BENCH_DIR)

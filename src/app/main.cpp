@@ -1,6 +1,8 @@
 #include "toolkit/message_boxes.h"
 #include "ui/main_window/main_window.h"
 
+#include "app/exit_when_shown.h"
+
 #include <QApplication>
 
 #include <cstdio>
@@ -33,6 +35,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     QApplication app(argc, argv);
+    vkp2::ExitWhenShown::installIfRequested(app);
     // Lets Wayland desktops match the window to its launcher and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vkp2calc.VKP2Calculator"));
     vkp2::ModalMessageBoxes messages;

@@ -44,8 +44,9 @@ void Calculator::CalcChipSize()
 void Calculator::CalcFovAndScale()
 {
     // The focal length is read back from the box, so the results follow the value as shown.
-    const auto shown = [this] { return numbers::parse(c_.efl.text()); };
-    if (!shown()) {
+    // Reading it once is enough: the result boxes written below run no handlers.
+    const auto shown = numbers::parse(c_.efl.text());
+    if (!shown) {
         // No extended focal length could be computed: camera results would belong to old inputs.
         c_.Fov_width.setText({});
         c_.Fov_height.setText({});
@@ -53,20 +54,20 @@ void Calculator::CalcFovAndScale()
         c_.Pixelscale_height.setText({});
         return;
     }
-    if (!(*shown() > 0))
+    if (!(*shown > 0))
         return;
 
     const auto fov = [&](const WorkingValue &chipMm) -> std::optional<double> {
         const auto mm = chipMm.number();
         if (!mm)
             return std::nullopt;
-        return kArcminPerRadian * (*mm / *shown());
+        return kArcminPerRadian * (*mm / *shown);
     };
     const auto scale = [&](const WorkingValue &pixel) -> std::optional<double> {
         const auto um = pixel.number();
         if (!um)
             return std::nullopt;
-        return kArcsecPerRadian * ((*um / 1000) / *shown());
+        return kArcsecPerRadian * ((*um / 1000) / *shown);
     };
     c_.Fov_width.setText(numbers::resultText(fov(state.ChipWidthMm)));
     c_.Fov_height.setText(numbers::resultText(fov(state.ChipHeightMm)));
