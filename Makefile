@@ -14,7 +14,7 @@ SANITIZE_ENV = $(TEST_ENV) \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
-.PHONY: all deps build run test sanitize package bench clean
+.PHONY: all deps build run test sanitize soak package bench clean
 
 all: build
 
@@ -35,6 +35,11 @@ sanitize: deps
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DVKP2_SANITIZE=ON $(CMAKE_FLAGS)
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS)
+
+# A long event storm on the real window: 100,000 random user actions on one seed.
+SOAK_SEED ?= 1
+soak: build
+	cd $(BUILD_DIR)/tests && $(TEST_ENV) VKP2_STORM_SEED=$(SOAK_SEED) VKP2_STORM_ACTIONS=100000 ./tst_event_storm
 
 # Release build and Debian package; prints the .deb's path last.
 package: deps

@@ -32,13 +32,21 @@ std::array<QString, 13> readUserEquipmentFile(const QString &path)
 bool writeUserEquipmentFile(const QString &path, const QStringList &lines)
 {
     QByteArray content;
-    for (const QString &line : lines)
-        content += line.toUtf8() + "\r\n";
+    for (const QString &line : lines) {
+        // A field can hold a pasted line break; written as is, it would split its line and
+        // shift every later value into the wrong field at the next start.
+        QString text = line;
+        text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+        text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        content += text.toUtf8() + "\r\n";
+    }
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(content) != content.size()) {
+    // commit() would not notice a buffered write that a full disk cut short, and would put
+    // the truncated file in place of the old one: flush and check first.
+    if (file.write(content) != content.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }

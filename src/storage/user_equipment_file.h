@@ -18,8 +18,9 @@ inline const QString kUserEquipmentFileName = QStringLiteral("vkp2user.dat");
 inline constexpr qint64 kMaxReadBytes = 64 * 1024;
 std::array<QString, 13> readUserEquipmentFile(const QString &path);
 
-// Writes each text followed by CR LF, atomically: a failed or interrupted write leaves the
-// previous file whole. Returns false when the file could not be written.
+// Writes each text followed by CR LF, a line break inside a text as a space, atomically: a
+// failed or interrupted write leaves the previous file whole. Returns false when the file could
+// not be written.
 bool writeUserEquipmentFile(const QString &path, const QStringList &lines);
 
 } // namespace vkp2::storage

@@ -3,6 +3,8 @@
 #include "storage/window_placement.h"
 #include "support/window_fixture.h"
 
+#include <QDir>
+#include <QFile>
 #include <QScreen>
 #include <QtTest>
 
@@ -21,6 +23,8 @@ private slots:
     void maximizedCloseStoresMaximizedRectangle();
     void badStoredRectanglesGiveVisibleWindow_data();
     void badStoredRectanglesGiveVisibleWindow();
+    void damagedSettingsFileGivesVisibleWindow_data();
+    void damagedSettingsFileGivesVisibleWindow();
 };
 
 namespace {
@@ -166,6 +170,18 @@ void TstWindowPlacement::badStoredRectanglesGiveVisibleWindow_data()
     QTest::newRow("negative size") << QStringList{"1000", "1000", "-8595", "-1"};
     QTest::newRow("zero size") << QStringList{"1000", "1000", "0", "0"};
     QTest::newRow("garbage") << QStringList{"left", "top", "width", "height"};
+    QTest::newRow("near the single-precision limit") << QStringList{"1e38", "-1e38", "3.4028235e38", "1e38"};
+    QTest::newRow("beyond single precision") << QStringList{"1e39", "-1e39", "1e39", "1e39"};
+    QTest::newRow("int limits") << QStringList{"-2147483648", "2147483647", "-2147483648", "2147483647"};
+    QTest::newRow("blanks around") << QStringList{"  12 ", "\t30\n", " 8595 ", "8430  "};
+    QTest::newRow("hexadecimal") << QStringList{"0x10", "0x7fffffff", "0x10", "0x10"};
+    QTest::newRow("infinite and not a number") << QStringList{"inf", "-inf", "nan", "-nan"};
+    QTest::newRow("very long digits") << QStringList{QString(5000, '9'), "-" + QString(5000, '9'),
+                                                     QString(5000, '9'), "0." + QString(5000, '0') + "1"};
+    QTest::newRow("very long junk") << QStringList{QString(100000, 'x'), QString(100000, '\x01'), "", " "};
+    QTest::newRow("decimal comma and signs") << QStringList{"1000,5", "+1000", "--5", "1.2.3"};
+    QTest::newRow("tiny size") << QStringList{"1000", "1000", "15", "15"};
+    QTest::newRow("far left and below") << QStringList{"-900000", "900000", "8595", "8430"};
 }
 
 void TstWindowPlacement::badStoredRectanglesGiveVisibleWindow()
@@ -183,7 +199,55 @@ void TstWindowPlacement::badStoredRectanglesGiveVisibleWindow()
              qPrintable(QString("%1,%2 %3x%4").arg(outer.x()).arg(outer.y()).arg(outer.width()).arg(outer.height())));
     QVERIFY(outer.width() >= 1 && outer.height() >= 1);
     QVERIFY(outer.width() <= qMax(screen.width(), 573) && outer.height() <= qMax(screen.height(), 562));
+    QVERIFY(window.isVisible() && !window.isMinimized());
     QCOMPARE(window.widgets().efl->text(), QString("7960.6"));
+}
+
+// Damage to the settings file itself, as a crash, a full disk or a hand edit may leave it.
+void TstWindowPlacement::damagedSettingsFileGivesVisibleWindow_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("typed values") << QByteArray("[Settings]\nMainLeft=@Rect(1 2 3 4)\nMainTop=@Variant(\\0\\0\\0\\x7f)\n"
+                                                "MainWidth=@ByteArray(\\xff\\xfe)\nMainHeight=@Size(-5 -5)\n");
+    QTest::newRow("lists") << QByteArray("[Settings]\nMainLeft=1, 2\nMainTop=\"3\", 4\nMainWidth=,\nMainHeight=@Invalid()\n");
+    QTest::newRow("cut short") << QByteArray("[Settings]\nMainLeft=10");
+    QTest::newRow("no section") << QByteArray("MainLeft=90000\nMainTop=90000\n");
+    static const char binary[] = "\x00\xff\xfe[Set\x00tings]\n\x01MainLeft=\x80\x81\n";
+    QTest::newRow("binary") << QByteArray(binary, sizeof binary - 1);
+    QTest::newRow("one long line") << QByteArray("[Settings]\nMainLeft=") + QByteArray(1 << 20, '7');
+    QTest::newRow("twice over") << QByteArray("[Settings]\nMainLeft=90000\n[Settings]\nMainLeft=-90000\nMainLeft=\n");
+    QTest::newRow("escapes") << QByteArray("[Settings]\nMainLeft=\\x31\\x30\nMainTop=\"\\\nMainWidth=\\\n");
+}
+
+void TstWindowPlacement::damagedSettingsFileGivesVisibleWindow()
+{
+    QFETCH(QByteArray, content);
+    test::Sandbox sandbox;
+    QVERIFY(QDir(sandbox.dir.path()).mkpath("settings/VKP2"));
+    {
+        QFile file(storeFile(sandbox));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(content), content.size());
+    }
+    RecordedMessageBoxes messages;
+    MainWindow window(messages);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.isVisible() && !window.isMinimized());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect outer = window.outerRect();
+    QVERIFY(screen.intersects(QRect(outer.topLeft(), QSize(outer.width(), 24))));
+    QVERIFY(outer.width() >= 1 && outer.height() >= 1);
+    QVERIFY(outer.width() <= qMax(screen.width(), 573) && outer.height() <= qMax(screen.height(), 562));
+    QCOMPARE(window.widgets().efl->text(), QString("7960.6"));
+    // And the close writes a placement that reads back as numbers.
+    window.close();
+    const auto settings = storage::openSettings();
+    for (const char *key : {"MainLeft", "MainTop", "MainWidth", "MainHeight"}) {
+        bool ok = false;
+        settings->value(QStringLiteral("Settings/") + key).toString().toFloat(&ok);
+        QVERIFY2(ok, key);
+    }
 }
 
 QTEST_MAIN(TstWindowPlacement)

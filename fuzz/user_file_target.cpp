@@ -1,0 +1,161 @@
+// libFuzzer: any bytes, of any size, as the user equipment file; then the start-up that reads
+// and applies it, a close that saves it again, and a second start-up from what was saved.
+
+#include "core/numbers.h"
+#include "storage/user_equipment_file.h"
+#include "toolkit/message_boxes.h"
+#include "toolkit/widget_controls.h"
+#include "ui/main_window/main_window.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+
+using namespace vkp2;
+
+namespace {
+
+[[noreturn]] void broken(const char *what)
+{
+    std::fprintf(stderr, "fuzz_user_file: %s\n", what);
+    std::abort();
+}
+
+// The setup the window shows: the lists and the eight input fields, with their enabled states.
+QStringList setup(const MainWindow &window)
+{
+    const auto &w = window.widgets();
+    QStringList out;
+    for (QComboBox *c : {w.Telescope, w.Ocular, w.Ccd, w.Binning})
+        out << c->currentText();
+    for (QLineEdit *e : {w.Flength, w.Aperture, w.Distance_tl, w.Distance_d, w.Pixelsize_width,
+                         w.Pixelsize_height, w.Chipsize_width, w.Chipsize_height})
+        out << e->text() + (e->isEnabled() ? QStringLiteral(" (on)") : QString());
+    return out;
+}
+
+QStringList results(const MainWindow &window)
+{
+    const auto &w = window.widgets();
+    QStringList out;
+    for (QLineEdit *e : {w.Fratio, w.efl, w.efr, w.Fov_width, w.Fov_height, w.Pixelscale_width,
+                         w.Pixelscale_height})
+        out << e->text();
+    return out;
+}
+
+// Whether the results follow from the inputs alone: an emptied box, a bare "0" in a camera box
+// and a text that is no number change nothing by design, so the results then depend on what
+// the start-up wrote before them.
+bool settled(const MainWindow &window)
+{
+    const auto &w = window.widgets();
+    for (QLineEdit *e : {w.Flength, w.Aperture, w.Distance_tl, w.Distance_d}) {
+        if (!numbers::parse(e->text()))
+            return false;
+    }
+    if (w.Ccd->currentText() == QLatin1String("None or Film"))
+        return true;
+    for (QLineEdit *e : {w.Pixelsize_width, w.Pixelsize_height, w.Chipsize_width, w.Chipsize_height}) {
+        if (e->text() == QLatin1String("0") || !numbers::parse(e->text()))
+            return false;
+    }
+    return true;
+}
+
+void compare(const QStringList &first, const QStringList &second, const char *what)
+{
+    if (first == second)
+        return;
+    for (int i = 0; i < first.size(); ++i) {
+        if (first[i] != second[i])
+            std::fprintf(stderr, "  %s %d: \"%s\" became \"%s\"\n", what, i, qPrintable(first[i].left(60)),
+                         qPrintable(second[i].left(60)));
+    }
+    broken("a saved setup did not come back as it was");
+}
+
+void checkStart(const MainWindow &window, const RecordedMessageBoxes &messages)
+{
+    const auto &w = window.widgets();
+    for (QComboBox *c : {w.Telescope, w.Ocular, w.Ccd, w.Binning}) {
+        if (c->currentText().isEmpty())
+            broken("a list shows no entry after start-up");
+    }
+    // The program writes no letters into its results ("inf", "nan", exponents).
+    for (QLineEdit *e : {w.Fratio, w.efr, w.Fov_width, w.Fov_height, w.Pixelscale_width, w.Pixelscale_height}) {
+        for (const QChar c : e->text()) {
+            if (c.isLetter())
+                broken("a result shows a letter");
+        }
+    }
+    if (handlerStats().depth != 0 || handlerStats().deepest > 8)
+        broken("handlers nested too deep at start-up");
+    for (const ShownMessage &m : messages.shown) {
+        if (m.text.isEmpty() || m.title.isEmpty())
+            broken("a message without text or title");
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(*argc, *argv);
+    static QTemporaryDir dir;
+    if (!dir.isValid() || !QDir::setCurrent(dir.path()))
+        broken("no temporary folder");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path() + "/settings");
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    {
+        QFile file(storage::kUserEquipmentFileName);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+            || file.write(reinterpret_cast<const char *>(data), qint64(size)) != qint64(size))
+            broken("cannot write the input file");
+    }
+
+    // The reader alone: slots hold no line end and never more than it may read.
+    const auto userData = storage::readUserEquipmentFile(storage::kUserEquipmentFileName);
+    qsizetype total = 0;
+    for (const QString &slot : userData) {
+        if (slot.contains(QLatin1Char('\n')))
+            broken("a slot holds a line end");
+        total += slot.size();
+    }
+    if (total > storage::kMaxReadBytes)
+        broken("the reader took more than it may read");
+
+    QStringList firstSetup, firstResults;
+    bool firstSettled = false;
+    {
+        RecordedMessageBoxes messages;
+        handlerStats().reset();
+        MainWindow window(messages);
+        checkStart(window, messages);
+        firstSetup = setup(window);
+        firstResults = results(window);
+        firstSettled = settled(window);
+        window.close(); // saves the setup
+    }
+    // A setup the program saved itself comes back as it was.
+    RecordedMessageBoxes messages;
+    handlerStats().reset();
+    MainWindow window(messages);
+    checkStart(window, messages);
+    compare(firstSetup, setup(window), "field");
+    if (firstSettled)
+        compare(firstResults, results(window), "result");
+    return 0;
+}
