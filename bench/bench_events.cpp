@@ -89,6 +89,8 @@ private:
     void floorStep();
     void typeInto(QLineEdit *edit);
     void report(const char *event, const Count &count, int changed);
+    void alternateChoice(QComboBox *list, const std::array<QString, 2> &entries,
+                         const char *event, long maxRuns);
 
     std::unique_ptr<test::WindowFixture> f;
     bool typed_ = false;          // Distance_d shows "555" rather than "55"
@@ -257,11 +259,14 @@ void BenchEvents::floorSixTexts()
     }
 }
 
-void BenchEvents::telescopeChoice()
+// Alternates a list between two entries as a user would, reports the handler runs of one
+// choice, then times many. Ends on the first entry, so later benchmarks start alike.
+void BenchEvents::alternateChoice(QComboBox *list, const std::array<QString, 2> &entries,
+                                  const char *event, long maxRuns)
 {
     int next = 1;
     const auto choose = [&] {
-        test::chooseAsUser(w().Telescope, kTelescopes[static_cast<std::size_t>(next)]);
+        test::chooseAsUser(list, entries[static_cast<std::size_t>(next)]);
         next ^= 1;
     };
     const QStringList before = outputTexts();
@@ -270,40 +275,26 @@ void BenchEvents::telescopeChoice()
     int changed = 0;
     for (qsizetype i = 0; i < before.size(); ++i)
         changed += before[i] != after[i];
-    report("telescope choice", count, changed);
-    QVERIFY2(count.runs <= kMaxTelescopeRuns, qPrintable(QString::number(count.runs)));
+    report(event, count, changed);
+    QVERIFY2(count.runs <= maxRuns, qPrintable(QString::number(count.runs)));
 
     QBENCHMARK {
         choose();
     }
     if (next == 0)
         choose();
-    QCOMPARE(w().Telescope->currentText(), kTelescopes[0]);
+    QCOMPARE(list->currentText(), entries[0]);
+}
+
+void BenchEvents::telescopeChoice()
+{
+    alternateChoice(w().Telescope, kTelescopes, "telescope choice", kMaxTelescopeRuns);
 }
 
 void BenchEvents::cameraChoiceWithBinning()
 {
     QCOMPARE(w().Binning->currentText(), QStringLiteral("2x2"));
-    int next = 1;
-    const auto choose = [&] {
-        test::chooseAsUser(w().Ccd, kBinningCameras[static_cast<std::size_t>(next)]);
-        next ^= 1;
-    };
-    const QStringList before = outputTexts();
-    const Count count = counted(choose);
-    const QStringList after = outputTexts();
-    int changed = 0;
-    for (qsizetype i = 0; i < before.size(); ++i)
-        changed += before[i] != after[i];
-    report("camera choice, binning 2x2", count, changed);
-    QVERIFY2(count.runs <= kMaxCameraRuns, qPrintable(QString::number(count.runs)));
-
-    QBENCHMARK {
-        choose();
-    }
-    if (next == 0)
-        choose();
-    QCOMPARE(w().Ccd->currentText(), kBinningCameras[0]);
+    alternateChoice(w().Ccd, kBinningCameras, "camera choice, binning 2x2", kMaxCameraRuns);
     QCOMPARE(w().Binning->currentText(), QStringLiteral("2x2"));
 }
 
