@@ -1,8 +1,8 @@
 // libFuzzer: any text read as a number, and any double shown as text, in the C and a German
 // locale. Reading must accept only plain signed decimals; showing must read back.
 
-#include "core/numbers.h"
-#include "core/working_value.h"
+#include "calculator/core/numbers.h"
+#include "calculator/core/working_value.h"
 
 #include <QLocale>
 #include <QRegularExpression>

@@ -1,11 +1,13 @@
 // libFuzzer: any bytes, of any size, as the user equipment file; then the start-up that reads
 // and applies it, a close that saves it again, and a second start-up from what was saved.
 
-#include "core/numbers.h"
+#include "calculator/core/numbers.h"
 #include "storage/user_equipment_file.h"
-#include "toolkit/message_boxes.h"
-#include "toolkit/widget_controls.h"
-#include "ui/main_window/main_window.h"
+#include "calculator/procedures/headless_calculator.h"
+#include "support/handler_counter.h"
+#include "support/recorded_message_boxes.h"
+#include "widgets/toolkit/widget_controls.h"
+#include "widgets/main_window/main_window.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -96,8 +98,6 @@ void checkStart(const MainWindow &window, const RecordedMessageBoxes &messages)
                 broken("a result shows a letter");
         }
     }
-    if (handlerStats().depth != 0 || handlerStats().deepest > 8)
-        broken("handlers nested too deep at start-up");
     for (const ShownMessage &m : messages.shown) {
         if (m.text.isEmpty() || m.title.isEmpty())
             broken("a message without text or title");
@@ -137,13 +137,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (total > storage::kMaxReadBytes)
         broken("the reader took more than it may read");
 
+    // The headless calculator starts from the same setup, with shallow nesting; the window
+    // must end with the same fifteen texts and the same messages.
+    HeadlessCalculator headless;
+    countHandlers(headless);
+    handlerStats().reset();
+    headless.start(userData);
+    if (handlerStats().depth != 0 || handlerStats().deepest > 8)
+        broken("handlers nested too deep at start-up");
+
     QStringList firstSetup, firstResults;
     bool firstSettled = false;
     {
         RecordedMessageBoxes messages;
-        handlerStats().reset();
         MainWindow window(messages);
         checkStart(window, messages);
+        if (boxTexts(window.calculator().controls()) != headless.boxTexts())
+            broken("the headless calculator and the window disagree");
+        if (messages.shown.size() != headless.messages().size())
+            broken("the headless calculator and the window showed different messages");
         firstSetup = setup(window);
         firstResults = results(window);
         firstSettled = settled(window);
@@ -151,7 +163,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     // A setup the program saved itself comes back as it was.
     RecordedMessageBoxes messages;
-    handlerStats().reset();
     MainWindow window(messages);
     checkStart(window, messages);
     compare(firstSetup, setup(window), "field");

@@ -14,7 +14,7 @@ set(VKP2_PACKAGE_MAINTAINER "VKP-2 Calculator developers <vkp2calc@users.noreply
 find_package(Qt6 REQUIRED COMPONENTS Svg)
 
 add_executable(vkp2_render_icons ${CMAKE_CURRENT_LIST_DIR}/render_icons.cpp)
-target_link_libraries(vkp2_render_icons PRIVATE vkp2 Qt6::Gui Qt6::Svg)
+target_link_libraries(vkp2_render_icons PRIVATE vkp2_widgets Qt6::Gui Qt6::Svg)
 
 set(VKP2_ICON_DIR ${CMAKE_BINARY_DIR}/icons/hicolor)
 set(VKP2_ICON_FILES ${VKP2_ICON_DIR}/scalable/apps/${VKP2_APP_ID}.svg)

@@ -1,7 +1,7 @@
 // Writes the application icon in the hicolor layout (scalable SVG plus fixed-size PNGs), painted
 // by the same function as the window icon, so the installed icons never drift from the program.
 
-#include "ui/artwork/artwork.h"
+#include "widgets/artwork/artwork.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -13,5 +13,5 @@ out="$(mktemp -d)"
 trap 'rm -rf "$out"' EXIT
 
 "$compiler" -c -std=c++20 -Wall -Wextra -Wpedantic -Werror -I src \
-    src/ui/about/registry_windows.cpp -o "$out/registry_windows.o"
+    src/widgets/about/registry_windows.cpp -o "$out/registry_windows.o"
 echo "registry_windows.cpp compiles for Windows ($compiler)."

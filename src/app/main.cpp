@@ -1,5 +1,5 @@
-#include "toolkit/message_boxes.h"
-#include "ui/main_window/main_window.h"
+#include "widgets/toolkit/modal_message_boxes.h"
+#include "widgets/main_window/main_window.h"
 
 #include "app/exit_when_shown.h"
 

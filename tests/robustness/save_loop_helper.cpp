@@ -9,8 +9,8 @@
 
 #include "saving_setups.h"
 #include "storage/user_equipment_file.h"
-#include "toolkit/message_boxes.h"
-#include "ui/main_window/main_window.h"
+#include "support/recorded_message_boxes.h"
+#include "widgets/main_window/main_window.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -3,10 +3,10 @@
 // Nothing in this file calls the program's own number reading, formatting or calculations, so a
 // fault there cannot hide behind the same fault here.
 
-#include "catalog/binning_table.h"
-#include "catalog/camera_table.h"
-#include "catalog/ocular_table.h"
-#include "catalog/telescope_table.h"
+#include "calculator/catalog/binning_table.h"
+#include "calculator/catalog/camera_table.h"
+#include "calculator/catalog/ocular_table.h"
+#include "calculator/catalog/telescope_table.h"
 
 #include <QRegularExpression>
 #include <QString>

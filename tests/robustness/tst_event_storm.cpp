@@ -6,7 +6,7 @@
 
 #include "storm_oracle.h"
 #include "support/window_fixture.h"
-#include "toolkit/widget_controls.h"
+#include "widgets/toolkit/widget_controls.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -150,6 +150,7 @@ void Storm::start()
     edited_.clear();
     userText_.clear();
     window_ = std::make_unique<MainWindow>(messages_);
+    countHandlers(*window_);
     window_->show();
     exposed_ = QTest::qWaitForWindowExposed(window_.get());
     for (QLineEdit *edit : inputs()) {

@@ -1,7 +1,7 @@
 // Inputs that once broke the program, found by the event storm and the fuzzers; each stays here
 // so the fault cannot come back unseen.
 
-#include "core/numbers.h"
+#include "calculator/core/numbers.h"
 #include "storage/user_equipment_file.h"
 #include "support/window_fixture.h"
 

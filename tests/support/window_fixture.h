@@ -1,8 +1,9 @@
 #pragma once
 // Test helpers: the real main window with its message boxes recorded instead of shown.
 
-#include "toolkit/message_boxes.h"
-#include "ui/main_window/main_window.h"
+#include "support/handler_counter.h"
+#include "support/recorded_message_boxes.h"
+#include "widgets/main_window/main_window.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -33,7 +34,13 @@ struct Sandbox {
 struct WindowFixture {
     Sandbox sandbox;
     RecordedMessageBoxes messages;
-    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(messages);
+    std::unique_ptr<MainWindow> window = counting(std::make_unique<MainWindow>(messages));
+
+    static std::unique_ptr<MainWindow> counting(std::unique_ptr<MainWindow> w)
+    {
+        countHandlers(*w);
+        return w;
+    }
 
     const MainWindow::Widgets &w() const { return window->widgets(); }
     Calculator &calc() { return window->calculator(); }

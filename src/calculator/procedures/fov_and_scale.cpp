@@ -1,0 +1,76 @@
+// Chip size, field of view and pixel scale of the camera at the extended focal length.
+
+#include "calculator/procedures/calculator.h"
+#include "calculator/core/numbers.h"
+#include "calculator/core/optics.h"
+
+namespace vkp2 {
+
+namespace {
+
+std::optional<double> chipMillimetres(const WorkingValue &pixelSize, const WorkingValue &pixels)
+{
+    const auto size = pixelSize.number();
+    const auto count = pixels.number();
+    if (!size || !count)
+        return std::nullopt;
+    return optics::chipMillimetres(*size, *count);
+}
+
+WorkingValue orNothing(std::optional<double> value)
+{
+    return value ? WorkingValue(*value) : WorkingValue();
+}
+
+} // namespace
+
+void Calculator::updateChipMillimetres()
+{
+    state.ChipWidthMm = orNothing(chipMillimetres(state.PixelWidth, state.ChipWidthPx));
+    state.ChipHeightMm = orNothing(chipMillimetres(state.PixelHeight, state.ChipHeightPx));
+}
+
+void Calculator::CalcChipSize()
+{
+    updateChipMillimetres();
+    c_.Pixelsize_width.setText(state.PixelWidth.display());
+    c_.Pixelsize_height.setText(state.PixelHeight.display());
+    c_.Chipsize_width.setText(state.ChipWidthPx.display());
+    c_.Chipsize_height.setText(state.ChipHeightPx.display());
+}
+
+void Calculator::CalcFovAndScale()
+{
+    // The focal length is read back from the box, so the results follow the value as shown.
+    // Reading it once is enough: the result boxes written below run no handlers.
+    const auto shown = numbers::parse(c_.efl.text());
+    if (!shown) {
+        // No extended focal length could be computed: camera results would belong to old inputs.
+        c_.Fov_width.setText({});
+        c_.Fov_height.setText({});
+        c_.Pixelscale_width.setText({});
+        c_.Pixelscale_height.setText({});
+        return;
+    }
+    if (!(*shown > 0))
+        return;
+
+    const auto fov = [&](const WorkingValue &chipMm) -> std::optional<double> {
+        const auto mm = chipMm.number();
+        if (!mm)
+            return std::nullopt;
+        return optics::fieldOfViewArcmin(*mm, *shown);
+    };
+    const auto scale = [&](const WorkingValue &pixel) -> std::optional<double> {
+        const auto um = pixel.number();
+        if (!um)
+            return std::nullopt;
+        return optics::pixelScaleArcsec(*um, *shown);
+    };
+    c_.Fov_width.setText(numbers::resultText(fov(state.ChipWidthMm)));
+    c_.Fov_height.setText(numbers::resultText(fov(state.ChipHeightMm)));
+    c_.Pixelscale_width.setText(numbers::resultText(scale(state.PixelWidth)));
+    c_.Pixelscale_height.setText(numbers::resultText(scale(state.PixelHeight)));
+}
+
+} // namespace vkp2

@@ -1,0 +1,69 @@
+#pragma once
+// The toolkit contract: the few operations the calculator performs on the window's controls.
+// These interfaces carry no widget types, so the calculator's rules read without Qt Widgets in
+// mind. Two implementations hold the two nesting rules: the widgets of the calculator window
+// (widgets/toolkit/widget_controls.h) and in-memory controls (headless_controls.h) that the
+// planner drives:
+//   - a program write of a field's text runs the field's change handler at once, before the
+//     writer goes on; writing the text the field already shows runs nothing;
+//   - setting a list's shown text to one of its entries selects it and runs the list's choose
+//     handler at once, exactly as a user's choice would.
+
+#include "calculator/toolkit/message_boxes.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace vkp2 {
+
+// A control's change or choose handler.
+using Handler = std::function<void()>;
+
+class TextField {
+public:
+    virtual ~TextField() = default;
+    virtual QString text() const = 0;
+    virtual void setText(const QString &text) = 0;
+    virtual bool isEnabled() const = 0;
+    virtual void setEnabled(bool enabled) = 0;
+};
+
+class ChoiceList {
+public:
+    virtual ~ChoiceList() = default;
+    // The shown entry's text; empty before any choice.
+    virtual QString text() const = 0;
+    // Selects the entry whose text equals `text` exactly (case-sensitive) and runs the choose
+    // handler. A text that is no entry selects nothing and runs nothing; returns whether it matched.
+    virtual bool setText(const QString &text) = 0;
+    virtual void addItem(const QString &text) = 0;
+    virtual int count() const = 0;
+    virtual bool isEnabled() const = 0;
+    virtual void setEnabled(bool enabled) = 0;
+};
+
+// The controls of the main window that the calculator reads and writes, by their role names.
+struct Controls {
+    TextField &Flength;
+    TextField &Aperture;
+    TextField &Fratio;
+    TextField &Distance_tl;
+    TextField &Distance_d;
+    TextField &efl;
+    TextField &efr;
+    TextField &Pixelsize_width;
+    TextField &Pixelsize_height;
+    TextField &Chipsize_width;
+    TextField &Chipsize_height;
+    TextField &Fov_width;
+    TextField &Fov_height;
+    TextField &Pixelscale_width;
+    TextField &Pixelscale_height;
+    ChoiceList &Telescope;
+    ChoiceList &Ocular;
+    ChoiceList &Ccd;
+    ChoiceList &Binning;
+};
+
+} // namespace vkp2

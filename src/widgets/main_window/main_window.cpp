@@ -1,0 +1,205 @@
+#include "widgets/main_window/main_window.h"
+
+#include "storage/user_equipment_file.h"
+#include "widgets/about/about_dialog.h"
+#include "widgets/artwork/artwork.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSettings>
+
+#include <array>
+
+namespace vkp2 {
+
+namespace {
+
+// A rectangle whose title bar lies on no screen would leave the window out of reach: move it
+// back onto the primary screen, and keep its size within what the screens can show.
+QRect keepOnScreen(QRect outer)
+{
+    const storage::Placement defaults;
+    const QRect fallback = storage::toPixels(defaults);
+    if (outer.width() < 1)
+        outer.setWidth(fallback.width());
+    if (outer.height() < 1)
+        outer.setHeight(fallback.height());
+
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    if (!primary)
+        return outer;
+    const QRect desktop = primary->virtualGeometry();
+    const QRect available = primary->availableGeometry();
+    if (outer.width() > desktop.width() || outer.height() > desktop.height())
+        outer.setSize(outer.size().boundedTo(available.size()));
+
+    const QRect titleBar(outer.left(), outer.top(), outer.width(), 24);
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        if (screen->availableGeometry().intersects(titleBar))
+            return outer;
+    }
+    outer.moveTopLeft(available.topLeft() + fallback.topLeft());
+    if (!available.contains(outer.topLeft()))
+        outer.moveTopLeft(available.topLeft());
+    return outer;
+}
+
+} // namespace
+
+MainWindow::MainWindow(MessageBoxes &messages, QWidget *parent)
+    : QMainWindow(parent), messages_(messages)
+{
+    buildControls();
+
+    const Controls controls{
+        adapt(w_.Flength, "Flength"),
+        adapt(w_.Aperture, "Aperture"),
+        adapt(w_.Fratio, "Fratio"),
+        adapt(w_.Distance_tl, "Distance_tl"),
+        adapt(w_.Distance_d, "Distance_d"),
+        adapt(w_.efl, "efl"),
+        adapt(w_.efr, "efr"),
+        adapt(w_.Pixelsize_width, "Pixelsize_width"),
+        adapt(w_.Pixelsize_height, "Pixelsize_height"),
+        adapt(w_.Chipsize_width, "Chipsize_width"),
+        adapt(w_.Chipsize_height, "Chipsize_height"),
+        adapt(w_.Fov_width, "Fov_width"),
+        adapt(w_.Fov_height, "Fov_height"),
+        adapt(w_.Pixelscale_width, "Pixelscale_width"),
+        adapt(w_.Pixelscale_height, "Pixelscale_height"),
+        adapt(w_.Telescope, "Telescope"),
+        adapt(w_.Ocular, "Ocular"),
+        adapt(w_.Ccd, "Ccd"),
+        adapt(w_.Binning, "Binning"),
+    };
+    calculator_ = std::make_unique<Calculator>(controls, messages);
+
+    // The menu bar's only entry opens the About window directly (no drop-down menu).
+    auto *about = menuBar()->addAction(QStringLiteral("&About "));
+    about->setObjectName(QStringLiteral("mnuHelpAbout"));
+    connect(about, &QAction::triggered, this, &MainWindow::mnuHelpAbout_Click);
+
+    // A session that ends without closing the window still saves the setup.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] {
+        SaveUserData();
+        savePlacement();
+    });
+
+    Form_Load();
+}
+
+MainWindow::~MainWindow() = default;
+
+Handler MainWindow::handlerFor(const char *control)
+{
+    const auto procedure = Calculator::handlerOf(control);
+    if (!procedure)
+        return {};
+    return [this, procedure] { (calculator_.get()->*procedure)(); };
+}
+
+LineEditField &MainWindow::adapt(QLineEdit *edit, const char *control)
+{
+    auto field = std::make_unique<LineEditField>(edit);
+    field->onChange(handlerFor(control));
+    auto &ref = *field;
+    adapters_.fields.push_back(field.get());
+    fields_.push_back(std::move(field));
+    return ref;
+}
+
+ComboList &MainWindow::adapt(QComboBox *combo, const char *control)
+{
+    auto list = std::make_unique<ComboList>(combo);
+    list->onChoose(handlerFor(control));
+    auto &ref = *list;
+    adapters_.lists.push_back(list.get());
+    lists_.push_back(std::move(list));
+    return ref;
+}
+
+// Runs once, before the window is first shown: every list selects its entry and runs its
+// handler, so the window is fully calculated when it appears.
+void MainWindow::Form_Load()
+{
+    {
+        const auto settings = storage::openSettings();
+        applyPlacement(storage::readPlacement(*settings));
+    }
+    calculator_->Start(storage::readUserEquipmentFile(storage::kUserEquipmentFileName));
+}
+
+void MainWindow::Form_Unload()
+{
+    SaveUserData();
+
+    // Close the other windows, the most recently opened first.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
+        if (*it != this && (*it)->isVisible())
+            (*it)->close();
+    }
+    savePlacement();
+}
+
+void MainWindow::SaveUserData()
+{
+    // A file that cannot be written (a read-only folder, a full disk) is left as it was.
+    storage::writeUserEquipmentFile(storage::kUserEquipmentFileName, calculator_->SetupTexts());
+}
+
+void MainWindow::savePlacement()
+{
+    // A minimized window keeps the placement of the last close that was not minimized.
+    if (isMinimized())
+        return;
+    const auto settings = storage::openSettings();
+    storage::writePlacement(*settings, storage::fromPixels(outerRect()));
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (shown_)
+        return;
+    shown_ = true;
+    // The stored rectangle includes the frame, which is known only now.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    if (wantedOuter_ && !frame.isEmpty())
+        resize(wantedOuter_->size() - frame);
+    // Focus starts in the first enabled control of the tab order (the list is always enabled).
+    const std::array<QWidget *, 5> firstInTabOrder{w_.Distance_tl, w_.Distance_d, w_.Flength,
+                                                   w_.Aperture, w_.Telescope};
+    for (QWidget *w : firstInTabOrder) {
+        if (w->isEnabled()) {
+            w->setFocus(Qt::OtherFocusReason);
+            break;
+        }
+    }
+}
+
+QRect MainWindow::outerRect() const { return frameGeometry(); }
+
+void MainWindow::applyPlacement(const storage::Placement &placement)
+{
+    const QRect outer = keepOnScreen(storage::toPixels(placement));
+    wantedOuter_ = outer;
+    move(outer.topLeft());
+    const QSize frame = frameGeometry().size() - geometry().size();
+    resize((outer.size() - frame).expandedTo(QSize(1, 1)));
+}
+
+void MainWindow::mnuHelpAbout_Click() { showAboutDialog(this, messages_); }
+
+} // namespace vkp2

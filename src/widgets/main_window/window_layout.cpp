@@ -1,0 +1,230 @@
+// The main window's controls: captions, initial texts and states, positions, fonts, the names
+// screen readers announce, and the focus order.
+
+#include "widgets/main_window/clock_status_bar.h"
+#include "widgets/main_window/dimension_drawing.h"
+#include "widgets/main_window/main_window.h"
+
+#include "calculator/toolkit/app_info.h"
+#include "widgets/artwork/artwork.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace vkp2 {
+
+namespace {
+
+// Positions are designed in twips; at 96 dpi a pixel is 15 twips. Qt's device-independent
+// pixels keep these proportions on high-DPI screens.
+QRect twips(int left, int top, int width, int height)
+{
+    return QRect(qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0),
+                 qRound(height / 15.0));
+}
+
+enum class Weight { Regular, Bold };
+
+QFont controlFont(double points, Weight weight)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(points);
+    font.setBold(weight == Weight::Bold);
+    return font;
+}
+
+// The layout was designed for a narrow 8-point font. Where the font at hand is wider, a
+// right-aligned label first grows to the left (its text keeps its place), and only then
+// shrinks its text a little instead of being cut off.
+void fitText(QLabel *label)
+{
+    const qreal needed = QFontMetricsF(label->font()).horizontalAdvance(label->text()) + 2;
+    if ((label->alignment() & Qt::AlignRight) && needed > label->width()) {
+        QRect r = label->geometry();
+        r.setLeft(qMax(4, r.right() + 1 - qCeil(needed)));
+        label->setGeometry(r);
+    }
+    QFont font = label->font();
+    while (font.pointSizeF() > 6.0
+           && QFontMetricsF(font).horizontalAdvance(label->text()) > label->width() - 1) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    }
+    label->setFont(font);
+}
+
+QGroupBox *frame(QWidget *parent, const char *name, const QString &caption, const QRect &rect)
+{
+    auto *box = new QGroupBox(caption, parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(rect);
+    box->setFont(controlFont(8.25, Weight::Regular));
+    return box;
+}
+
+QLabel *label(QWidget *parent, const char *name, const QString &text, const QRect &rect,
+              Weight weight = Weight::Regular, Qt::Alignment align = Qt::AlignRight)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->setGeometry(rect);
+    l->setFont(controlFont(8.25, weight));
+    l->setAlignment(align | Qt::AlignVCenter);
+    l->setTextFormat(Qt::PlainText);
+    fitText(l);
+    return l;
+}
+
+// What a screen reader announces for a control: its label without the trailing ":" or " =".
+QString spokenName(const QLabel *label)
+{
+    QString text = label->text();
+    if (text.endsWith(QLatin1String(" =")))
+        text.chop(2);
+    else if (text.endsWith(QLatin1Char(':')))
+        text.chop(1);
+    return text;
+}
+
+void name(QWidget *control, const char *objectName, QLabel *by, const QString &suffix = {})
+{
+    control->setObjectName(QLatin1String(objectName));
+    control->setAccessibleName(spokenName(by) + suffix);
+    if (!by->buddy())
+        by->setBuddy(control);
+}
+
+QLineEdit *field(QWidget *parent, const QString &text, const QRect &rect, bool enabled,
+                 double points = 8.25, Weight weight = Weight::Regular)
+{
+    auto *e = new QLineEdit(text, parent);
+    e->setGeometry(rect);
+    e->setFont(controlFont(points, weight));
+    e->setEnabled(enabled);
+    return e;
+}
+
+QLineEdit *result(QWidget *parent, const QRect &rect)
+{
+    return field(parent, QString(), rect, false, 9.75, Weight::Bold);
+}
+
+QComboBox *list(QWidget *parent, const QRect &rect)
+{
+    auto *c = new QComboBox(parent);
+    c->setEditable(false);
+    c->setGeometry(rect);
+    c->setFont(controlFont(8.25, Weight::Regular));
+    c->setMaxVisibleItems(20);
+    // Long camera names stay readable in the open list even where the closed list is narrow.
+    c->view()->setTextElideMode(Qt::ElideNone);
+    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    return c;
+}
+
+} // namespace
+
+void MainWindow::buildControls()
+{
+    setWindowTitle(QStringLiteral("VKP-2 Calculator"));
+    setWindowIcon(artwork::appIcon());
+    setFont(controlFont(8.25, Weight::Regular));
+
+    // Controls sit at fixed positions; resizing the window moves only the status bar.
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+    setStatusBar(new ClockStatusBar(this));
+
+    auto *telescope = frame(client, "Frame2", QStringLiteral("Telescope Properties"), twips(120, 120, 3135, 2055));
+    auto *label5 = label(telescope, "Label5", QStringLiteral("Telescope:"), twips(120, 390, 855, 255));
+    w_.Telescope = list(telescope, twips(1200, 360, 1695, 315));
+    auto *label6 = label(telescope, "Label6", QStringLiteral("Focal Length (mm):"), twips(360, 855, 1455, 255));
+    w_.Flength = field(telescope, initial::Flength, twips(2040, 840, 855, 285), false);
+    auto *label10 = label(telescope, "Label10", QStringLiteral("Aperture (mm):"), twips(720, 1215, 1095, 255));
+    w_.Aperture = field(telescope, initial::Aperture, twips(2040, 1200, 855, 285), false);
+    auto *label11 = label(telescope, "Label11", QStringLiteral("F-Ratio:"), twips(1200, 1575, 615, 255));
+    w_.Fratio = field(telescope, initial::Fratio, twips(2040, 1560, 855, 285), false);
+
+    auto *ocular = frame(client, "Frame4", QStringLiteral("Ocular Factor"), twips(120, 2280, 3135, 855));
+    auto *label1 = label(ocular, "Label1", QStringLiteral("Ocular in VKP-2:"), twips(120, 390, 1215, 255));
+    w_.Ocular = list(ocular, twips(1560, 360, 1335, 315));
+
+    auto *projection = frame(client, "Frame1", QStringLiteral("Projection Distance"), twips(120, 3360, 3135, 1215));
+    auto *label8 = label(projection, "Label8", QStringLiteral("Distance TL (0-30mm):"), twips(480, 375, 1695, 255));
+    w_.Distance_tl = field(projection, initial::Distance_tl, twips(2400, 360, 495, 285), true);
+    auto *label9 = label(projection, "Label9", QStringLiteral("Cam. Focal Distance D (mm):"), twips(120, 735, 2055, 255));
+    w_.Distance_d = field(projection, initial::Distance_d, twips(2400, 720, 495, 285), true);
+
+    auto *results = frame(client, "Frame3", QStringLiteral("Results"), twips(3480, 3360, 4815, 1215));
+    auto *label3 = label(results, "Label3", QStringLiteral("Extended Focal Length (mm) ="), twips(600, 300, 2640, 255), Weight::Bold);
+    w_.efl = result(results, twips(3360, 240, 1215, 360));
+    auto *label4 = label(results, "Label4", QStringLiteral("Extended Focal Ratio ="), twips(1080, 720, 2175, 255), Weight::Bold);
+    w_.efr = result(results, twips(3360, 660, 1215, 360));
+
+    auto *camera = frame(client, "Frame5", QStringLiteral("CCD Camera Field of View and Pixel Scale"),
+                         twips(120, 4680, 8175, 2655));
+    auto *label2 = label(camera, "Label2", QStringLiteral("CCD Camera:"), twips(600, 390, 975, 255));
+    w_.Ccd = list(camera, twips(1800, 360, 2055, 315));
+    auto *label20 = label(camera, "Label20", QStringLiteral("Binning:"), twips(960, 870, 615, 255));
+    w_.Binning = list(camera, twips(1800, 840, 2055, 315));
+    label(camera, "Label16", QStringLiteral("Width"), twips(1800, 1440, 975, 255), Weight::Regular, Qt::AlignHCenter);
+    label(camera, "Label17", QStringLiteral("Height"), twips(2880, 1440, 975, 255), Weight::Regular, Qt::AlignHCenter);
+    auto *label14 = label(camera, "Label14", QStringLiteral("Pixel Size (microns):"), twips(120, 1680, 1455, 255));
+    w_.Pixelsize_width = field(camera, QString(), twips(1800, 1680, 975, 285), false);
+    w_.Pixelsize_height = field(camera, QString(), twips(2880, 1680, 975, 285), false);
+    auto *label15 = label(camera, "Label15", QStringLiteral("Chip Size (pixels):"), twips(240, 2040, 1335, 255));
+    w_.Chipsize_width = field(camera, QString(), twips(1800, 2040, 975, 285), false);
+    w_.Chipsize_height = field(camera, QString(), twips(2880, 2040, 975, 285), false);
+    auto *label7 = label(camera, "Label7", QStringLiteral("FOV Width (arcmin) ="), twips(4680, 360, 1935, 255), Weight::Bold);
+    w_.Fov_width = result(camera, twips(6720, 315, 1215, 330));
+    auto *label12 = label(camera, "Label12", QStringLiteral("FOV Height (arcmin) ="), twips(4560, 840, 2055, 255), Weight::Bold);
+    w_.Fov_height = result(camera, twips(6720, 795, 1215, 330));
+    auto *label13 = label(camera, "Label13", QStringLiteral("Scale W (arcsec/pixel) ="), twips(4440, 1320, 2175, 255), Weight::Bold);
+    w_.Pixelscale_width = result(camera, twips(6720, 1275, 1215, 330));
+    auto *label18 = label(camera, "Label18", QStringLiteral("Scale H (arcsec/pixel) ="), twips(4440, 1800, 2175, 255), Weight::Bold);
+    w_.Pixelscale_height = result(camera, twips(6720, 1755, 1215, 330));
+    label(camera, "Label19", QStringLiteral("%1 for updates.").arg(QLatin1String(app_info::kWebSite)), twips(5400, 2280, 2535, 255));
+
+    auto *image1 = new DimensionDrawing(client);
+    image1->setObjectName(QStringLiteral("Image1"));
+    image1->setGeometry(twips(3480, 0, 4860, 3165));
+
+    name(w_.Telescope, "Telescope", label5);
+    name(w_.Flength, "Flength", label6);
+    name(w_.Aperture, "Aperture", label10);
+    name(w_.Fratio, "Fratio", label11);
+    name(w_.Ocular, "Ocular", label1);
+    name(w_.Distance_tl, "Distance_tl", label8);
+    name(w_.Distance_d, "Distance_d", label9);
+    name(w_.efl, "efl", label3);
+    name(w_.efr, "efr", label4);
+    name(w_.Ccd, "Ccd", label2);
+    name(w_.Binning, "Binning", label20);
+    name(w_.Pixelsize_width, "Pixelsize_width", label14, QStringLiteral(" Width"));
+    name(w_.Pixelsize_height, "Pixelsize_height", label14, QStringLiteral(" Height"));
+    name(w_.Chipsize_width, "Chipsize_width", label15, QStringLiteral(" Width"));
+    name(w_.Chipsize_height, "Chipsize_height", label15, QStringLiteral(" Height"));
+    name(w_.Fov_width, "Fov_width", label7);
+    name(w_.Fov_height, "Fov_height", label12);
+    name(w_.Pixelscale_width, "Pixelscale_width", label13);
+    name(w_.Pixelscale_height, "Pixelscale_height", label18);
+
+    // Output fields take no focus even when a style would offer it.
+    for (QLineEdit *out : {w_.Fratio, w_.efl, w_.efr, w_.Fov_width, w_.Fov_height,
+                           w_.Pixelscale_width, w_.Pixelscale_height})
+        out->setFocusPolicy(Qt::NoFocus);
+
+    const QWidget *tabOrder[] = {w_.Distance_tl, w_.Distance_d, w_.Flength, w_.Aperture,
+                                 w_.Telescope, w_.Ocular, w_.Ccd, w_.Pixelsize_width,
+                                 w_.Pixelsize_height, w_.Chipsize_width, w_.Chipsize_height,
+                                 w_.Binning};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(const_cast<QWidget *>(tabOrder[i - 1]), const_cast<QWidget *>(tabOrder[i]));
+}
+
+} // namespace vkp2

@@ -1,0 +1,29 @@
+#pragma once
+// Message boxes in tests: every message is recorded instead of shown; the "user" answers OK.
+
+#include "calculator/toolkit/message_boxes.h"
+
+#include <QList>
+
+namespace vkp2 {
+
+struct ShownMessage {
+    QString text;
+    QString title;
+    MessageIcon icon;
+    bool operator==(const ShownMessage &) const = default;
+};
+
+class RecordedMessageBoxes final : public MessageBoxes {
+public:
+    QList<ShownMessage> shown;
+    void clear() { shown.clear(); }
+
+protected:
+    void present(const QString &text, const QString &title, MessageIcon icon) override
+    {
+        shown.append({text, title, icon});
+    }
+};
+
+} // namespace vkp2
