@@ -1,7 +1,15 @@
 #include "storage/user_equipment_file.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace vkp2::storage {
 
@@ -71,6 +79,34 @@ bool writeUserEquipmentFile(const QString &path, const QStringList &lines)
         return false;
     }
     return file.commit();
+}
+
+int removeStaleTemporaryFiles(const QString &path)
+{
+    const QFileInfo target(path);
+    // Qt 6 fills the six X of "<name>.XXXXXX" with A-Z and a-z only.
+    const QRegularExpression leftover(QStringLiteral("\\A") + QRegularExpression::escape(target.fileName())
+                                      + QStringLiteral("\\.[A-Za-z]{6}\\z"));
+    // A save holds its temporary file for milliseconds, but another instance may be saving into
+    // this folder right now, a network share can stall it for long, and a file server's clock
+    // can run minutes off ours. Ten minutes stays clear of all that; a leftover does no harm
+    // while it waits for a later start.
+    const QDateTime cutoff = QDateTime::currentDateTimeUtc().addSecs(-kStaleTemporaryFileSeconds);
+    int removed = 0;
+    const QFileInfoList entries =
+        target.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo &entry : entries) {
+        if (!leftover.match(entry.fileName()).hasMatch() || entry.lastModified() >= cutoff)
+            continue;
+#ifdef Q_OS_UNIX
+        // In a shared folder, another user's save is theirs to clean up.
+        if (entry.ownerId() != ::geteuid())
+            continue;
+#endif
+        if (QFile::remove(entry.absoluteFilePath()))
+            ++removed;
+    }
+    return removed;
 }
 
 } // namespace vkp2::storage

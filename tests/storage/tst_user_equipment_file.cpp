@@ -13,6 +13,8 @@
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/syscall.h>
+#endif
+#ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
 
@@ -34,6 +36,8 @@ private slots:
     void writingWhereFolderRefusesNewFiles();
     void writingInPlace_data();
     void writingInPlace();
+    void staleTemporaryFiles_data();
+    void staleTemporaryFiles();
 
     void firstStartWritesDefaults();
     void restores_data();
@@ -324,6 +328,70 @@ void TstUserEquipmentFile::writingInPlace()
     QCOMPARE(storage::detail::writeInPlace(path, content), written);
     if (written)
         QCOMPARE(readBytes(path), content);
+}
+
+void TstUserEquipmentFile::staleTemporaryFiles_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind");    // "file", or "link" to an equally old file
+    QTest::addColumn<int>("age");         // seconds since it was last written
+    QTest::addColumn<bool>("otherOwner"); // belongs to another user
+    QTest::addColumn<bool>("removed");
+    const int old = storage::kStaleTemporaryFileSeconds + 60;
+    const int recent = storage::kStaleTemporaryFileSeconds - 60;
+    QTest::newRow("old leftover") << "vkp2user.dat.nPpNWh" << "file" << old << false << true;
+    QTest::newRow("old leftover, lower case") << "vkp2user.dat.abcdef" << "file" << old << false << true;
+    QTest::newRow("old leftover, upper case") << "vkp2user.dat.QWERTY" << "file" << old << false << true;
+    // Another instance may be saving right now.
+    QTest::newRow("recent leftover") << "vkp2user.dat.nPpNWh" << "file" << recent << false << false;
+    QTest::newRow("written in the future") << "vkp2user.dat.nPpNWh" << "file" << -3600 << false << false;
+    QTest::newRow("backup") << "vkp2user.dat.bak" << "file" << old << false << false;
+    QTest::newRow("seven digits") << "vkp2user.dat.1234567" << "file" << old << false << false;
+    QTest::newRow("six digits") << "vkp2user.dat.123456" << "file" << old << false << false;
+    QTest::newRow("letters and digits") << "vkp2user.dat.abc123" << "file" << old << false << false;
+    QTest::newRow("five letters") << "vkp2user.dat.abcde" << "file" << old << false << false;
+    QTest::newRow("seven letters") << "vkp2user.dat.abcdefg" << "file" << old << false << false;
+    QTest::newRow("no dot") << "vkp2user.datnPpNWh" << "file" << old << false << false;
+    QTest::newRow("other case of the name") << "VKP2USER.DAT.nPpNWh" << "file" << old << false << false;
+    QTest::newRow("longer name") << "xvkp2user.dat.nPpNWh" << "file" << old << false << false;
+    QTest::newRow("other file's leftover") << "vkp2user.ini.nPpNWh" << "file" << old << false << false;
+    QTest::newRow("a link") << "vkp2user.dat.nPpNWh" << "link" << old << false << false;
+    QTest::newRow("another user's leftover") << "vkp2user.dat.nPpNWh" << "file" << old << true << false;
+}
+
+void TstUserEquipmentFile::staleTemporaryFiles()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(int, age);
+    QFETCH(bool, otherOwner);
+    QFETCH(bool, removed);
+    QTemporaryDir dir; // not the current folder: the setup's own folder must be the one cleaned
+    const QString setup = dir.filePath("vkp2user.dat");
+    writeBytes(setup, "DR-106\r\n");
+    const QString entry = dir.filePath(name);
+    const QString written = kind == "link" ? dir.filePath("elsewhere.dat") : entry;
+    writeBytes(written, "DR-");
+    {
+        QFile file(written);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-age), QFileDevice::FileModificationTime));
+    }
+    if (kind == "link")
+        QVERIFY(QFile::link(written, entry));
+    if (otherOwner) {
+#ifdef Q_OS_UNIX
+        if (::geteuid() != 0)
+            QSKIP("only root can give a file to another user");
+        QVERIFY(::chown(QFile::encodeName(entry).constData(), 65534, 65534) == 0);
+#else
+        QSKIP("owners are not checked on this system");
+#endif
+    }
+    QCOMPARE(storage::removeStaleTemporaryFiles(setup), removed ? 1 : 0);
+    QCOMPARE(QFileInfo(entry).exists() || QFileInfo(entry).isSymLink(), !removed);
+    QVERIFY(QFileInfo::exists(setup));
+    QVERIFY(QFileInfo::exists(written) || removed);
 }
 
 void TstUserEquipmentFile::firstStartWritesDefaults()
