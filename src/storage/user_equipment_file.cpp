@@ -1,7 +1,15 @@
 #include "storage/user_equipment_file.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace vkp2::storage {
 
@@ -29,6 +37,22 @@ std::array<QString, 13> readUserEquipmentFile(const QString &path)
     return userData;
 }
 
+namespace detail {
+
+bool writeInPlace(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    // The write only fills QFile's buffer; the flush is what tells whether the disk took it all.
+    if (file.write(content) != content.size() || !file.flush())
+        return false;
+    file.close();
+    return file.error() == QFileDevice::NoError;
+}
+
+} // namespace detail
+
 bool writeUserEquipmentFile(const QString &path, const QStringList &lines)
 {
     QByteArray content;
@@ -42,8 +66,12 @@ bool writeUserEquipmentFile(const QString &path, const QStringList &lines)
     }
 
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    if (!file.open(QIODevice::WriteOnly)) {
+        // No temporary file could be made beside it. Not QSaveFile::setDirectWriteFallback: it
+        // steps in only on EACCES and only on Unix, so an immutable folder (EPERM) or Windows
+        // would still lose the save. Where the file itself cannot be written this fails too.
+        return detail::writeInPlace(path, content);
+    }
     // commit() would not notice a buffered write that a full disk cut short, and would put
     // the truncated file in place of the old one: flush and check first.
     if (file.write(content) != content.size() || !file.flush()) {
@@ -51,6 +79,34 @@ bool writeUserEquipmentFile(const QString &path, const QStringList &lines)
         return false;
     }
     return file.commit();
+}
+
+int removeStaleTemporaryFiles(const QString &path)
+{
+    const QFileInfo target(path);
+    // Qt 6 fills the six X of "<name>.XXXXXX" with A-Z and a-z only.
+    const QRegularExpression leftover(QStringLiteral("\\A") + QRegularExpression::escape(target.fileName())
+                                      + QStringLiteral("\\.[A-Za-z]{6}\\z"));
+    // A save holds its temporary file for milliseconds, but another instance may be saving into
+    // this folder right now, a network share can stall it for long, and a file server's clock
+    // can run minutes off ours. Ten minutes stays clear of all that; a leftover does no harm
+    // while it waits for a later start.
+    const QDateTime cutoff = QDateTime::currentDateTimeUtc().addSecs(-kStaleTemporaryFileSeconds);
+    int removed = 0;
+    const QFileInfoList entries =
+        target.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo &entry : entries) {
+        if (!leftover.match(entry.fileName()).hasMatch() || entry.lastModified() >= cutoff)
+            continue;
+#ifdef Q_OS_UNIX
+        // In a shared folder, another user's save is theirs to clean up.
+        if (entry.ownerId() != ::geteuid())
+            continue;
+#endif
+        if (QFile::remove(entry.absoluteFilePath()))
+            ++removed;
+    }
+    return removed;
 }
 
 } // namespace vkp2::storage

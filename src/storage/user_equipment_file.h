@@ -19,8 +19,22 @@ inline constexpr qint64 kMaxReadBytes = 64 * 1024;
 std::array<QString, 13> readUserEquipmentFile(const QString &path);
 
 // Writes each text followed by CR LF, a line break inside a text as a space, atomically: a
-// failed or interrupted write leaves the previous file whole. Returns false when the file could
-// not be written.
+// failed or interrupted write leaves the previous file whole. In a folder that lets the file be
+// changed but no file be added, no temporary file can be made beside it; then the file is
+// rewritten in place, which a crash can tear. Returns false when neither way wrote the file.
 bool writeUserEquipmentFile(const QString &path, const QStringList &lines);
+
+// Removes what saves cut off by a kill or a power cut left beside the file at `path`: names of
+// the form "<file name>.XXXXXX", six ASCII letters, as QSaveFile makes them. Only regular
+// files (no links) of this user that are older than kStaleTemporaryFileSeconds go; the rest is
+// left alone. Meant for once at start-up, before reading. Returns how many were removed.
+inline constexpr int kStaleTemporaryFileSeconds = 10 * 60;
+int removeStaleTemporaryFiles(const QString &path);
+
+namespace detail {
+// The in-place rewrite used when no temporary file can be made: truncate, write, flush, close,
+// each step checked. Returns false at the first that fails.
+bool writeInPlace(const QString &path, const QByteArray &content);
+} // namespace detail
 
 } // namespace vkp2::storage

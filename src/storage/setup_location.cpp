@@ -1,0 +1,31 @@
+#include "storage/setup_location.h"
+
+#include "storage/user_equipment_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace vkp2::storage {
+
+QString userEquipmentFilePath()
+{
+    const QString here = QDir::current().absoluteFilePath(kUserEquipmentFileName);
+    // Users who keep a setup per folder and start the program from there rely on this one. A
+    // folder of that name is no setup, and no save could ever replace it.
+    if (QFileInfo(here).isFile())
+        return here;
+
+    // Not AppDataLocation: it is made of the organisation and application names, which nothing
+    // sets, and setting them would tie the path to whether that ran first. "VKP2" is the
+    // settings store's name too.
+    const QString shared = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (shared.isEmpty())
+        return here;
+    const QDir folder(shared + QStringLiteral("/VKP2"));
+    if (!folder.mkpath(QStringLiteral(".")))
+        return here;
+    return folder.absoluteFilePath(kUserEquipmentFileName);
+}
+
+} // namespace vkp2::storage

@@ -1,0 +1,15 @@
+#pragma once
+// Where the user equipment file lives.
+
+#include <QString>
+
+namespace vkp2::storage {
+
+// The user equipment file to read and write, as an absolute path: vkp2user.dat in the current
+// folder when that file is there, else vkp2user.dat in the per-user data folder (on Linux
+// $XDG_DATA_HOME/VKP2, by default ~/.local/share/VKP2), which is created when missing. When it
+// cannot be created, the current folder's vkp2user.dat all the same, so the program still runs.
+// Ask once at start-up and keep the answer: it follows the current folder.
+QString userEquipmentFilePath();
+
+} // namespace vkp2::storage
