@@ -1,0 +1,101 @@
+#include "planner/targets.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace vkp2::planner {
+
+namespace {
+
+// Planets: NASA NSSDCA planetary fact sheets, "apparent diameter from Earth".
+// Moon: 2·asin(1737.4 km / d) at the extreme geocentric distances 356 400 and 406 700 km.
+// Sun: 2·asin(695 700 km / d) at perihelion 147.092 and aphelion 152.099 million km.
+// Saturn: the globe's 14.5″ to 20.1″ times 2 × 136 775 / 120 536 km (outer A ring over the
+// equatorial diameter, about 2.27).
+constexpr std::array<Target, 7> table{{
+    {"moon", "Moon", 1762.3, 2011.0},
+    {"sun", "Sun", 1886.9, 1951.1},
+    {"mercury", "Mercury", 4.5, 13.0},
+    {"venus", "Venus", 9.7, 66.0},
+    {"mars", "Mars", 3.5, 25.1},
+    {"jupiter", "Jupiter", 29.8, 50.1},
+    {"saturn", "Saturn", 32.9, 45.6},
+}};
+
+bool positive(double v) { return std::isfinite(v) && v > 0; }
+
+// A disc exactly as wide as the frame in decimal may come out a hair wider in binary.
+constexpr double edgeSlack = 1e-9;
+
+QString trimmedDecimal(double v)
+{
+    QString s = QString::number(v, 'f', 1);
+    if (s.endsWith(QLatin1String(".0")))
+        s.chop(2);
+    return s;
+}
+
+} // namespace
+
+std::span<const Target> targets() { return table; }
+
+QStringList targetKeys()
+{
+    QStringList keys;
+    for (const Target &t : table)
+        keys << QString::fromLatin1(t.key);
+    return keys;
+}
+
+std::optional<Target> findTarget(QStringView key)
+{
+    for (const Target &t : table) {
+        if (key.compare(QLatin1String(t.key), Qt::CaseInsensitive) == 0)
+            return t;
+    }
+    return std::nullopt;
+}
+
+std::optional<TargetFit> fitTarget(double sizeArcsec, double scaleWidthArcsecPerPx,
+                                   double scaleHeightArcsecPerPx, int chipWidthPx,
+                                   int chipHeightPx)
+{
+    if (!positive(sizeArcsec) || !positive(scaleWidthArcsecPerPx)
+        || !positive(scaleHeightArcsecPerPx) || chipWidthPx <= 0 || chipHeightPx <= 0)
+        return std::nullopt;
+
+    TargetFit fit;
+    fit.widthPx = sizeArcsec / scaleWidthArcsecPerPx;
+    fit.heightPx = sizeArcsec / scaleHeightArcsecPerPx;
+    const double fillW = fit.widthPx / chipWidthPx;
+    const double fillH = fit.heightPx / chipHeightPx;
+    fit.tighterSide = fillW > fillH ? FrameSide::Width : FrameSide::Height;
+    const double fill = std::max(fillW, fillH);
+    fit.fits = fill <= 1 + edgeSlack;
+    fit.fillPercent = 100 * fill;
+    fit.sparePercent = 100 - fit.fillPercent;
+    return fit;
+}
+
+QString fitSentence(const QString &targetName, double sizeArcsec, const TargetFit &fit)
+{
+    const QString head = QStringLiteral("%1, %2″: %3 × %4 px, ")
+                             .arg(targetName, trimmedDecimal(sizeArcsec),
+                                  QString::number(std::llround(fit.widthPx)),
+                                  QString::number(std::llround(fit.heightPx)));
+    // The nudges keep 40 % from reading as 39 % after binary rounding; they are smaller than
+    // edgeSlack, so a disc that does not fit always reads as at least 101 %.
+    if (fit.fits) {
+        const double spare = std::max(0.0, std::floor(fit.sparePercent + 1e-8));
+        return head + QStringLiteral("fits with %1 % to spare").arg(QString::number(spare, 'f', 0));
+    }
+    const double fill = std::ceil(fit.fillPercent - 1e-8);
+    const QString side = fit.tighterSide == FrameSide::Width ? QStringLiteral("width")
+                                                             : QStringLiteral("height");
+    return head
+        + QStringLiteral("does not fit: %1 % of the frame %2")
+              .arg(QString::number(fill, 'f', 0), side);
+}
+
+} // namespace vkp2::planner
