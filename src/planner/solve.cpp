@@ -1,5 +1,7 @@
 #include "planner/solve.h"
 
+#include "calculator/core/optics.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -44,7 +46,7 @@ Solution invalid(const char *why) { return {SolveStatus::InvalidInput, 0, QStrin
 
 double projectionDistance(const OcularGeometry &ocular, double tubeLengthMm, double distanceMm)
 {
-    return ((ocular.lengthMm + tubeLengthMm) + adapterFixedMm) + distanceMm - ocular.offsetMm;
+    return optics::projectionDistance(ocular.lengthMm, tubeLengthMm, distanceMm, ocular.offsetMm);
 }
 
 std::optional<double> focalLengthAt(const Projection &setup, double distanceMm)
@@ -81,7 +83,7 @@ std::optional<double> pixelScale(double focalLengthMm, double pixelUm)
 {
     if (!positive(focalLengthMm) || !positive(pixelUm))
         return std::nullopt;
-    return arcsecPerRadian * ((pixelUm / 1000) / focalLengthMm);
+    return optics::pixelScaleArcsec(pixelUm, focalLengthMm);
 }
 
 std::optional<double> focalLengthForPixelScale(double arcsecPerPx, double pixelUm)

@@ -7,6 +7,8 @@
 //   EFL = M x F                        extended focal length, mm
 // so the D for a wanted EFL is (EFL / F + 1) x f - (OL + TL + 3 - offset).
 
+#include "calculator/core/optics.h"
+
 #include <QString>
 
 #include <optional>
@@ -17,8 +19,8 @@ inline constexpr double minDistanceMm = 0;
 inline constexpr double maxDistanceMm = 1000;
 inline constexpr double minTubeLengthMm = 0;
 inline constexpr double maxTubeLengthMm = 30;
-inline constexpr double adapterFixedMm = 3; // fixed length the adapter adds to P
-inline constexpr double arcsecPerRadian = 206265;
+inline constexpr double adapterFixedMm = optics::kAdapterExtra; // fixed length the adapter adds to P
+inline constexpr double arcsecPerRadian = optics::kArcsecPerRadian;
 
 struct OcularGeometry {
     double offsetMm = 0;

@@ -1,0 +1,84 @@
+#pragma once
+// One setup of the kit, and what the calculator window would show for it. The setup is run
+// through the headless calculator exactly as the window starts from a saved setup (then the
+// binning mode is chosen), so every digit and every message is the window's own.
+
+#include "calculator/procedures/headless_calculator.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <optional>
+
+namespace vkp2::planner {
+
+// The texts a user equipment file keeps, plus the binning mode. Numbers are held as the texts
+// the boxes would show, in the user's locale, as the window holds them.
+struct Setup {
+    QString telescope = QStringLiteral("DR-106");
+    QString focalLength = QStringLiteral("530");
+    QString aperture = QStringLiteral("106");
+    QString ocular = QStringLiteral("WS 5mm");
+    QString tl = QStringLiteral("5");
+    QString d = QStringLiteral("55");
+    QString camera = QStringLiteral("None or Film");
+    QString pixelWidth, pixelHeight, chipWidth, chipHeight;
+    QString binning = QStringLiteral("1x1");
+
+    // Choosing a preset also takes its values into the texts, as the window shows them.
+    // Each returns false (and changes nothing) for a name that is no entry of its list.
+    bool chooseTelescope(const QString &name);
+    bool chooseCamera(const QString &name);
+    // "User-Defined" with typed values.
+    void typeTelescope(const QString &focal, const QString &apertureText);
+    void typeCamera(const QString &pw, const QString &ph, const QString &cw, const QString &ch);
+
+    static Setup fromUserData(const UserData &userData);
+    UserData toUserData() const;
+};
+
+// The calculator's last setup (the same file the window would read); defaults when none.
+Setup lastSetup();
+// A user equipment file; nothing when it cannot be read.
+std::optional<Setup> setupFromFile(const QString &path);
+
+// The list entries, in list order, as the window offers them.
+QStringList telescopeEntries();
+QStringList ocularEntries();
+QStringList cameraEntries();
+QStringList binningModes();
+// Whether a camera has binning modes (the binning list is offered for it).
+bool cameraHasBinning(const QString &camera);
+
+struct Shown {
+    QStringList boxes; // the fifteen boxes, in the order of kBoxNames
+    QString telescope, ocular, camera, binning;
+    QList<Message> messages;
+    QString box(std::string_view name) const;
+    // A box read as a number, in the user's locale; nothing when it shows none.
+    std::optional<double> number(std::string_view name) const;
+};
+
+// What the window shows for the setup after starting from it and choosing its binning mode.
+Shown show(const Setup &setup);
+
+// Runs many setups on one headless calculator by choosing entries as a user would, which is
+// far cheaper than a start for every row. What it shows after each step is what the window
+// would show after the same choices.
+class KitWalk {
+public:
+    explicit KitWalk(const Setup &start);
+    // Each choice runs the list's handler; distances are typed again after "No-VKP2" forced
+    // them to 0 (only when they differ).
+    void chooseTelescope(const QString &name);
+    void chooseOcular(const QString &name, const QString &tl, const QString &d);
+    void chooseCamera(const QString &name);
+    void chooseBinning(const QString &mode);
+    Shown shown() const;
+    HeadlessCalculator &calculator() { return calc_; }
+
+private:
+    HeadlessCalculator calc_;
+};
+
+} // namespace vkp2::planner
