@@ -47,6 +47,19 @@ bool Setup::chooseTelescope(const QString &name)
     return true;
 }
 
+bool Setup::chooseOcular(const QString &name)
+{
+    if (name == entries::NoVkp2) {
+        ocular = name;
+        tl = d = QStringLiteral("0");
+        return true;
+    }
+    if (!catalog::findByName(catalog::kOculars, name))
+        return false;
+    ocular = name;
+    return true;
+}
+
 bool Setup::chooseCamera(const QString &name)
 {
     if (name == entries::UserDefined) {

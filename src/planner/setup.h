@@ -29,6 +29,9 @@ struct Setup {
     // Each returns false (and changes nothing) for a name that is no entry of its list.
     bool chooseTelescope(const QString &name);
     bool chooseCamera(const QString &name);
+    // The ocular; "No-VKP2" also sets both distances to 0, as the window does when it is
+    // chosen (and so saves them). Returns false for a name that is no entry of the list.
+    bool chooseOcular(const QString &name);
     // "User-Defined" with typed values.
     void typeTelescope(const QString &focal, const QString &apertureText);
     void typeCamera(const QString &pw, const QString &ph, const QString &cw, const QString &ch);
