@@ -19,14 +19,12 @@ CurveStyle curveStyle(int index, const QPalette &palette)
     CurveStyle style;
     if (index < 0) {
         style.pen = QPen(palette.color(QPalette::Text), 1.5, Qt::DashDotLine);
-        style.pen.setCosmetic(true);
         return style;
     }
     QColor c = QColor::fromRgb(colours[std::size_t(index) % colours.size()]);
     if (isDark(palette))
         c = c.lighter(145);
     style.pen = QPen(c, 2, index < 5 ? Qt::SolidLine : Qt::DashLine);
-    style.pen.setCosmetic(true);
     style.pen.setCapStyle(Qt::FlatCap);
     static constexpr std::array<Marker, 5> markers{Marker::Circle, Marker::Square, Marker::Triangle,
                                                    Marker::Diamond, Marker::Cross};

@@ -334,7 +334,6 @@ void FocalChart::paintChart(QPainter &painter, const QSizeF &size) const
         const QRectF band(l.plot.left(), top, l.plot.width(), bottom - top);
         painter.fillRect(band, fill);
         QPen edge(pal.color(QPalette::Highlight), 1, Qt::DotLine);
-        edge.setCosmetic(true);
         painter.setPen(edge);
         painter.drawLine(band.topLeft(), band.topRight());
         painter.drawLine(band.bottomLeft(), band.bottomRight());
@@ -348,7 +347,6 @@ void FocalChart::paintChart(QPainter &painter, const QSizeF &size) const
 
     // Grid, ticks and labels
     QPen gridPen(grid, 1, Qt::SolidLine);
-    gridPen.setCosmetic(true);
     for (int d = 0; d <= int(kMaxD); d += 100) {
         const double x = l.map(d, yMin_).x();
         painter.setPen(gridPen);
@@ -402,7 +400,6 @@ void FocalChart::paintChart(QPainter &painter, const QSizeF &size) const
             painter.drawPolyline(screen);
         }
         QPen markerPen(style.pen.color(), 1.5);
-        markerPen.setCosmetic(true);
         painter.setPen(markerPen);
         painter.setBrush(pal.color(QPalette::Base));
         // Markers staggered along D so neighbouring curves do not hide each other's.
@@ -444,7 +441,6 @@ void FocalChart::paintChart(QPainter &painter, const QSizeF &size) const
     // Cursor and the box with its values
     const double cx = l.map(cursorD_, yMin_).x();
     QPen cursorPen(text, 1, Qt::DashLine);
-    cursorPen.setCosmetic(true);
     painter.setPen(cursorPen);
     painter.drawLine(QPointF(cx, l.plot.top()), QPointF(cx, l.plot.bottom()));
     QPointF anchor(cx, l.plot.center().y());

@@ -108,12 +108,10 @@ void FramingView::paintFraming(QPainter &painter, const QSizeF &size) const
         painter.drawEllipse(c, g.minRadiusX, g.minRadiusY);
     }
     QPen outline(text, 1.5, Qt::DashLine);
-    outline.setCosmetic(true);
     painter.setPen(outline);
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(c, g.maxRadiusX, g.maxRadiusY);
     QPen frame(text, 2);
-    frame.setCosmetic(true);
     frame.setJoinStyle(Qt::MiterJoin);
     painter.setPen(frame);
     painter.drawRect(g.frame);
