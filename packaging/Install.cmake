@@ -47,6 +47,32 @@ install(DIRECTORY ${VKP2_ICON_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/h
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
+# --- The planner: its own program, launcher, metadata and icon ---------------------------------
+set(VKP2_PLANNER_ID "io.github.vkp2calc.VKP2Planner")
+set(VKP2_PLANNER_SCREENSHOT_URL
+    "https://raw.githubusercontent.com/vkp2calc/vkp2calc/main/docs/planner-screenshot.png")
+add_executable(vkp2_render_planner_icons ${CMAKE_CURRENT_LIST_DIR}/render_planner_icons.cpp)
+target_link_libraries(vkp2_render_planner_icons PRIVATE vkp2_planner_window Qt6::Gui Qt6::Svg)
+set(VKP2_PLANNER_ICON_FILES ${VKP2_ICON_DIR}/scalable/apps/${VKP2_PLANNER_ID}.svg)
+foreach(size 16 32 48 64 128 256)
+  list(APPEND VKP2_PLANNER_ICON_FILES ${VKP2_ICON_DIR}/${size}x${size}/apps/${VKP2_PLANNER_ID}.png)
+endforeach()
+add_custom_command(
+  OUTPUT ${VKP2_PLANNER_ICON_FILES}
+  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
+          $<TARGET_FILE:vkp2_render_planner_icons> ${VKP2_ICON_DIR} ${VKP2_PLANNER_ID}
+  DEPENDS vkp2_render_planner_icons
+  COMMENT "Rendering the planner's icon (SVG and PNG)"
+  VERBATIM)
+add_custom_target(vkp2_planner_icons ALL DEPENDS ${VKP2_PLANNER_ICON_FILES})
+configure_file(${CMAKE_CURRENT_LIST_DIR}/${VKP2_PLANNER_ID}.metainfo.xml.in
+               ${CMAKE_BINARY_DIR}/${VKP2_PLANNER_ID}.metainfo.xml @ONLY)
+install(TARGETS vkp2planner RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/${VKP2_PLANNER_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_BINARY_DIR}/${VKP2_PLANNER_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
 # --- Debian package (cpack -G DEB) -------------------------------------------------------------
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "vkp2calc")

@@ -103,6 +103,15 @@ smoke_inside() {
     [ "$status" -eq 0 ]
 }
 
+# The planner is smoke-tested the same way, as its own program with its own window title.
+PLANNER_ID=io.github.vkp2calc.VKP2Planner
+PLANNER_PROGRAM=/usr/bin/vkp2planner
+PLANNER_TITLE="VKP-2 Planner"
+if [ "${1:-}" = "--inside-x-planner" ]; then
+    PROGRAM=$PLANNER_PROGRAM TITLE=$PLANNER_TITLE smoke_inside "$2" "$3"
+    exit
+fi
+
 if [ "${1:-}" = "--inside-x" ]; then
     smoke_inside "$2" "$3"
     exit
@@ -224,6 +233,46 @@ if [ -s "$shot" ]; then
         echo "screenshot kept as $keep_screenshot"
     fi
 fi
+
+# --- The planner: installed files, validators, start and close ----------------------------
+for f in "$PLANNER_PROGRAM" \
+         "/usr/share/applications/$PLANNER_ID.desktop" \
+         "/usr/share/metainfo/$PLANNER_ID.metainfo.xml" \
+         "/usr/share/icons/hicolor/scalable/apps/$PLANNER_ID.svg" \
+         /usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/"$PLANNER_ID.png"; do
+    if [ ! -s "$f" ]; then
+        echo "FAIL: not installed: $f" >&2
+        failures=$((failures + 1))
+    fi
+done
+if desktop-file-validate "/usr/share/applications/$PLANNER_ID.desktop"; then
+    echo "desktop-file-validate (planner): passed"
+else
+    echo "FAIL: desktop-file-validate (planner)" >&2
+    failures=$((failures + 1))
+fi
+if appstreamcli validate --pedantic --no-net "/usr/share/metainfo/$PLANNER_ID.metainfo.xml"; then
+    echo "appstreamcli validate (planner): passed"
+else
+    echo "FAIL: appstreamcli validate (planner)" >&2
+    failures=$((failures + 1))
+fi
+echo "== smoke test of $PLANNER_PROGRAM under Xvfb"
+mkdir -p "$work/run-planner" "$work/home-planner"
+if (cd "$work/run-planner" && HOME="$work/home-planner" XDG_CONFIG_HOME="$work/home-planner/.config" \
+        xvfb-run -a -s "-screen 0 1400x1000x24" \
+        "$self" --inside-x-planner "$work/planner-screenshot.png" "$work/planner.log"); then
+    echo "smoke test (planner): passed"
+else
+    echo "FAIL: smoke test (planner)" >&2
+    failures=$((failures + 1))
+fi
+[ -s "$work/planner.log" ] && { echo "-- planner output:"; cat "$work/planner.log"; }
+if [ -e "$work/run-planner/vkp2user.dat" ]; then
+    echo "FAIL: the planner wrote the calculator's vkp2user.dat" >&2
+    failures=$((failures + 1))
+fi
+[ -s "$work/planner-screenshot.png" ] && cp "$work/planner-screenshot.png" "$PACKAGE_DIR/planner-screenshot-installed.png"
 
 if [ "$failures" -ne 0 ]; then
     echo "check-package: $failures check(s) failed" >&2

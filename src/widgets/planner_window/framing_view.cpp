@@ -1,0 +1,121 @@
+#include "widgets/planner_window/framing_view.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace vkp2::planner_window {
+
+bool Framing::valid() const
+{
+    return minArcsec > 0 && maxArcsec > 0 && scaleWidth > 0 && scaleHeight > 0 && chipWidthPx > 0
+           && chipHeightPx > 0 && std::isfinite(scaleWidth) && std::isfinite(scaleHeight);
+}
+
+std::optional<planner::TargetFit> Framing::fit(double sizeArcsec) const
+{
+    return planner::fitTarget(sizeArcsec, scaleWidth, scaleHeight, chipWidthPx, chipHeightPx);
+}
+
+QStringList Framing::sentences() const
+{
+    QStringList out;
+    for (double size : {minArcsec, maxArcsec}) {
+        if (const auto f = fit(size))
+            out << planner::fitSentence(target, size, *f);
+        if (minArcsec == maxArcsec)
+            break;
+    }
+    return out;
+}
+
+FramingView::FramingView(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Framing"));
+    setAccessibleName(tr("Framing picture"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void FramingView::setFraming(const Framing &framing)
+{
+    framing_ = framing;
+    setAccessibleDescription(framing.sentences().join(QLatin1Char('\n')));
+    update();
+}
+
+FramingGeometry FramingView::geometryFor(const QSizeF &size) const
+{
+    FramingGeometry g;
+    const auto small = framing_.fit(framing_.minArcsec);
+    const auto large = framing_.fit(framing_.maxArcsec);
+    if (!framing_.valid() || !small || !large)
+        return g;
+    // One scale for frame and target, so that whichever is larger fills the picture.
+    const double margin = 10;
+    const double spanW = std::max<double>(framing_.chipWidthPx, large->widthPx);
+    const double spanH = std::max<double>(framing_.chipHeightPx, large->heightPx);
+    const double k = std::min((size.width() - 2 * margin) / spanW, (size.height() - 2 * margin) / spanH);
+    if (!(k > 0))
+        return g;
+    const QPointF centre(size.width() / 2, size.height() / 2);
+    const double fw = framing_.chipWidthPx * k, fh = framing_.chipHeightPx * k;
+    g.valid = true;
+    g.frame = QRectF(centre.x() - fw / 2, centre.y() - fh / 2, fw, fh);
+    g.minRadiusX = small->widthPx * k / 2;
+    g.minRadiusY = small->heightPx * k / 2;
+    g.maxRadiusX = large->widthPx * k / 2;
+    g.maxRadiusY = large->heightPx * k / 2;
+    return g;
+}
+
+void FramingView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    paintFraming(painter, size());
+}
+
+void FramingView::paintFraming(QPainter &painter, const QSizeF &size) const
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPalette &pal = palette();
+    const QColor text = pal.color(QPalette::Text);
+    painter.fillRect(QRectF(QPointF(0, 0), size), pal.color(QPalette::Base));
+    const FramingGeometry g = geometryFor(size);
+    if (!g.valid) {
+        painter.setPen(text);
+        painter.drawText(QRectF(QPointF(0, 0), size).adjusted(8, 8, -8, -8),
+                         Qt::AlignCenter | Qt::TextWordWrap,
+                         tr("Choose a camera with pixel and chip sizes to see the frame."));
+        painter.restore();
+        return;
+    }
+    const QPointF c = g.frame.center();
+    QColor disc = pal.color(QPalette::Highlight);
+    disc.setAlpha(150);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(disc);
+    if (framing_.rings) {
+        // The size is the ring span; the globe is about 1 / 2.27 of it.
+        constexpr double globe = 60268.0 / 136775.0;
+        painter.drawEllipse(c, g.minRadiusX * globe, g.minRadiusY * globe);
+        QPen ring(disc, std::max(1.5, g.minRadiusY * 0.08));
+        painter.setPen(ring);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(c, g.minRadiusX, g.minRadiusY * 0.38);
+    } else {
+        painter.drawEllipse(c, g.minRadiusX, g.minRadiusY);
+    }
+    QPen outline(text, 1.5, Qt::DashLine);
+    painter.setPen(outline);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(c, g.maxRadiusX, g.maxRadiusY);
+    QPen frame(text, 2);
+    frame.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(frame);
+    painter.drawRect(g.frame);
+    painter.restore();
+}
+
+} // namespace vkp2::planner_window

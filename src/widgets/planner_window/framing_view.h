@@ -1,0 +1,55 @@
+#pragma once
+// The framing picture: the camera's frame at the chosen ocular and D, to scale over the target
+// at its smallest (filled) and largest (outline) apparent size.
+
+#include "planner/targets.h"
+
+#include <QRectF>
+#include <QWidget>
+
+#include <optional>
+
+namespace vkp2::planner_window {
+
+struct Framing {
+    QString target;
+    double minArcsec = 0, maxArcsec = 0;
+    double scaleWidth = 0, scaleHeight = 0; // arcsec/px, unrounded, from the shown EFL
+    int chipWidthPx = 0, chipHeightPx = 0;
+    bool rings = false; // Saturn: the size is the ring system's
+
+    bool valid() const;
+    std::optional<planner::TargetFit> fit(double sizeArcsec) const;
+    // The fitSentence lines for the smallest and largest size (one when they are equal).
+    QStringList sentences() const;
+};
+
+// What the widget drew, in widget pixels: the frame, and the disc radii at both sizes.
+struct FramingGeometry {
+    bool valid = false;
+    QRectF frame;
+    double minRadiusX = 0, minRadiusY = 0, maxRadiusX = 0, maxRadiusY = 0;
+};
+
+class FramingView : public QWidget {
+    Q_OBJECT
+public:
+    explicit FramingView(QWidget *parent = nullptr);
+
+    void setFraming(const Framing &framing);
+    const Framing &framing() const { return framing_; }
+    FramingGeometry framingGeometry() const { return geometryFor(size()); }
+    FramingGeometry geometryFor(const QSizeF &size) const;
+    void paintFraming(QPainter &painter, const QSizeF &size) const;
+
+    QSize sizeHint() const override { return {300, 220}; }
+    QSize minimumSizeHint() const override { return {160, 120}; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Framing framing_;
+};
+
+} // namespace vkp2::planner_window

@@ -1,0 +1,92 @@
+#include "widgets/planner_window/planner_inputs.h"
+
+#include "calculator/catalog/binning_table.h"
+#include "calculator/catalog/lookup.h"
+#include "calculator/catalog/ocular_table.h"
+#include "calculator/core/numbers.h"
+#include "planner/targets.h"
+
+#include <cmath>
+
+namespace vkp2::planner_window {
+
+namespace {
+
+std::optional<double> targetSize(const PlannerInputs &in, bool largest)
+{
+    for (const planner::Target &t : planner::targets()) {
+        if (in.target == QLatin1String(t.name))
+            return largest ? t.maxArcsec : t.minArcsec;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+double PlannerInputs::targetMinArcsec() const
+{
+    return targetSize(*this, false).value_or(typedTargetArcsec);
+}
+
+double PlannerInputs::targetMaxArcsec() const
+{
+    return targetSize(*this, true).value_or(typedTargetArcsec);
+}
+
+ChartOptics chartOptics(const planner::Setup &setup)
+{
+    ChartOptics o;
+    o.focalMm = numbers::parse(setup.focalLength);
+    o.apertureMm = numbers::parse(setup.aperture);
+    o.tubeLengthMm = numbers::parse(setup.tl);
+    o.pixelUm = numbers::parse(setup.pixelWidth);
+    // A binning camera samples with its binned pixels.
+    const planner::Shown shown = planner::show(setup);
+    const Sensor sensor = sensorOf(shown);
+    if (sensor.pixelWidthUm > 0)
+        o.pixelUm = sensor.pixelWidthUm;
+    return o;
+}
+
+std::optional<planner::Projection> projectionFor(const ChartOptics &optics, const QString &ocular)
+{
+    if (!optics.focalMm || !optics.tubeLengthMm)
+        return std::nullopt;
+    planner::Projection p;
+    p.telescopeFocalMm = *optics.focalMm;
+    p.tubeLengthMm = *optics.tubeLengthMm;
+    if (const auto *row = catalog::findByName(catalog::kOculars, ocular))
+        p.ocular = planner::OcularGeometry{row->offset, row->length, row->focalLength};
+    return p;
+}
+
+planner::Shown showAt(const planner::Setup &setup, const QString &ocular, const QString &d)
+{
+    planner::Setup s = setup;
+    s.ocular = ocular;
+    s.d = d;
+    return planner::show(s);
+}
+
+Sensor sensorOf(const planner::Shown &shown)
+{
+    Sensor s;
+    for (const auto &row : catalog::kBinning) {
+        if (QLatin1String(row.camera) == shown.camera && QLatin1String(row.mode) == shown.binning) {
+            s.pixelWidthUm = row.pixelWidth;
+            s.pixelHeightUm = row.pixelHeight;
+            s.chipWidthPx = int(row.chipWidth);
+            s.chipHeightPx = int(row.chipHeight);
+            return s;
+        }
+    }
+    s.pixelWidthUm = shown.number("Pixelsize_width").value_or(0);
+    s.pixelHeightUm = shown.number("Pixelsize_height").value_or(0);
+    const double cw = shown.number("Chipsize_width").value_or(0);
+    const double ch = shown.number("Chipsize_height").value_or(0);
+    s.chipWidthPx = std::isfinite(cw) ? int(std::lround(cw)) : 0;
+    s.chipHeightPx = std::isfinite(ch) ? int(std::lround(ch)) : 0;
+    return s;
+}
+
+} // namespace vkp2::planner_window

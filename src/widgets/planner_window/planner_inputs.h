@@ -1,0 +1,51 @@
+#pragma once
+// Everything the planner window works from: the kit as the calculator would hold it, plus what
+// only the planner asks (seeing, target, sensor type, wavelength).
+
+#include "planner/setup.h"
+#include "planner/solve.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace vkp2::planner_window {
+
+inline const QString kTypedTarget = QStringLiteral("Typed size");
+
+struct PlannerInputs {
+    planner::Setup setup;
+    double seeingArcsec = 2;
+    QString target = QStringLiteral("Jupiter"); // a target name, or kTypedTarget
+    double typedTargetArcsec = 60;
+    bool colourSensor = false;
+    double wavelengthNm = 550;
+
+    // The target's smallest and largest apparent size, in arcsec.
+    double targetMinArcsec() const;
+    double targetMaxArcsec() const;
+};
+
+// The optics of a setup as the chart's curves need them, read from the setup's texts.
+struct ChartOptics {
+    std::optional<double> focalMm, apertureMm, tubeLengthMm, pixelUm;
+};
+ChartOptics chartOptics(const planner::Setup &setup);
+
+// The projection for one ocular entry ("No-VKP2" gives prime focus); nothing when the focal
+// length or TL cannot be read.
+std::optional<planner::Projection> projectionFor(const ChartOptics &optics, const QString &ocular);
+
+// What the calculator shows for the setup with another ocular and D (D as typed).
+planner::Shown showAt(const planner::Setup &setup, const QString &ocular, const QString &d);
+
+// The pixel size and chip size in effect, binning included: the binning table's row for a
+// binning camera, else the shown boxes.
+struct Sensor {
+    double pixelWidthUm = 0, pixelHeightUm = 0;
+    int chipWidthPx = 0, chipHeightPx = 0;
+    bool valid() const { return pixelWidthUm > 0 && pixelHeightUm > 0 && chipWidthPx > 0 && chipHeightPx > 0; }
+};
+Sensor sensorOf(const planner::Shown &shown);
+
+} // namespace vkp2::planner_window

@@ -1,0 +1,75 @@
+#pragma once
+// The planner's window: the setup panel, the chart with its cursor, the framing picture and the
+// solve table. It starts from the calculator's last setup and never writes the calculator's
+// file; its own state lives in the settings store as "VKP2 Planner", group "Planner".
+
+#include "widgets/planner_window/planner_inputs.h"
+
+#include <QMainWindow>
+
+class QComboBox;
+class QLabel;
+
+namespace vkp2 {
+class MessageBoxes;
+}
+
+namespace vkp2::planner_window {
+
+class FocalChart;
+class FramingView;
+class SetupPanel;
+class SolveTable;
+
+inline const QString kPlannerTitle = QStringLiteral("VKP-2 Planner");
+inline const QString kSettingsApplication = QStringLiteral("VKP2 Planner");
+
+class PlannerWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit PlannerWindow(MessageBoxes &messages, QWidget *parent = nullptr);
+    ~PlannerWindow() override;
+
+    SetupPanel *setupPanel() const { return panel_; }
+    FocalChart *chart() const { return chart_; }
+    QComboBox *viewBox() const { return view_; }
+    QLabel *cursorLabel() const { return cursorLabel_; }
+    FramingView *framing() const { return framing_; }
+    QLabel *framingText() const { return framingText_; }
+    SolveTable *solveTable() const { return solve_; }
+
+    // Each writes the file whole or reports why not in a message box; PNG or SVG by the
+    // file's suffix for the pictures.
+    bool exportChart(const QString &path);
+    bool exportFraming(const QString &path);
+    bool exportSolveTable(const QString &path);
+
+    void saveState() const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void build();
+    void buildMenus();
+    void restoreState();
+    void inputsChanged();
+    void updateFraming();
+    bool exportPicture(const QString &path, const QString &what, const std::function<void(QPainter &, const QSizeF &)> &paint,
+                       const QSizeF &size);
+    bool reportWrite(const QString &path, const QString &what, const QByteArray &bytes);
+    void askAndExport(const QString &what, const QString &filters, const QString &defaultName,
+                      bool (PlannerWindow::*exporter)(const QString &));
+    void about();
+
+    MessageBoxes &messages_;
+    SetupPanel *panel_ = nullptr;
+    FocalChart *chart_ = nullptr;
+    QComboBox *view_ = nullptr;
+    QLabel *cursorLabel_ = nullptr;
+    FramingView *framing_ = nullptr;
+    QLabel *framingText_ = nullptr;
+    SolveTable *solve_ = nullptr;
+};
+
+} // namespace vkp2::planner_window

@@ -1,0 +1,296 @@
+#include "widgets/planner_window/setup_panel.h"
+
+#include "calculator/core/numbers.h"
+#include "planner/targets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace vkp2::planner_window {
+
+namespace {
+
+const char *const kInvalid = "vkp2Invalid";
+
+QLineEdit *numberEdit(const QString &accessibleName)
+{
+    auto *e = new QLineEdit;
+    e->setAccessibleName(accessibleName);
+    e->setObjectName(accessibleName);
+    return e;
+}
+
+QComboBox *list(const QString &accessibleName, const QStringList &entries)
+{
+    auto *c = new QComboBox;
+    c->addItems(entries);
+    c->setAccessibleName(accessibleName);
+    c->setObjectName(accessibleName);
+    return c;
+}
+
+void setText(QLineEdit *e, const QString &text)
+{
+    if (e->text() != text)
+        e->setText(text);
+}
+
+void setChoice(QComboBox *c, const QString &text)
+{
+    const int i = c->findText(text);
+    if (i >= 0)
+        c->setCurrentIndex(i);
+}
+
+} // namespace
+
+SetupPanel::SetupPanel(QWidget *parent) : QWidget(parent)
+{
+    build();
+    showInputs();
+}
+
+bool SetupPanel::isMarkedInvalid(const QLineEdit *edit) { return edit->property(kInvalid).toBool(); }
+
+void SetupPanel::build()
+{
+    QStringList targetNames;
+    for (const planner::Target &t : planner::targets())
+        targetNames << QLatin1String(t.name);
+    targetNames << kTypedTarget;
+
+    w_.telescope = list(tr("Telescope"), planner::telescopeEntries());
+    w_.focalLength = numberEdit(tr("Focal length (mm)"));
+    w_.aperture = numberEdit(tr("Aperture (mm)"));
+    w_.ocular = list(tr("Ocular"), planner::ocularEntries());
+    w_.tl = numberEdit(tr("TL (mm)"));
+    w_.d = numberEdit(tr("D (mm)"));
+    w_.camera = list(tr("Camera"), planner::cameraEntries());
+    w_.binning = list(tr("Binning"), planner::binningModes());
+    w_.pixelWidth = numberEdit(tr("Pixel width (µm)"));
+    w_.pixelHeight = numberEdit(tr("Pixel height (µm)"));
+    w_.chipWidth = numberEdit(tr("Chip width (px)"));
+    w_.chipHeight = numberEdit(tr("Chip height (px)"));
+    w_.seeing = new QDoubleSpinBox;
+    w_.seeing->setRange(0.1, 20);
+    w_.seeing->setDecimals(1);
+    w_.seeing->setSingleStep(0.1);
+    w_.seeing->setSuffix(QStringLiteral(" ″"));
+    w_.seeing->setAccessibleName(tr("Seeing (arcsec)"));
+    w_.seeing->setObjectName(QStringLiteral("Seeing"));
+    w_.target = list(tr("Target"), targetNames);
+    w_.targetSize = numberEdit(tr("Target size (arcsec)"));
+    w_.colourSensor = new QCheckBox(tr("&Colour sensor (Bayer matrix)"));
+    w_.colourSensor->setAccessibleName(tr("Colour sensor"));
+    w_.colourSensor->setObjectName(QStringLiteral("ColourSensor"));
+    w_.wavelength = new QDoubleSpinBox;
+    w_.wavelength->setRange(300, 1100);
+    w_.wavelength->setDecimals(0);
+    w_.wavelength->setSingleStep(10);
+    w_.wavelength->setSuffix(QStringLiteral(" nm"));
+    w_.wavelength->setAccessibleName(tr("Wavelength (nm)"));
+    w_.wavelength->setObjectName(QStringLiteral("Wavelength"));
+    w_.problems = new QLabel;
+    w_.problems->setObjectName(QStringLiteral("Problems"));
+    w_.problems->setWordWrap(true);
+    w_.problems->setAccessibleName(tr("Input problems"));
+    w_.problems->hide();
+
+    auto group = [](const QString &title, std::initializer_list<std::pair<QString, QWidget *>> rows) {
+        auto *box = new QGroupBox(title);
+        auto *form = new QFormLayout(box);
+        form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+        for (const auto &[label, widget] : rows) {
+            if (label.isEmpty()) {
+                form->addRow(widget);
+            } else {
+                auto *l = new QLabel(label);
+                l->setBuddy(widget);
+                form->addRow(l, widget);
+            }
+        }
+        return box;
+    };
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(group(tr("Telescope"), {{tr("&Telescope:"), w_.telescope},
+                                              {tr("&Focal length (mm):"), w_.focalLength},
+                                              {tr("&Aperture (mm):"), w_.aperture}}));
+    layout->addWidget(group(tr("Projection"), {{tr("&Ocular:"), w_.ocular},
+                                               {tr("T&L (mm):"), w_.tl},
+                                               {tr("&D (mm):"), w_.d}}));
+    layout->addWidget(group(tr("Camera"), {{tr("Ca&mera:"), w_.camera},
+                                           {tr("&Binning:"), w_.binning},
+                                           {tr("Pixel &width (µm):"), w_.pixelWidth},
+                                           {tr("Pixel &height (µm):"), w_.pixelHeight},
+                                           {tr("Chip w&idth (px):"), w_.chipWidth},
+                                           {tr("Chip h&eight (px):"), w_.chipHeight}}));
+    layout->addWidget(group(tr("Sky and target"), {{tr("&Seeing:"), w_.seeing},
+                                                   {tr("Tar&get:"), w_.target},
+                                                   {tr("Target si&ze (″):"), w_.targetSize},
+                                                   {QString(), w_.colourSensor},
+                                                   {tr("Wa&velength:"), w_.wavelength}}));
+    layout->addWidget(w_.problems);
+    layout->addStretch(1);
+
+    connect(w_.telescope, &QComboBox::activated, this, &SetupPanel::telescopeChosen);
+    connect(w_.camera, &QComboBox::activated, this, &SetupPanel::cameraChosen);
+    for (QComboBox *c : {w_.ocular, w_.binning, w_.target})
+        connect(c, &QComboBox::activated, this, &SetupPanel::readBack);
+    for (QLineEdit *e : {w_.focalLength, w_.aperture, w_.tl, w_.d, w_.pixelWidth, w_.pixelHeight,
+                         w_.chipWidth, w_.chipHeight, w_.targetSize})
+        connect(e, &QLineEdit::textEdited, this, &SetupPanel::readBack);
+    for (QDoubleSpinBox *s : {w_.seeing, w_.wavelength})
+        connect(s, &QDoubleSpinBox::valueChanged, this, &SetupPanel::readBack);
+    connect(w_.colourSensor, &QCheckBox::toggled, this, &SetupPanel::readBack);
+}
+
+void SetupPanel::setInputs(const PlannerInputs &inputs)
+{
+    inputs_ = inputs;
+    showInputs();
+    emit inputsChanged();
+}
+
+void SetupPanel::pick(const QString &ocular, const QString &d)
+{
+    if (w_.ocular->findText(ocular) < 0)
+        return;
+    setChoice(w_.ocular, ocular);
+    setText(w_.d, d);
+    readBack();
+}
+
+void SetupPanel::showInputs()
+{
+    updating_ = true;
+    const planner::Setup &s = inputs_.setup;
+    setChoice(w_.telescope, s.telescope);
+    setText(w_.focalLength, s.focalLength);
+    setText(w_.aperture, s.aperture);
+    setChoice(w_.ocular, s.ocular);
+    setText(w_.tl, s.tl);
+    setText(w_.d, s.d);
+    setChoice(w_.camera, s.camera);
+    setChoice(w_.binning, s.binning);
+    setText(w_.pixelWidth, s.pixelWidth);
+    setText(w_.pixelHeight, s.pixelHeight);
+    setText(w_.chipWidth, s.chipWidth);
+    setText(w_.chipHeight, s.chipHeight);
+    w_.seeing->setValue(inputs_.seeingArcsec);
+    setChoice(w_.target, inputs_.target);
+    setText(w_.targetSize, numbers::format(inputs_.typedTargetArcsec));
+    w_.colourSensor->setChecked(inputs_.colourSensor);
+    w_.wavelength->setValue(inputs_.wavelengthNm);
+    updating_ = false;
+    updateEnabled();
+}
+
+void SetupPanel::updateEnabled()
+{
+    const bool userScope = w_.telescope->currentText() == entries::UserDefined;
+    w_.focalLength->setReadOnly(!userScope);
+    w_.aperture->setReadOnly(!userScope);
+    const bool userCamera = w_.camera->currentText() == entries::UserDefined;
+    for (QLineEdit *e : {w_.pixelWidth, w_.pixelHeight, w_.chipWidth, w_.chipHeight})
+        e->setReadOnly(!userCamera);
+    w_.binning->setEnabled(planner::cameraHasBinning(w_.camera->currentText()));
+    const bool prime = w_.ocular->currentText() == entries::NoVkp2;
+    w_.tl->setEnabled(!prime);
+    w_.d->setEnabled(!prime);
+    w_.targetSize->setEnabled(w_.target->currentText() == kTypedTarget);
+}
+
+void SetupPanel::telescopeChosen()
+{
+    planner::Setup s = inputs_.setup;
+    s.chooseTelescope(w_.telescope->currentText());
+    updating_ = true;
+    setText(w_.focalLength, s.focalLength);
+    setText(w_.aperture, s.aperture);
+    updating_ = false;
+    readBack();
+}
+
+void SetupPanel::cameraChosen()
+{
+    planner::Setup s = inputs_.setup;
+    s.chooseCamera(w_.camera->currentText());
+    updating_ = true;
+    setText(w_.pixelWidth, s.pixelWidth);
+    setText(w_.pixelHeight, s.pixelHeight);
+    setText(w_.chipWidth, s.chipWidth);
+    setText(w_.chipHeight, s.chipHeight);
+    setChoice(w_.binning, planner::binningModes().value(0));
+    updating_ = false;
+    readBack();
+}
+
+void SetupPanel::readBack()
+{
+    if (updating_)
+        return;
+    updateEnabled();
+    // Boxes that take part and hold no number; empty camera boxes are "None or Film".
+    QStringList problems;
+    const bool noCamera = w_.camera->currentText() == entries::NoneOrFilm;
+    const bool prime = w_.ocular->currentText() == entries::NoVkp2;
+    const bool typedTarget = w_.target->currentText() == kTypedTarget;
+    for (QLineEdit *e : {w_.focalLength, w_.aperture, w_.tl, w_.d, w_.pixelWidth, w_.pixelHeight,
+                         w_.chipWidth, w_.chipHeight, w_.targetSize}) {
+        bool counts = true;
+        if (noCamera && (e == w_.pixelWidth || e == w_.pixelHeight || e == w_.chipWidth
+                         || e == w_.chipHeight))
+            counts = false;
+        if (prime && (e == w_.tl || e == w_.d))
+            counts = false;
+        if (!typedTarget && e == w_.targetSize)
+            counts = false;
+        const bool bad = counts && !numbers::isNumber(e->text());
+        if (bad != isMarkedInvalid(e)) {
+            e->setProperty(kInvalid, bad);
+            e->setStyleSheet(bad ? QStringLiteral("QLineEdit { border: 2px solid #d62728; }")
+                                 : QString());
+            e->setAccessibleDescription(bad ? tr("Not a number") : QString());
+        }
+        if (bad)
+            problems << tr("%1: “%2” is not a number.").arg(e->accessibleName(), e->text());
+    }
+    w_.problems->setText(problems.join(QLatin1Char('\n')));
+    w_.problems->setStyleSheet(QStringLiteral("QLabel { color: #d62728; }"));
+    w_.problems->setVisible(!problems.isEmpty());
+    if (!problems.isEmpty())
+        return;
+
+    PlannerInputs in = inputs_;
+    planner::Setup &s = in.setup;
+    s.telescope = w_.telescope->currentText();
+    s.focalLength = w_.focalLength->text();
+    s.aperture = w_.aperture->text();
+    s.ocular = w_.ocular->currentText();
+    s.tl = w_.tl->text();
+    s.d = w_.d->text();
+    s.camera = w_.camera->currentText();
+    s.binning = w_.binning->currentText();
+    s.pixelWidth = w_.pixelWidth->text();
+    s.pixelHeight = w_.pixelHeight->text();
+    s.chipWidth = w_.chipWidth->text();
+    s.chipHeight = w_.chipHeight->text();
+    in.seeingArcsec = w_.seeing->value();
+    in.target = w_.target->currentText();
+    if (typedTarget)
+        in.typedTargetArcsec = numbers::parse(w_.targetSize->text()).value_or(in.typedTargetArcsec);
+    in.colourSensor = w_.colourSensor->isChecked();
+    in.wavelengthNm = w_.wavelength->value();
+    inputs_ = in;
+    emit inputsChanged();
+}
+
+} // namespace vkp2::planner_window

@@ -1,0 +1,58 @@
+#pragma once
+// The planner's setup panel: the kit (telescope, ocular and distances, camera and binning) and
+// the planner's own questions (seeing, target, sensor type, wavelength). Typed numbers are
+// checked where they are typed: a red frame and a line of text, never a message box; the panel
+// keeps offering the last setup that read.
+
+#include "widgets/planner_window/planner_inputs.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QLineEdit;
+
+namespace vkp2::planner_window {
+
+class SetupPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit SetupPanel(QWidget *parent = nullptr);
+
+    void setInputs(const PlannerInputs &inputs);
+    // The last inputs whose typed numbers all read.
+    const PlannerInputs &inputs() const { return inputs_; }
+    // Picks an ocular and D (a point of the chart or a row of the solve table).
+    void pick(const QString &ocular, const QString &d);
+
+    struct Widgets {
+        QComboBox *telescope, *ocular, *camera, *binning, *target;
+        QLineEdit *focalLength, *aperture, *tl, *d;
+        QLineEdit *pixelWidth, *pixelHeight, *chipWidth, *chipHeight, *targetSize;
+        QDoubleSpinBox *seeing, *wavelength;
+        QCheckBox *colourSensor;
+        QLabel *problems;
+    };
+    const Widgets &widgets() const { return w_; }
+    // Whether a typed box is marked as not holding a number.
+    static bool isMarkedInvalid(const QLineEdit *edit);
+
+signals:
+    void inputsChanged();
+
+private:
+    void build();
+    void showInputs();
+    void readBack(); // from the controls into inputs_, when every typed number reads
+    void telescopeChosen();
+    void cameraChosen();
+    void updateEnabled();
+
+    Widgets w_{};
+    PlannerInputs inputs_;
+    bool updating_ = false;
+};
+
+} // namespace vkp2::planner_window

@@ -1,0 +1,61 @@
+#pragma once
+// The solve table: for a goal focal ratio or pixel scale, the D each ocular needs and what the
+// calculator shows there. Double-click or Enter on a row picks its ocular and D.
+
+#include "widgets/planner_window/planner_inputs.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QDoubleSpinBox;
+class QTableWidget;
+
+namespace vkp2::planner_window {
+
+class SolveTable : public QWidget {
+    Q_OBJECT
+public:
+    enum class GoalKind { FocalRatio, PixelScale };
+    // Columns; CSV names carry the units.
+    enum Column { Ocular, Distance, Efl, Efr, Field, Scale, Verdict, ColumnCount };
+
+    explicit SolveTable(QWidget *parent = nullptr);
+
+    void setInputs(const PlannerInputs &inputs);
+    void setGoal(GoalKind kind, double value);
+    GoalKind goalKind() const;
+    double goalValue() const;
+
+    QTableWidget *table() const { return table_; }
+    QComboBox *kindBox() const { return kind_; }
+    QDoubleSpinBox *valueBox() const { return value_; }
+    // The table as CSV: dot decimals, units in the column names, one row per ocular.
+    QByteArray csv() const;
+
+signals:
+    void picked(const QString &ocular, const QString &distance);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct Row {
+        QString ocular;
+        bool solved = false;
+        QString d;        // typed D, 2 decimals
+        planner::Shown shown;
+        QString verdict;
+        QString reason;
+    };
+    void kindChanged();
+    void refill();
+    void pickRow(int row);
+
+    PlannerInputs inputs_;
+    QComboBox *kind_ = nullptr;
+    QDoubleSpinBox *value_ = nullptr;
+    QTableWidget *table_ = nullptr;
+    QList<Row> rows_;
+};
+
+} // namespace vkp2::planner_window

@@ -1,0 +1,73 @@
+// Shows the planner window for screenshots: a chosen kit, and with --dark the Fusion style
+// under a dark palette, as a dark desktop would hand it over. Not part of the product.
+//   planner_screenshot_host [--dark] [--telescope NAME] [--camera NAME] [--ocular NAME] [--d MM]
+//                           [--target NAME] [--pixel-scale]
+
+#include "support/recorded_message_boxes.h"
+#include "widgets/planner_window/planner_window.h"
+#include "widgets/planner_window/setup_panel.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPalette>
+#include <QStyleFactory>
+
+namespace {
+
+QPalette darkPalette()
+{
+    QPalette p;
+    const QColor window(53, 53, 53), base(35, 35, 38), text(230, 230, 230);
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, window);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, window);
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::ToolTipBase, QColor(70, 70, 76));
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    p.setColor(QPalette::HighlightedText, Qt::black);
+    p.setColor(QPalette::Mid, QColor(85, 85, 90));
+    p.setColor(QPalette::Dark, QColor(25, 25, 25));
+    p.setColor(QPalette::Light, QColor(90, 90, 90));
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(130, 130, 130));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(130, 130, 130));
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(130, 130, 130));
+    return p;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    auto option = [&](const QString &name) {
+        const qsizetype i = args.indexOf(name);
+        return i >= 0 && i + 1 < args.size() ? args.at(i + 1) : QString();
+    };
+    if (args.contains(QStringLiteral("--dark"))) {
+        app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        app.setPalette(darkPalette());
+    }
+    vkp2::RecordedMessageBoxes messages;
+    vkp2::planner_window::PlannerWindow window(messages);
+    auto in = window.setupPanel()->inputs();
+    if (!option("--telescope").isEmpty())
+        in.setup.chooseTelescope(option("--telescope"));
+    if (!option("--camera").isEmpty())
+        in.setup.chooseCamera(option("--camera"));
+    if (!option("--ocular").isEmpty())
+        in.setup.ocular = option("--ocular");
+    if (!option("--d").isEmpty())
+        in.setup.d = option("--d");
+    if (!option("--target").isEmpty())
+        in.target = option("--target");
+    window.setupPanel()->setInputs(in);
+    if (args.contains(QStringLiteral("--pixel-scale")))
+        window.viewBox()->setCurrentIndex(1);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,426 @@
+// The planner window driven as a user drives it: the chart's cursor by keys, picking points and
+// rows, the framing picture against its words, exports, typed mistakes, and what it leaves on
+// disk.
+
+#include "calculator/core/numbers.h"
+#include "calculator/core/optics.h"
+#include "planner/solve.h"
+#include "planner/targets.h"
+#include "support/recorded_message_boxes.h"
+#include "widgets/planner_window/focal_chart.h"
+#include "widgets/planner_window/framing_view.h"
+#include "widgets/planner_window/planner_window.h"
+#include "widgets/planner_window/setup_panel.h"
+#include "widgets/planner_window/solve_table.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include <memory>
+
+using namespace vkp2;
+using namespace vkp2::planner_window;
+
+namespace {
+
+// Splits one CSV line, quotes included.
+QStringList csvFields(const QString &line)
+{
+    QStringList out{QString()};
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line.at(i);
+        if (c == QLatin1Char('"')) {
+            if (quoted && i + 1 < line.size() && line.at(i + 1) == QLatin1Char('"'))
+                out.last() += c, ++i;
+            else
+                quoted = !quoted;
+        } else if (c == QLatin1Char(',') && !quoted) {
+            out << QString();
+        } else {
+            out.last() += c;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+class TstPlannerWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void cursorKeysShowTheCalculatorsNumbers_data();
+    void cursorKeysShowTheCalculatorsNumbers();
+    void framingTextMatchesTheDrawing_data();
+    void framingTextMatchesTheDrawing();
+    void solveRowPicksOcularAndD();
+    void exportsParse_data();
+    void exportsParse();
+    void failedExportLeavesNoFileAndSaysSo();
+    void typedMistakeIsMarkedInline();
+    void neverWritesTheCalculatorsFile_data();
+    void neverWritesTheCalculatorsFile();
+
+private:
+    void open(const planner::Setup &setup, const QString &target = QStringLiteral("Jupiter"));
+    QTemporaryDir home_;
+    RecordedMessageBoxes messages_;
+    std::unique_ptr<PlannerWindow> window_;
+};
+
+void TstPlannerWindow::initTestCase()
+{
+    QVERIFY(home_.isValid());
+    // Nothing the tests do may reach the user's own files.
+    qputenv("HOME", home_.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", home_.filePath("data").toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", home_.filePath("config").toLocal8Bit());
+    QDir().mkpath(home_.filePath("cwd"));
+    QVERIFY(QDir::setCurrent(home_.filePath("cwd")));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home_.filePath("settings"));
+}
+
+void TstPlannerWindow::cleanup()
+{
+    window_.reset();
+    messages_.clear();
+    QLocale::setDefault(QLocale::c());
+}
+
+void TstPlannerWindow::open(const planner::Setup &setup, const QString &target)
+{
+    window_ = std::make_unique<PlannerWindow>(messages_);
+    PlannerInputs in = window_->setupPanel()->inputs();
+    in.setup = setup;
+    in.target = target;
+    window_->setupPanel()->setInputs(in);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+}
+
+void TstPlannerWindow::cursorKeysShowTheCalculatorsNumbers_data()
+{
+    QTest::addColumn<QString>("ocular");
+    QTest::addColumn<QString>("d");
+    QTest::addColumn<QString>("keys"); // R L: 1 mm; SR SL: 10 mm; PU PD: 100 mm; U D: curves
+    QTest::addColumn<QString>("pickedOcular");
+    QTest::addColumn<int>("pickedD");
+    QTest::newRow("1 mm steps") << "WS 12.5mm" << "120" << "R R R" << "WS 12.5mm" << 123;
+    QTest::newRow("10 mm steps") << "WS 12.5mm" << "120" << "SL SL R" << "WS 12.5mm" << 101;
+    QTest::newRow("page and next curve") << "WS 12.5mm" << "120" << "PU D" << "WS 18mm" << 220;
+    QTest::newRow("stops at D 0") << "PT 9mm" << "120" << "PD PD L" << "PT 9mm" << 0;
+    QTest::newRow("stops at D 1000") << "PT 25mm" << "950" << "PU SR" << "PT 25mm" << 1000;
+    QTest::newRow("no curve before the first") << "WS 5mm" << "40" << "U U R" << "WS 5mm" << 41;
+    QTest::newRow("no curve after the last") << "PT 18mm" << "40" << "D D D" << "PT 25mm" << 40;
+    QTest::newRow("decimal D rounds to the mm") << "WS 7.5mm" << "80.6" << "R" << "WS 7.5mm" << 82;
+}
+
+void TstPlannerWindow::cursorKeysShowTheCalculatorsNumbers()
+{
+    QFETCH(QString, ocular);
+    QFETCH(QString, d);
+    QFETCH(QString, keys);
+    QFETCH(QString, pickedOcular);
+    QFETCH(int, pickedD);
+    planner::Setup setup;
+    setup.chooseTelescope("CR-150");
+    setup.chooseCamera("SBIG ST-237A");
+    setup.ocular = ocular;
+    setup.d = d;
+    open(setup);
+    FocalChart *chart = window_->chart();
+    chart->setFocus();
+    for (const QString &key : keys.split(' ')) {
+        static const QHash<QString, std::pair<Qt::Key, Qt::KeyboardModifiers>> map{
+            {"R", {Qt::Key_Right, Qt::NoModifier}},  {"L", {Qt::Key_Left, Qt::NoModifier}},
+            {"SR", {Qt::Key_Right, Qt::ShiftModifier}}, {"SL", {Qt::Key_Left, Qt::ShiftModifier}},
+            {"PU", {Qt::Key_PageUp, Qt::NoModifier}}, {"PD", {Qt::Key_PageDown, Qt::NoModifier}},
+            {"U", {Qt::Key_Up, Qt::NoModifier}},      {"D", {Qt::Key_Down, Qt::NoModifier}}};
+        QVERIFY2(map.contains(key), qPrintable(key));
+        QTest::keyClick(chart, map[key].first, map[key].second);
+    }
+    QTest::keyClick(chart, Qt::Key_Return);
+
+    // The setup panel took the point, and every number is the calculator's for it.
+    const planner::Setup &now = window_->setupPanel()->inputs().setup;
+    QCOMPARE(now.ocular, pickedOcular);
+    QCOMPARE(now.d, QString::number(pickedD));
+    QCOMPARE(window_->setupPanel()->widgets().ocular->currentText(), pickedOcular);
+    planner::Setup expected = setup;
+    expected.ocular = pickedOcular;
+    expected.d = QString::number(pickedD);
+    const planner::Shown shown = planner::show(expected);
+    QCOMPARE(chart->cursorShown().boxes, shown.boxes);
+    const QString text = window_->cursorLabel()->text();
+    QCOMPARE(text, chart->cursorText());
+    QCOMPARE(chart->accessibleDescription(), text);
+    QVERIFY2(text.startsWith(QStringLiteral("%1, D %2 mm:").arg(pickedOcular).arg(pickedD)), qPrintable(text));
+    for (const char *box : {"efl", "efr", "Fov_width", "Fov_height", "Pixelscale_width", "Pixelscale_height"}) {
+        QVERIFY(!shown.box(box).isEmpty());
+        QVERIFY2(text.contains(shown.box(box)), qPrintable(text + " lacks " + box));
+    }
+    QVERIFY(window_->framingText()->text().contains(QStringLiteral("EFL %1 mm").arg(shown.box("efl"))));
+}
+
+void TstPlannerWindow::framingTextMatchesTheDrawing_data()
+{
+    QTest::addColumn<QString>("camera");
+    QTest::addColumn<QString>("ocular");
+    QTest::addColumn<QString>("d");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("fitsLargest");
+    QTest::newRow("Jupiter fits") << "SBIG ST-237A" << "WS 12.5mm" << "120" << "Jupiter" << true;
+    QTest::newRow("Mars, non-square pixels") << "Astrovid 2000" << "WS 7.5mm" << "150" << "Mars" << true;
+    QTest::newRow("Moon overflows") << "SBIG ST-237A" << "WS 24mm" << "40" << "Moon" << false;
+    QTest::newRow("Saturn's rings") << "Apogee KX4" << "PT 7mm" << "300" << "Saturn" << true;
+}
+
+void TstPlannerWindow::framingTextMatchesTheDrawing()
+{
+    QFETCH(QString, camera);
+    QFETCH(QString, ocular);
+    QFETCH(QString, d);
+    QFETCH(QString, target);
+    QFETCH(bool, fitsLargest);
+    planner::Setup setup;
+    setup.chooseTelescope("CR-150");
+    QVERIFY(setup.chooseCamera(camera));
+    setup.ocular = ocular;
+    setup.d = d;
+    open(setup, target);
+
+    // The scale follows the shown EFL, as the command line computes it.
+    const planner::Shown shown = planner::show(setup);
+    const double efl = shown.number("efl").value();
+    const double pw = shown.number("Pixelsize_width").value(), ph = shown.number("Pixelsize_height").value();
+    const int cw = int(shown.number("Chipsize_width").value()), ch = int(shown.number("Chipsize_height").value());
+    const auto t = planner::findTarget(target.toLower()).value();
+    const auto small = planner::fitTarget(t.minArcsec, optics::pixelScaleArcsec(pw, efl),
+                                          optics::pixelScaleArcsec(ph, efl), cw, ch).value();
+    const auto large = planner::fitTarget(t.maxArcsec, optics::pixelScaleArcsec(pw, efl),
+                                          optics::pixelScaleArcsec(ph, efl), cw, ch).value();
+    QCOMPARE(large.fits, fitsLargest);
+    const QString words = window_->framingText()->text();
+    QVERIFY2(words.contains(planner::fitSentence(t.name, t.minArcsec, small)), qPrintable(words));
+    QVERIFY2(words.contains(planner::fitSentence(t.name, t.maxArcsec, large)), qPrintable(words));
+
+    const FramingGeometry g = window_->framing()->framingGeometry();
+    QVERIFY(g.valid);
+    QVERIFY(QRectF(window_->framing()->rect()).contains(g.frame));
+    QCOMPARE(g.frame.width() / g.frame.height(), double(cw) / ch);
+    QCOMPARE(2 * g.minRadiusX / g.frame.width(), small.widthPx / cw);
+    QCOMPARE(2 * g.minRadiusY / g.frame.height(), small.heightPx / ch);
+    QCOMPARE(2 * g.maxRadiusX / g.frame.width(), large.widthPx / cw);
+    QCOMPARE(2 * g.maxRadiusY / g.frame.height(), large.heightPx / ch);
+}
+
+void TstPlannerWindow::solveRowPicksOcularAndD()
+{
+    planner::Setup setup;
+    setup.chooseTelescope("CR-150");
+    setup.chooseCamera("SBIG ST-237A");
+    open(setup);
+    SolveTable *solve = window_->solveTable();
+    solve->setGoal(SolveTable::GoalKind::FocalRatio, 20);
+    QTableWidget *table = solve->table();
+    const int row = int(planner::ocularEntries().indexOf("WS 18mm"));
+    const planner::Projection p{1050, planner::OcularGeometry{27.4, 58, 18}, 5};
+    const planner::Solution solution = planner::solveDistance(p, planner::Goal::focalRatio(20, 150));
+    QVERIFY(solution.ok());
+    const QString d = numbers::format(numbers::round2(solution.distanceMm));
+    QCOMPARE(table->item(row, SolveTable::Distance)->text(), d);
+    planner::Setup there = setup;
+    there.ocular = "WS 18mm";
+    there.d = d;
+    const planner::Shown shown = planner::show(there);
+    QCOMPARE(table->item(row, SolveTable::Efr)->text(), shown.box("efr"));
+    QCOMPARE(table->item(row, SolveTable::Scale)->text(),
+             shown.box("Pixelscale_width") + " × " + shown.box("Pixelscale_height"));
+    // An ocular that cannot reach f/20 says why, and so does prime focus.
+    const int ws5 = int(planner::ocularEntries().indexOf("WS 5mm"));
+    QVERIFY(table->item(ws5, SolveTable::Distance)->text().startsWith("needs D = "));
+    QVERIFY(table->item(0, SolveTable::Distance)->text().contains("prime focus"));
+
+    table->setFocus();
+    table->setCurrentCell(row, 0);
+    QTest::keyClick(table, Qt::Key_Return);
+    QCOMPARE(window_->setupPanel()->inputs().setup.ocular, QString("WS 18mm"));
+    QCOMPARE(window_->setupPanel()->widgets().d->text(), d);
+    QCOMPARE(window_->chart()->cursorOcularName(), QString("WS 18mm"));
+}
+
+void TstPlannerWindow::exportsParse_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("chart PNG") << "chart" << "chart.png" << "C";
+    QTest::newRow("chart SVG") << "chart" << "chart.svg" << "C";
+    QTest::newRow("framing PNG") << "framing" << "framing.png" << "C";
+    QTest::newRow("framing SVG") << "framing" << "framing.svg" << "C";
+    QTest::newRow("table CSV") << "table" << "solve.csv" << "C";
+    QTest::newRow("table CSV, decimal comma") << "table" << "solve.csv" << "de_DE";
+}
+
+void TstPlannerWindow::exportsParse()
+{
+    QFETCH(QString, what);
+    QFETCH(QString, file);
+    QFETCH(QString, locale);
+    QLocale::setDefault(QLocale(locale));
+    planner::Setup setup;
+    setup.chooseTelescope("CR-150");
+    setup.chooseCamera("SBIG ST-237A");
+    setup.ocular = "WS 12.5mm";
+    setup.d = "120";
+    open(setup);
+    QTemporaryDir out;
+    const QString path = out.filePath(file);
+    const bool ok = what == "chart" ? window_->exportChart(path)
+                    : what == "framing" ? window_->exportFraming(path)
+                                        : window_->exportSolveTable(path);
+    QVERIFY(ok);
+    QVERIFY(messages_.shown.isEmpty());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    QWidget *widget = what == "chart" ? static_cast<QWidget *>(window_->chart()) : window_->framing();
+    if (file.endsWith(".png")) {
+        const QImage image = QImage::fromData(bytes, "PNG");
+        QVERIFY(!image.isNull());
+        QCOMPARE(image.size(), widget->size() * 2);
+    } else if (file.endsWith(".svg")) {
+        QXmlStreamReader xml(bytes);
+        QVERIFY(xml.readNextStartElement());
+        QCOMPARE(xml.name().toString(), QString("svg"));
+        while (!xml.atEnd())
+            xml.readNext();
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    } else {
+        const QStringList lines = QString::fromUtf8(bytes).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 1 + planner::ocularEntries().size());
+        const QStringList header = csvFields(lines.first());
+        QCOMPARE(header.size(), 10);
+        QCOMPARE(header.at(1), QString("D (mm)"));
+        QVERIFY(header.contains("pixel scale width (arcsec/px)"));
+        const QStringList ws18 = csvFields(lines.at(1 + planner::ocularEntries().indexOf("WS 18mm")));
+        QCOMPARE(ws18.size(), 10);
+        QCOMPARE(ws18.at(0), QString("WS 18mm"));
+        // Dot decimals whatever the locale, equal to what the table shows.
+        bool isNumber = false;
+        const double d = ws18.at(1).toDouble(&isNumber);
+        QVERIFY2(isNumber, qPrintable(ws18.at(1)));
+        const int row = int(planner::ocularEntries().indexOf("WS 18mm"));
+        QCOMPARE(numbers::format(d), window_->solveTable()->table()->item(row, SolveTable::Distance)->text());
+        QVERIFY(!ws18.at(8).isEmpty()); // the seeing verdict
+        const QStringList prime = csvFields(lines.at(1));
+        QCOMPARE(prime.size(), 10);
+        QVERIFY(!prime.at(9).isEmpty()); // why prime focus has no D
+    }
+}
+
+void TstPlannerWindow::failedExportLeavesNoFileAndSaysSo()
+{
+    open(planner::Setup());
+    QTemporaryDir out;
+    const QString path = out.filePath("missing-folder/chart.png");
+    QVERIFY(!window_->exportChart(path));
+    QCOMPARE(messages_.shown.size(), 1);
+    QCOMPARE(messages_.shown.first().icon, MessageIcon::Critical);
+    QVERIFY(messages_.shown.first().text.contains("chart.png"));
+    QVERIFY(!QFile::exists(path));
+    QCOMPARE(QDir(out.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+}
+
+void TstPlannerWindow::typedMistakeIsMarkedInline()
+{
+    planner::Setup setup;
+    setup.typeTelescope("800", "100");
+    open(setup);
+    QLineEdit *focal = window_->setupPanel()->widgets().focalLength;
+    QLabel *problems = window_->setupPanel()->widgets().problems;
+    focal->setFocus();
+    focal->selectAll();
+    QTest::keyClicks(focal, "x");
+    QVERIFY(SetupPanel::isMarkedInvalid(focal));
+    QVERIFY(problems->isVisible());
+    QVERIFY(problems->text().contains("“x” is not a number"));
+    QCOMPARE(window_->setupPanel()->inputs().setup.focalLength, QString("800")); // kept
+    QVERIFY(messages_.shown.isEmpty());
+    focal->selectAll();
+    QTest::keyClicks(focal, "900");
+    QVERIFY(!SetupPanel::isMarkedInvalid(focal));
+    QVERIFY(!problems->isVisible());
+    QCOMPARE(window_->setupPanel()->inputs().setup.focalLength, QString("900"));
+    QCOMPARE(window_->chart()->cursorShown().box("Flength"), QString("900"));
+    QVERIFY(messages_.shown.isEmpty());
+}
+
+void TstPlannerWindow::neverWritesTheCalculatorsFile_data()
+{
+    QTest::addColumn<bool>("calculatorFileThere");
+    QTest::newRow("calculator's setup there") << true;
+    QTest::newRow("no calculator's setup") << false;
+}
+
+void TstPlannerWindow::neverWritesTheCalculatorsFile()
+{
+    QFETCH(bool, calculatorFileThere);
+    const QString calcFile = QDir::current().filePath("vkp2user.dat");
+    const QString dataFile = home_.filePath("data/VKP2/vkp2user.dat");
+    QFile::remove(calcFile);
+    QFile::remove(dataFile);
+    QDir(home_.filePath("settings")).removeRecursively();
+    QByteArray before;
+    if (calculatorFileThere) {
+        planner::Setup calc;
+        calc.chooseTelescope("BR-128");
+        calc.ocular = "PT 9mm";
+        calc.d = "77";
+        QStringList lines;
+        for (const QString &line : calc.toUserData())
+            lines << line;
+        before = lines.mid(1).join("\r\n").toLatin1() + "\r\n";
+        QFile f(calcFile);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(before);
+    }
+    window_ = std::make_unique<PlannerWindow>(messages_);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    if (calculatorFileThere) {
+        QCOMPARE(window_->setupPanel()->inputs().setup.telescope, QString("BR-128"));
+        QCOMPARE(window_->setupPanel()->inputs().setup.d, QString("77"));
+    }
+    window_->setupPanel()->pick("WS 24mm", "300");
+    window_->close();
+    window_.reset();
+
+    if (calculatorFileThere) {
+        QFile f(calcFile);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+    } else {
+        QVERIFY(!QFile::exists(calcFile));
+    }
+    QVERIFY(!QFile::exists(dataFile));
+    // Its own state, under its own name only.
+    QSettings own("VKP2", kSettingsApplication);
+    QCOMPARE(own.value("Planner/Ocular").toString(), QString("WS 24mm"));
+    QCOMPARE(own.value("Planner/D").toString(), QString("300"));
+    QVERIFY(QSettings("VKP2", "VKP2").allKeys().isEmpty());
+}
+
+QTEST_MAIN(TstPlannerWindow)
+#include "tst_planner_window.moc"
