@@ -77,6 +77,12 @@ void TstPlannerSetup::presetsFillTheirValues()
     QVERIFY(setup.chooseCamera("SBIG ST-9E"));
     // The binning table's 1x1 row wins over the catalogue's 20 µm, as in the window.
     QCOMPARE(show(setup).box("Pixelsize_width"), QString("10.2"));
+    QVERIFY(setup.chooseCamera("FLI IMG261E"));
+    setup.binning = "2x2";
+    const Shown binned = show(setup);
+    QCOMPARE(binned.binning, QString("2x2"));
+    QCOMPARE(binned.box("Pixelsize_width"), QString("40"));
+    QCOMPARE(binned.box("Chipsize_height"), QString("256"));
     QVERIFY(!setup.chooseCamera("SBIG ST9E"));
     QVERIFY(!setup.chooseOcular("WS 6mm"));
     QCOMPARE(setup.ocular, QString("WS 5mm"));

@@ -1,6 +1,5 @@
 #include "widgets/planner_window/planner_inputs.h"
 
-#include "calculator/catalog/binning_table.h"
 #include "calculator/catalog/lookup.h"
 #include "calculator/catalog/ocular_table.h"
 #include "calculator/core/numbers.h"
@@ -63,23 +62,15 @@ std::optional<planner::Projection> projectionFor(const ChartOptics &optics, cons
 planner::Shown showAt(const planner::Setup &setup, const QString &ocular, const QString &d)
 {
     planner::Setup s = setup;
-    s.ocular = ocular;
     s.d = d;
+    s.chooseOcular(ocular); // "No-VKP2" forces both distances to 0, as in the window
     return planner::show(s);
 }
 
 Sensor sensorOf(const planner::Shown &shown)
 {
+    // The camera boxes show the binned values for a binning camera.
     Sensor s;
-    for (const auto &row : catalog::kBinning) {
-        if (QLatin1String(row.camera) == shown.camera && QLatin1String(row.mode) == shown.binning) {
-            s.pixelWidthUm = row.pixelWidth;
-            s.pixelHeightUm = row.pixelHeight;
-            s.chipWidthPx = int(row.chipWidth);
-            s.chipHeightPx = int(row.chipHeight);
-            return s;
-        }
-    }
     s.pixelWidthUm = shown.number("Pixelsize_width").value_or(0);
     s.pixelHeightUm = shown.number("Pixelsize_height").value_or(0);
     const double cw = shown.number("Chipsize_width").value_or(0);

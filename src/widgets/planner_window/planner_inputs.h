@@ -39,8 +39,8 @@ std::optional<planner::Projection> projectionFor(const ChartOptics &optics, cons
 // What the calculator shows for the setup with another ocular and D (D as typed).
 planner::Shown showAt(const planner::Setup &setup, const QString &ocular, const QString &d);
 
-// The pixel size and chip size in effect, binning included: the binning table's row for a
-// binning camera, else the shown boxes.
+// The pixel size and chip size in effect, as the camera boxes show them (binned values for a
+// binning camera).
 struct Sensor {
     double pixelWidthUm = 0, pixelHeightUm = 0;
     int chipWidthPx = 0, chipHeightPx = 0;
