@@ -89,8 +89,8 @@ void PlannerWindow::build()
 
     auto *framingBox = new QGroupBox(tr("Framing at the chosen ocular and D"));
     auto *framingLayout = new QHBoxLayout(framingBox);
-    framingLayout->addWidget(framing_, 1);
-    framingLayout->addWidget(framingText_, 1);
+    framingLayout->addWidget(framing_, 3);
+    framingLayout->addWidget(framingText_, 2);
 
     auto *solveBox = new QGroupBox(tr("Solve for D"));
     auto *solveLayout = new QVBoxLayout(solveBox);

@@ -160,6 +160,7 @@ void SolveTable::refill()
                 table_->setItem(r, c, nullptr);
             set(Distance, row.reason);
             table_->item(r, Distance)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            table_->item(r, Distance)->setToolTip(row.reason); // whole, where the view cuts it
             table_->setSpan(r, Distance, 1, ColumnCount - Distance);
             continue;
         }
