@@ -1,5 +1,7 @@
 #include "cli/commands.h"
 
+#include "calculator/catalog/camera_table.h"
+#include "calculator/catalog/lookup.h"
 #include "calculator/catalog/ocular_table.h"
 #include "calculator/core/numbers.h"
 #include "calculator/core/optics.h"
@@ -15,7 +17,9 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace vkp2::cli {
 
@@ -241,8 +245,29 @@ Context buildContext(const Arguments &a)
 
 // --- What a shown setup says ------------------------------------------------------------------
 
+// Whether a text is already a plain decimal: an optional minus, digits, and a dot with digits.
+bool isPlainDecimal(const QString &text)
+{
+    qsizetype i = text.startsWith(QLatin1Char('-')) ? 1 : 0;
+    const qsizetype digitsFrom = i;
+    while (i < text.size() && text[i].isDigit() && text[i].unicode() < 128)
+        ++i;
+    if (i == digitsFrom)
+        return false;
+    if (i == text.size())
+        return true;
+    if (text[i] != QLatin1Char('.') || ++i == text.size())
+        return false;
+    while (i < text.size() && text[i].isDigit() && text[i].unicode() < 128)
+        ++i;
+    return i == text.size();
+}
+
 Cell boxCell(const Context &cx, const QString &text)
 {
+    // The boxes the calculator writes in the C locale are plain already; no need to reformat.
+    if (cx.format != Format::Text && isPlainDecimal(text))
+        return Cell::num(text);
     const auto v = numbers::parse(text);
     if (!v)
         return Cell::str(text);
@@ -511,10 +536,17 @@ Result runShow(const Context &cx)
 
 // --- table ------------------------------------------------------------------------------------
 
+using RowCells = QList<Cell>;
+
 struct RowTable {
     Table table;
     int note = 0;
     bool anyMessage = false;
+    void add(RowCells row)
+    {
+        anyMessage = anyMessage || !row[note].text.isEmpty();
+        table.rows.append(std::move(row));
+    }
 };
 
 RowTable rowTable(const Context &cx)
@@ -546,9 +578,9 @@ RowTable rowTable(const Context &cx)
     return t;
 }
 
-void addRow(RowTable &t, const Context &cx, const Shown &sh, const QString &binning)
+RowCells rowCells(const Context &cx, const Shown &sh, const QString &binning)
 {
-    QList<Cell> row{Cell::str(sh.telescope),
+    RowCells row{Cell::str(sh.telescope),
                     Cell::str(sh.ocular),
                     Cell::str(sh.camera),
                     Cell::str(binning),
@@ -565,8 +597,7 @@ void addRow(RowTable &t, const Context &cx, const Shown &sh, const QString &binn
     if (cx.planetary)
         row.append(Cell::str(focalRatioVerdict(cx, sh)));
     row.append(Cell::str(messagesText(sh.messages, sh)));
-    t.anyMessage = t.anyMessage || !sh.messages.isEmpty();
-    t.table.rows.append(std::move(row));
+    return row;
 }
 
 QStringList chosenOculars(const Context &cx)
@@ -602,6 +633,86 @@ Result finishTable(const Context &cx, RowTable &t, const QList<Message> &startMe
     return out;
 }
 
+// The cameras in the order the kit walk visits them: alike pixel and chip sizes next to each
+// other, so a choice rewrites few boxes and the calculator's handlers nest less. Rows are still
+// put out in list order.
+QList<qsizetype> cameraVisitOrder(const QStringList &cameras)
+{
+    QList<qsizetype> order;
+    for (qsizetype i = 0; i < cameras.size(); ++i) {
+        if (cameras[i] != entries::UserDefined && cameras[i] != entries::NoneOrFilm)
+            order << i;
+    }
+    const auto key = [&](qsizetype i) {
+        const auto *row = catalog::findByName(catalog::kCameras, cameras[i]);
+        return std::tuple{row->binning, row->pixelWidth, row->pixelHeight, row->chipWidth,
+                          row->chipHeight};
+    };
+    std::stable_sort(order.begin(), order.end(),
+                     [&](qsizetype a, qsizetype b) { return key(a) < key(b); });
+    return order;
+}
+
+struct WalkPart {
+    RowTable rows;
+    QList<Message> startMessages;
+    Shown startShown;
+};
+
+// Every camera and mode on the given telescopes, one calculator for them all.
+WalkPart walkKit(const Context &cx, const Setup &base, const QStringList &telescopes,
+                 const QStringList &oculars)
+{
+    WalkPart part;
+    part.rows = rowTable(cx);
+    planner::KitWalk walk(base);
+    part.startShown = walk.shown();
+    part.startMessages = part.startShown.messages;
+    const QStringList cameras = planner::cameraEntries();
+    const QList<qsizetype> order = cameraVisitOrder(cameras);
+    const QStringList modes = planner::binningModes();
+    for (const QString &telescope : telescopes) {
+        walk.chooseTelescope(telescope);
+        for (const QString &ocular : oculars) {
+            walk.chooseOcular(ocular, base.tl, base.d);
+            // Rows by list position, each camera's modes in mode order.
+            QList<QList<RowCells>> byCamera(cameras.size());
+            QList<qsizetype> binning;
+            for (const qsizetype c : order) {
+                if (planner::cameraHasBinning(cameras[c])) {
+                    binning << c;
+                    continue;
+                }
+                walk.calculator().clearMessages();
+                walk.chooseCamera(cameras[c]);
+                byCamera[c] << rowCells(cx, walk.shown(), QString());
+            }
+            // One pass per mode, starting with the mode the list shows: between cameras in one
+            // mode few boxes change, where a change of mode rewrites all four.
+            qsizetype m = std::max<qsizetype>(0, modes.indexOf(walk.calculator().Binning.text()));
+            for (qsizetype n = 0; n < modes.size(); ++n, m = (m + 1) % modes.size()) {
+                for (const qsizetype c : binning) {
+                    walk.calculator().clearMessages();
+                    walk.chooseCamera(cameras[c]);
+                    // As a start from the setup runs it: the camera, then its mode. Only what
+                    // choosing the mode shows belongs to the row.
+                    if (walk.calculator().Binning.text() != modes[m]) {
+                        walk.calculator().clearMessages();
+                        walk.chooseBinning(modes[m]);
+                    }
+                    byCamera[c].resize(modes.size());
+                    byCamera[c][m] = rowCells(cx, walk.shown(), modes[m]);
+                }
+            }
+            for (auto &rows : byCamera) {
+                for (auto &row : rows)
+                    part.rows.add(std::move(row));
+            }
+        }
+    }
+    return part;
+}
+
 Result runTableAll(const Context &cx)
 {
     const Arguments &a = *cx.args;
@@ -618,37 +729,11 @@ Result runTableAll(const Context &cx)
     rangeCheck(cx, QStringLiteral("--tl"), base.tl, planner::minTubeLengthMm, planner::maxTubeLengthMm);
     rangeCheck(cx, QStringLiteral("--d"), base.d, planner::minDistanceMm, planner::maxDistanceMm);
     const QStringList oculars = chosenOculars(cx);
+    QStringList telescopes = planner::telescopeEntries();
+    telescopes.removeAll(entries::UserDefined);
 
-    planner::KitWalk walk(base);
-    const QList<Message> startMessages = walk.shown().messages;
-    const Shown startShown = walk.shown();
-    RowTable t = rowTable(cx);
-    const QStringList modes = planner::binningModes();
-    for (const QString &telescope : planner::telescopeEntries()) {
-        if (telescope == entries::UserDefined)
-            continue;
-        walk.chooseTelescope(telescope);
-        for (const QString &ocular : oculars) {
-            walk.chooseOcular(ocular, base.tl, base.d);
-            for (const QString &camera : planner::cameraEntries()) {
-                if (camera == entries::UserDefined || camera == entries::NoneOrFilm)
-                    continue;
-                walk.calculator().clearMessages();
-                walk.chooseCamera(camera);
-                if (!planner::cameraHasBinning(camera)) {
-                    addRow(t, cx, walk.shown(), QString());
-                    continue;
-                }
-                for (const QString &mode : modes) {
-                    // Only what choosing this mode shows belongs to its row.
-                    walk.calculator().clearMessages();
-                    walk.chooseBinning(mode);
-                    addRow(t, cx, walk.shown(), mode);
-                }
-            }
-        }
-    }
-    return finishTable(cx, t, startMessages, startShown);
+    WalkPart whole = walkKit(cx, base, telescopes, oculars);
+    return finishTable(cx, whole.rows, whole.startMessages, whole.startShown);
 }
 
 Result runTable(const Context &cx)
@@ -699,7 +784,7 @@ Result runTable(const Context &cx)
             const double d = std::min(from + double(i) * step, to);
             walk.calculator().clearMessages();
             walk.chooseOcular(ocular, base.tl, numbers::format(d));
-            addRow(t, cx, walk.shown(), binning);
+            t.add(rowCells(cx, walk.shown(), binning));
         }
     }
     return finishTable(cx, t, startMessages, startShown);
