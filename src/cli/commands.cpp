@@ -138,7 +138,8 @@ Setup inRunLocale(Setup s)
     return s;
 }
 
-Setup buildSetup(const Context &cx, bool focalLengthIsGoal)
+// table and solve take their oculars one by one (cx.args' --ocular list), so the base keeps its own.
+Setup buildSetup(const Context &cx, bool focalLengthIsGoal, bool takeOcular = true)
 {
     const Arguments &a = *cx.args;
     Setup s;
@@ -171,7 +172,7 @@ Setup buildSetup(const Context &cx, bool focalLengthIsGoal)
                                         a.value(QStringLiteral("--aperture")))
                             : s.aperture);
     }
-    if (a.has(QStringLiteral("--ocular"))) {
+    if (takeOcular && a.has(QStringLiteral("--ocular"))) {
         s.ocular = presetName(QStringLiteral("--ocular"), QStringLiteral("ocular"),
                               a.value(QStringLiteral("--ocular")), planner::ocularEntries());
         // The window locks both distances at 0 for prime focus, and so saves them.
@@ -721,7 +722,7 @@ Result runTableAll(const Context &cx)
         if (a.has(QLatin1String(o)))
             fail(QLatin1String(o), QStringLiteral("cannot be combined with --all"));
     }
-    Setup start = buildSetup(cx, false);
+    Setup start = buildSetup(cx, false, false);
     Setup base; // the calculator's defaults, at the chosen distances
     base.tl = start.tl;
     base.d = start.d;
@@ -745,7 +746,7 @@ Result runTable(const Context &cx)
         && (a.has(QStringLiteral("--d-from")) || a.has(QStringLiteral("--d-to"))
             || a.has(QStringLiteral("--d-step"))))
         fail(QStringLiteral("--d"), QStringLiteral("give either --d or --d-from/--d-to/--d-step"));
-    const Setup base = buildSetup(cx, false);
+    const Setup base = buildSetup(cx, false, false);
     double from = 0, to = 1000, step = 50;
     if (a.has(QStringLiteral("--d"))) {
         from = to = *numbers::parse(base.d);
@@ -807,7 +808,7 @@ Result runSolve(const Context &cx)
     if (goalOption.isEmpty())
         fail(QStringLiteral("solve"), QStringLiteral("needs a goal: --focal-ratio N, "
                                                      "--pixel-scale ARCSEC or --focal-length MM"));
-    const Setup base = buildSetup(cx, true);
+    const Setup base = buildSetup(cx, true, false);
     const Shown baseShown = planner::show(base);
     const double wanted = optionNumber(cx, goalOption, a.value(goalOption));
     if (!(wanted > 0))

@@ -302,6 +302,22 @@ private slots:
         }
     }
 
+    // Prime focus locks its own distances at 0, not those of the other oculars in the table.
+    void tableOcularsKeepDistances()
+    {
+        const Run r = run({"table", "--format", "csv", "--ocular", "PT 9mm", "--ocular", "No-VKP2",
+                           "--d", "100"});
+        QCOMPARE(r.status, 0);
+        const QList<QStringList> rows = parseCsv(QString::fromUtf8(r.out));
+        QCOMPARE(rows.size(), 3);
+        const qsizetype tl = rows[0].indexOf("tl_mm"), d = rows[0].indexOf("d_mm"),
+                        efl = rows[0].indexOf("efl_mm");
+        QCOMPARE(rows[1][tl] + " " + rows[1][d], QString("5 100"));
+        QCOMPARE(rows[2][tl] + " " + rows[2][d], QString("0 0"));
+        QCOMPARE(rows[1][efl], planner::show(setupOf("DR-106", "PT 9mm", "5", "100", "None or Film", "1x1")).box("efl"));
+        QCOMPARE(rows[2][efl], QString("530")); // prime focus: the telescope's own
+    }
+
     void jsonParses_data()
     {
         QTest::addColumn<QStringList>("args");
