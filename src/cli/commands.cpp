@@ -448,7 +448,10 @@ struct Record {
 void addTargetFit(Record &r, const Context &cx, const Shown &sh, const Scales &scales)
 {
     const auto &t = *cx.target;
-    r.add(QStringLiteral("target"), QStringLiteral("Target"), Cell::str(QLatin1String(t.name)));
+    // A --size target has no name of its own.
+    const bool named = QLatin1String(t.key) != QLatin1String("size");
+    r.add(QStringLiteral("target"), QStringLiteral("Target"),
+          Cell::str(named ? QLatin1String(t.name) : QString()), true);
     const auto cw = positive(sh.number("Chipsize_width"));
     const auto ch = positive(sh.number("Chipsize_height"));
     const bool single = t.minArcsec == t.maxArcsec;
@@ -610,13 +613,12 @@ QStringList chosenOculars(const Context &cx)
     return out.isEmpty() ? planner::ocularEntries() : out;
 }
 
-void rangeCheck(const Context &cx, const QString &option, const QString &text, double lo, double hi)
+void rangeCheck(const QString &option, const QString &text, double lo, double hi)
 {
     const double v = numbers::parse(text).value_or(lo);
     if (v < lo || v > hi)
         fail(option, QStringLiteral("%1 is outside %2 to %3, which the adapter allows")
                          .arg(text, numbers::format(lo), numbers::format(hi)));
-    (void)cx;
 }
 
 Result finishTable(const Context &cx, RowTable &t, const QList<Message> &startMessages,
@@ -727,8 +729,8 @@ Result runTableAll(const Context &cx)
     base.tl = start.tl;
     base.d = start.d;
     // One D and TL serve every row: a fallback would change all but the first row silently.
-    rangeCheck(cx, QStringLiteral("--tl"), base.tl, planner::minTubeLengthMm, planner::maxTubeLengthMm);
-    rangeCheck(cx, QStringLiteral("--d"), base.d, planner::minDistanceMm, planner::maxDistanceMm);
+    rangeCheck(QStringLiteral("--tl"), base.tl, planner::minTubeLengthMm, planner::maxTubeLengthMm);
+    rangeCheck(QStringLiteral("--d"), base.d, planner::minDistanceMm, planner::maxDistanceMm);
     const QStringList oculars = chosenOculars(cx);
     QStringList telescopes = planner::telescopeEntries();
     telescopes.removeAll(entries::UserDefined);
