@@ -55,6 +55,8 @@ bench: deps
 	cmake --build $(BENCH_DIR) -j $(JOBS) --target bench_events vkp2calc bare_window
 	$(TEST_ENV) $(BENCH_DIR)/bench/bench_events -median 5
 	bench/startup_compare.py --no-build --build-dir $(BENCH_DIR)
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target vkp2plan plan_floor
+	bench/plan_compare.py --no-build --build-dir $(BENCH_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(PACKAGE_DIR) $(BENCH_DIR)

@@ -179,7 +179,8 @@ for f in "$PROGRAM" \
          "/usr/share/applications/$APP_ID.desktop" \
          "/usr/share/metainfo/$APP_ID.metainfo.xml" \
          "/usr/share/icons/hicolor/scalable/apps/$APP_ID.svg" \
-         /usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/"$APP_ID.png"; do
+         /usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/"$APP_ID.png" \
+         /usr/bin/vkp2plan /usr/share/man/man1/vkp2plan.1*; do
     if [ ! -s "$f" ]; then
         echo "FAIL: not installed: $f" >&2
         failures=$((failures + 1))
@@ -200,6 +201,20 @@ if appstreamcli validate --pedantic --no-net "/usr/share/metainfo/$APP_ID.metain
     echo "appstreamcli validate: passed"
 else
     echo "FAIL: appstreamcli validate" >&2
+    failures=$((failures + 1))
+fi
+
+# --- The planner on the command line ------------------------------------------------------
+echo "== /usr/bin/vkp2plan"
+mkdir -p "$work/plan"
+if plan_version=$(cd "$work/plan" && LC_ALL=C HOME="$work/plan" XDG_DATA_HOME="$work/plan/data" \
+        /usr/bin/vkp2plan --version) && [ "$plan_version" = "vkp2plan $(dpkg-deb -f "$deb" Version)" ] \
+   && (cd "$work/plan" && LC_ALL=C HOME="$work/plan" XDG_DATA_HOME="$work/plan/data" \
+        /usr/bin/vkp2plan show --telescope DR-106 --ocular "WS 5mm" --d 55 --tl 5) \
+        | grep -qx 'Extended Focal Length (mm) = 7960.6'; then
+    echo "vkp2plan: passed ($plan_version)"
+else
+    echo "FAIL: vkp2plan --version or show" >&2
     failures=$((failures + 1))
 fi
 
