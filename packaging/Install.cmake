@@ -14,7 +14,7 @@ set(VKP2_PACKAGE_MAINTAINER "VKP-2 Calculator developers <vkp2calc@users.noreply
 find_package(Qt6 REQUIRED COMPONENTS Svg)
 
 add_executable(vkp2_render_icons ${CMAKE_CURRENT_LIST_DIR}/render_icons.cpp)
-target_link_libraries(vkp2_render_icons PRIVATE vkp2_widgets Qt6::Gui Qt6::Svg)
+target_link_libraries(vkp2_render_icons PRIVATE vkp2_planner_window Qt6::Gui Qt6::Svg)
 
 set(VKP2_ICON_DIR ${CMAKE_BINARY_DIR}/icons/hicolor)
 set(VKP2_ICON_FILES ${VKP2_ICON_DIR}/scalable/apps/${VKP2_APP_ID}.svg)
@@ -54,8 +54,6 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright
 set(VKP2_PLANNER_ID "io.github.vkp2calc.VKP2Planner")
 set(VKP2_PLANNER_SCREENSHOT_URL
     "https://raw.githubusercontent.com/vkp2calc/vkp2calc/main/docs/planner-screenshot.png")
-add_executable(vkp2_render_planner_icons ${CMAKE_CURRENT_LIST_DIR}/render_planner_icons.cpp)
-target_link_libraries(vkp2_render_planner_icons PRIVATE vkp2_planner_window Qt6::Gui Qt6::Svg)
 set(VKP2_PLANNER_ICON_FILES ${VKP2_ICON_DIR}/scalable/apps/${VKP2_PLANNER_ID}.svg)
 foreach(size 16 32 48 64 128 256)
   list(APPEND VKP2_PLANNER_ICON_FILES ${VKP2_ICON_DIR}/${size}x${size}/apps/${VKP2_PLANNER_ID}.png)
@@ -63,8 +61,8 @@ endforeach()
 add_custom_command(
   OUTPUT ${VKP2_PLANNER_ICON_FILES}
   COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
-          $<TARGET_FILE:vkp2_render_planner_icons> ${VKP2_ICON_DIR} ${VKP2_PLANNER_ID}
-  DEPENDS vkp2_render_planner_icons
+          $<TARGET_FILE:vkp2_render_icons> ${VKP2_ICON_DIR} ${VKP2_PLANNER_ID} planner
+  DEPENDS vkp2_render_icons
   COMMENT "Rendering the planner's icon (SVG and PNG)"
   VERBATIM)
 add_custom_target(vkp2_planner_icons ALL DEPENDS ${VKP2_PLANNER_ICON_FILES})
