@@ -137,7 +137,7 @@ void TstWindowPlacement::minimizedCloseKeepsOldPlacement()
     QVERIFY(f.window->isMinimized());
     f.window->close();
     QCOMPARE(stored(), (QStringList{"300", "450", "9000", "8500"}));
-    QVERIFY(QFile::exists(f.sandbox.file("vkp2user.dat"))); // the setup is saved all the same
+    QVERIFY(QFile::exists(f.sandbox.setupFile())); // the setup is saved all the same
 }
 
 void TstWindowPlacement::maximizedCloseStoresMaximizedRectangle()

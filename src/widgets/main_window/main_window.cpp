@@ -1,5 +1,6 @@
 #include "widgets/main_window/main_window.h"
 
+#include "storage/setup_location.h"
 #include "storage/user_equipment_file.h"
 #include "widgets/about/about_dialog.h"
 #include "widgets/artwork/artwork.h"
@@ -131,7 +132,10 @@ void MainWindow::Form_Load()
         const auto settings = storage::openSettings();
         applyPlacement(storage::readPlacement(*settings));
     }
-    calculator_->Start(storage::readUserEquipmentFile(storage::kUserEquipmentFileName));
+    // Asked once: the answer follows the current folder, which may change or vanish later.
+    setupPath_ = storage::userEquipmentFilePath();
+    storage::removeStaleTemporaryFiles(setupPath_);
+    calculator_->Start(storage::readUserEquipmentFile(setupPath_));
 }
 
 void MainWindow::Form_Unload()
@@ -150,7 +154,7 @@ void MainWindow::Form_Unload()
 void MainWindow::SaveUserData()
 {
     // A file that cannot be written (a read-only folder, a full disk) is left as it was.
-    storage::writeUserEquipmentFile(storage::kUserEquipmentFileName, calculator_->SetupTexts());
+    storage::writeUserEquipmentFile(setupPath_, calculator_->SetupTexts());
 }
 
 void MainWindow::savePlacement()
