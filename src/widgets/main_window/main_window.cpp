@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QSettings>
 
+#include <algorithm>
 #include <array>
 
 namespace vkp2 {
@@ -34,10 +35,16 @@ QRect keepOnScreen(QRect outer)
     const QScreen *primary = QGuiApplication::primaryScreen();
     if (!primary)
         return outer;
-    const QRect desktop = primary->virtualGeometry();
     const QRect available = primary->availableGeometry();
-    if (outer.width() > desktop.width() || outer.height() > desktop.height())
-        outer.setSize(outer.size().boundedTo(available.size()));
+    // A maximized close stores the whole work area; larger than that fits no screen, so the
+    // window is shrunk to it and moved fully onto it.
+    const QRect work = primary->availableVirtualGeometry();
+    if (outer.width() > work.width() || outer.height() > work.height()) {
+        outer.setSize(outer.size().boundedTo(work.size()));
+        if (work.intersects(outer))
+            outer.moveTopLeft(QPoint(std::clamp(outer.left(), work.left(), work.right() - outer.width() + 1),
+                                     std::clamp(outer.top(), work.top(), work.bottom() - outer.height() + 1)));
+    }
 
     const QRect titleBar(outer.left(), outer.top(), outer.width(), 24);
     for (const QScreen *screen : QGuiApplication::screens()) {
@@ -178,10 +185,7 @@ void MainWindow::showEvent(QShowEvent *event)
     if (shown_)
         return;
     shown_ = true;
-    // The stored rectangle includes the frame, which is known only now.
-    const QSize frame = frameGeometry().size() - geometry().size();
-    if (wantedOuter_ && !frame.isEmpty())
-        resize(wantedOuter_->size() - frame);
+    fitFrame();
     // Focus starts in the first enabled control of the tab order (the list is always enabled).
     const std::array<QWidget *, 5> firstInTabOrder{w_.Distance_tl, w_.Distance_d, w_.Flength,
                                                    w_.Aperture, w_.Telescope};
@@ -191,6 +195,33 @@ void MainWindow::showEvent(QShowEvent *event)
             break;
         }
     }
+}
+
+bool MainWindow::event(QEvent *event)
+{
+    const bool done = QMainWindow::event(event);
+    // A window manager frames the window after it is shown, and tells so by a move or resize.
+    if (wantedOuter_ && shown_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+        fitFrame();
+    return done;
+}
+
+// The stored rectangle includes the frame, but the start sizes the inside: once the frame is
+// known, take it off the inside, or every start would grow the window by one frame.
+void MainWindow::fitFrame()
+{
+    if (!wantedOuter_ || frameGeometry() == geometry())
+        return; // not framed (yet), or no frame at all: inside and outside are one
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+        wantedOuter_.reset(); // the window manager sizes it
+        return;
+    }
+    const QRect wanted = *wantedOuter_;
+    wantedOuter_.reset();
+    const QSize frame = frameGeometry().size() - geometry().size();
+    resize((wanted.size() - frame).expandedTo(QSize(1, 1)));
+    if (frameGeometry().topLeft() != wanted.topLeft())
+        move(wanted.topLeft());
 }
 
 QRect MainWindow::outerRect() const { return frameGeometry(); }

@@ -64,6 +64,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void Form_Load();
@@ -74,6 +75,7 @@ private:
 
     void buildControls();
     void applyPlacement(const storage::Placement &placement);
+    void fitFrame();
     Handler handlerFor(const char *control);
     LineEditField &adapt(QLineEdit *edit, const char *control);
     ComboList &adapt(QComboBox *combo, const char *control);
