@@ -1,9 +1,9 @@
 // The floor for start-up: an empty Qt main window of the calculator's client size. With
 // VKP2_EXIT_WHEN_SHOWN set it prints the monotonic clock once its first frame is shown, then
-// ends at once, exactly like the calculator (src/app/main.cpp). With --with-text it shows one
+// ends at once, exactly like the benchmark's calculator (vkp2calc_timed). With --with-text it shows one
 // line of text, which shows what merely drawing text (fonts found and loaded) adds.
 
-#include "app/exit_when_shown.h"
+#include "exit_when_shown.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,7 +1,9 @@
 #include "widgets/toolkit/modal_message_boxes.h"
 #include "widgets/main_window/main_window.h"
 
-#include "app/exit_when_shown.h"
+#ifdef VKP2_EXIT_WHEN_SHOWN_HOOK // the benchmark's build only (bench/CMakeLists.txt)
+#include "exit_when_shown.h"
+#endif
 
 #include <QApplication>
 
@@ -34,8 +36,15 @@ int main(int argc, char *argv[])
                    stderr);
         return 1;
     }
-    QApplication app(argc, argv);
+    // The program reads no command line: Qt gets the program name only, so options such as
+    // -reverse or -stylesheet cannot change the window. The platform still follows
+    // QT_QPA_PLATFORM.
+    int qtArgc = 1;
+    char *qtArgv[] = {argc > 0 ? argv[0] : const_cast<char *>("vkp2calc"), nullptr};
+    QApplication app(qtArgc, qtArgv);
+#ifdef VKP2_EXIT_WHEN_SHOWN_HOOK
     vkp2::ExitWhenShown::installIfRequested(app);
+#endif
     // Lets Wayland desktops match the window to its launcher and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vkp2calc.VKP2Calculator"));
     vkp2::ModalMessageBoxes messages;
