@@ -14,7 +14,7 @@ SANITIZE_ENV = $(TEST_ENV) \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
-.PHONY: all deps build run test sanitize soak package bench clean
+.PHONY: all deps build run run-planner test sanitize soak package bench clean
 
 all: build
 
@@ -27,6 +27,10 @@ build: deps
 
 run: build
 	@$(BUILD_DIR)/src/vkp2calc
+
+# The planner window and the planner on the command line, from the same build.
+run-planner: build
+	@$(BUILD_DIR)/src/vkp2planner
 
 test: build
 	cd $(BUILD_DIR) && $(TEST_ENV) ctest --output-on-failure -j $(JOBS)
@@ -52,11 +56,14 @@ package: deps
 # Release build; event costs next to their floor, then start-up against a bare Qt window.
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
-	cmake --build $(BENCH_DIR) -j $(JOBS) --target bench_events vkp2calc bare_window
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target bench_events vkp2calc_timed bare_window
 	$(TEST_ENV) $(BENCH_DIR)/bench/bench_events -median 5
 	bench/startup_compare.py --no-build --build-dir $(BENCH_DIR)
 	cmake --build $(BENCH_DIR) -j $(JOBS) --target vkp2plan plan_floor
 	bench/plan_compare.py --no-build --build-dir $(BENCH_DIR)
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target bench_planner vkp2planner_first_frame vkp2calc_timed
+	$(TEST_ENV) $(BENCH_DIR)/bench/bench_planner
+	bench/planner_startup_compare.py --build-dir $(BENCH_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(PACKAGE_DIR) $(BENCH_DIR)

@@ -1,9 +1,9 @@
 #!/usr/bin/python3
 """Start-up of the planner next to the calculator's own, in the same run.
 
-Starts the bench-only planner build (vkp2planner_first_frame, which ends at its first frame) and
-the calculator (VKP2_EXIT_WHEN_SHOWN=1) in turn, many times, and prints the medians and their
-ratio against the 1.3 target. Both run in an empty folder with their own HOME, so neither reads
+Starts the bench-only builds of the planner (vkp2planner_first_frame) and of the calculator
+(vkp2calc_timed) in turn, both ending at their first frame (VKP2_EXIT_WHEN_SHOWN=1), many times,
+and prints the medians and their ratio against the 1.3 target. Both run in an empty folder with their own HOME, so neither reads
 nor writes the user's files. The timing itself is bench/startup_compare.py's.
 """
 
@@ -27,7 +27,7 @@ def main():
     build = os.path.abspath(args.build_dir)
     programs = {
         "planner": [os.path.join(build, "bench", "vkp2planner_first_frame")],
-        "calculator": [os.path.join(build, "src", "vkp2calc")],
+        "calculator": [os.path.join(build, "bench", "vkp2calc_timed")],
     }
     with tempfile.TemporaryDirectory(prefix="vkp2-planner-startup-") as home:
         env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "XDG_"))}

@@ -114,6 +114,9 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     if (!dir.isValid() || !QDir::setCurrent(dir.path()))
         broken("no temporary folder");
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path() + "/settings");
+    // Each input is written to the current folder, so that is the file read; the data folder
+    // is kept private all the same.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir.path() + "/data"));
     return 0;
 }
 

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, if any are missing.
-# --screenshot adds what scripts/screenshot.sh needs (a virtual X server and imagemagick).
+# --screenshot adds imagemagick for scripts/screenshot.sh.
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core fonts-liberation2 dpkg-dev)
+# The tests that start the real program under a virtual X server and a window manager.
+packages+=(xvfb xauth x11-utils openbox python3-xlib)
 if [ "${1:-}" = "--screenshot" ]; then
-    packages+=(xvfb xauth imagemagick x11-utils)
+    packages+=(imagemagick)
 fi
 exec "$(dirname "$0")/ensure-packages.sh" "${packages[@]}"

@@ -1,22 +1,27 @@
 #!/usr/bin/env bash
 # Takes a screenshot of the calculator under a virtual X server: docs/screenshot.png.
-# Usage: scripts/screenshot.sh [output.png] [scale]   (scale 2 shows the window at 2x)
+# Usage: scripts/screenshot.sh [output.png] [scale] [light|dark]
+#   scale 2 shows the window at 2x; dark shows it in a dark palette (tests/support/palette_window)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/screenshot.png}
 scale=${2:-1}
+palette=${3:-light}
+target=vkp2calc bin=$PWD/build/src/vkp2calc
+if [ "$palette" = dark ]; then
+    target=palette_window bin=$PWD/build/tests/palette_window
+fi
 scripts/install-deps.sh --screenshot
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j "$(nproc)" --target vkp2calc >/dev/null
+cmake --build build -j "$(nproc)" --target "$target" >/dev/null
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$(dirname "$out")"
-bin=$PWD/build/src/vkp2calc
 outpath=$(realpath -m "$out")
 (
     cd "$work"
-    export HOME=$work XDG_CONFIG_HOME=$work/config QT_SCALE_FACTOR=$scale
+    export HOME=$work XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data QT_SCALE_FACTOR=$scale
     xvfb-run -a -s "-screen 0 1400x1100x24" bash -c "
         '$bin' & pid=\$!
         for i in \$(seq 50); do xwininfo -name 'VKP-2 Calculator' >/dev/null 2>&1 && break; sleep 0.2; done

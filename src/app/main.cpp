@@ -1,41 +1,21 @@
-#include "widgets/toolkit/modal_message_boxes.h"
 #include "widgets/main_window/main_window.h"
+#include "widgets/toolkit/modal_message_boxes.h"
 
-#include "app/exit_when_shown.h"
+#include "app/program_start.h"
 
-#include <QApplication>
-
-#include <cstdio>
-#include <cstdlib>
-
-namespace {
-
-// Without a display Qt aborts with a page of plugin errors; one plain line helps more.
-bool displayMissing()
-{
-#if defined(Q_OS_LINUX)
-    const auto unset = [](const char *name) {
-        const char *value = std::getenv(name);
-        return value == nullptr || *value == '\0';
-    };
-    return unset("DISPLAY") && unset("WAYLAND_DISPLAY") && unset("QT_QPA_PLATFORM");
-#else
-    return false;
+#ifdef VKP2_EXIT_WHEN_SHOWN_HOOK // the benchmark's build only (bench/CMakeLists.txt)
+#include "exit_when_shown.h"
 #endif
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
-    if (displayMissing()) {
-        std::fputs("vkp2calc: no display found (DISPLAY and WAYLAND_DISPLAY are not set); "
-                   "start it from a desktop session.\n",
-                   stderr);
+    if (vkp2::program_start::displayMissing("vkp2calc"))
         return 1;
-    }
-    QApplication app(argc, argv);
+    vkp2::program_start::QtArguments qt(argc, argv, "vkp2calc");
+    QApplication app(qt.argc, qt.argv);
+#ifdef VKP2_EXIT_WHEN_SHOWN_HOOK
     vkp2::ExitWhenShown::installIfRequested(app);
+#endif
     // Lets Wayland desktops match the window to its launcher and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vkp2calc.VKP2Calculator"));
     vkp2::ModalMessageBoxes messages;

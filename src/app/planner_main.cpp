@@ -1,44 +1,20 @@
 #include "widgets/planner_window/planner_window.h"
 #include "widgets/toolkit/modal_message_boxes.h"
 
-#if defined(VKP2_FIRST_FRAME_EXIT)
-#include "first_frame_exit.h" // bench-only build: reports the first frame, then ends
+#include "app/program_start.h"
+
+#ifdef VKP2_EXIT_WHEN_SHOWN_HOOK // the benchmark's build only (bench/CMakeLists.txt)
+#include "exit_when_shown.h"
 #endif
-
-#include <QApplication>
-
-#include <cstdio>
-#include <cstdlib>
-
-namespace {
-
-// Without a display Qt aborts with a page of plugin errors; one plain line helps more.
-bool displayMissing()
-{
-#if defined(Q_OS_LINUX)
-    const auto unset = [](const char *name) {
-        const char *value = std::getenv(name);
-        return value == nullptr || *value == '\0';
-    };
-    return unset("DISPLAY") && unset("WAYLAND_DISPLAY") && unset("QT_QPA_PLATFORM");
-#else
-    return false;
-#endif
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
-    if (displayMissing()) {
-        std::fputs("vkp2planner: no display found (DISPLAY and WAYLAND_DISPLAY are not set); "
-                   "start it from a desktop session.\n",
-                   stderr);
+    if (vkp2::program_start::displayMissing("vkp2planner"))
         return 1;
-    }
-    QApplication app(argc, argv);
-#if defined(VKP2_FIRST_FRAME_EXIT)
-    vkp2::bench::installFirstFrameExit(app);
+    vkp2::program_start::QtArguments qt(argc, argv, "vkp2planner");
+    QApplication app(qt.argc, qt.argv);
+#ifdef VKP2_EXIT_WHEN_SHOWN_HOOK
+    vkp2::ExitWhenShown::installIfRequested(app);
 #endif
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vkp2calc.VKP2Planner"));
     vkp2::ModalMessageBoxes messages;

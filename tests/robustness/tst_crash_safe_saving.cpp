@@ -135,6 +135,7 @@ void TstCrashSafeSaving::vanishedFolderKeepsRunning()
     test::Sandbox sandbox;
     QVERIFY(QDir(sandbox.dir.path()).mkdir("work"));
     const QString work = sandbox.file("work");
+    QVERIFY(writeBytes(work + "/vkp2user.dat", test::fileBytes(test::secondSetup()))); // used, then gone
     QVERIFY(QDir::setCurrent(work));
     {
         RecordedMessageBoxes messages;

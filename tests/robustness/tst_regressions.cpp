@@ -85,7 +85,7 @@ void TstRegressions::pastedLineBreakKeepsTheSetup()
             before << (e == edit ? restored : e->text());
         window.close();
     }
-    const QByteArray file = readBytes(sandbox.file("vkp2user.dat"));
+    const QByteArray file = readBytes(sandbox.setupFile());
     QCOMPARE(file.count('\n'), 11);
     QVERIFY(file.endsWith("\r\n"));
 

@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QStandardPaths>
 #include <QtTest>
 
 #ifdef Q_OS_LINUX
@@ -48,6 +49,8 @@ private slots:
     void emptyFirstLineIgnoresTelescopeValues();
     void savedNonNumberWarnsAgainAtStart();
     void closeWithUnwritableFileKeepsRunning();
+    void setupKeptWhereFound_data();
+    void setupKeptWhereFound();
 };
 
 namespace {
@@ -69,7 +72,7 @@ QByteArray readBytes(const QString &path)
 QByteArray closeAndRead(test::WindowFixture &f)
 {
     f.window->close();
-    return readBytes(f.sandbox.file("vkp2user.dat"));
+    return readBytes(f.sandbox.setupFile());
 }
 
 // Root passes permission bits by CAP_DAC_OVERRIDE. Lowering it in this thread while the guard
@@ -526,11 +529,44 @@ void TstUserEquipmentFile::savedNonNumberWarnsAgainAtStart()
 void TstUserEquipmentFile::closeWithUnwritableFileKeepsRunning()
 {
     test::WindowFixture f;
-    // The file's name is taken by a folder: the write fails, the close goes on.
-    QVERIFY(QDir(f.sandbox.dir.path()).mkdir("vkp2user.dat"));
+    // The file's name in the data folder is taken by a folder: the write fails, the close goes on.
+    QVERIFY(QDir().mkpath(f.sandbox.dataFile()));
     QVERIFY(f.window->close());
-    QVERIFY(QFileInfo(f.sandbox.file("vkp2user.dat")).isDir());
+    QVERIFY(QFileInfo(f.sandbox.dataFile()).isDir());
     QVERIFY(QFile::exists(f.sandbox.file("settings/VKP2/VKP2.conf")));
+}
+
+void TstUserEquipmentFile::setupKeptWhereFound_data()
+{
+    QTest::addColumn<bool>("fileHere"); // a vkp2user.dat in the current folder before the start
+    QTest::newRow("none here: the data folder's") << false;
+    QTest::newRow("one here: that one") << true;
+}
+
+void TstUserEquipmentFile::setupKeptWhereFound()
+{
+    QFETCH(bool, fileHere);
+    test::Sandbox sandbox;
+    const QString here = sandbox.file("vkp2user.dat");
+    if (fileHere)
+        writeBytes(here, "CR-125\r\nPT 9mm\r\nNone or Film\r\n");
+    if (QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) != sandbox.file("data"))
+        QSKIP("this system does not take its data folder from XDG_DATA_HOME");
+    {
+        RecordedMessageBoxes messages;
+        MainWindow window(messages);
+        QCOMPARE(window.widgets().Telescope->currentText(), fileHere ? QString("CR-125") : QString("DR-106"));
+        QVERIFY(chooseAsUser(window.widgets().Telescope, "CR-150"));
+        QVERIFY(window.close());
+    }
+    const QString used = fileHere ? here : sandbox.dataFile();
+    QVERIFY(readBytes(used).startsWith("CR-150\r\n"));
+    QCOMPARE(QFileInfo::exists(here), fileHere);
+    QCOMPARE(QFileInfo::exists(sandbox.dataFile()), !fileHere);
+
+    RecordedMessageBoxes messages;
+    MainWindow window(messages);
+    QCOMPARE(window.widgets().Telescope->currentText(), QString("CR-150"));
 }
 
 QTEST_MAIN(TstUserEquipmentFile)

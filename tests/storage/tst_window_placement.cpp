@@ -21,6 +21,8 @@ private slots:
     void closeAndRestart();
     void minimizedCloseKeepsOldPlacement();
     void maximizedCloseStoresMaximizedRectangle();
+    void largerThanScreenIsFittedToIt_data();
+    void largerThanScreenIsFittedToIt();
     void badStoredRectanglesGiveVisibleWindow_data();
     void badStoredRectanglesGiveVisibleWindow();
     void damagedSettingsFileGivesVisibleWindow_data();
@@ -137,7 +139,7 @@ void TstWindowPlacement::minimizedCloseKeepsOldPlacement()
     QVERIFY(f.window->isMinimized());
     f.window->close();
     QCOMPARE(stored(), (QStringList{"300", "450", "9000", "8500"}));
-    QVERIFY(QFile::exists(f.sandbox.file("vkp2user.dat"))); // the setup is saved all the same
+    QVERIFY(QFile::exists(f.sandbox.setupFile())); // the setup is saved all the same
 }
 
 void TstWindowPlacement::maximizedCloseStoresMaximizedRectangle()
@@ -159,6 +161,30 @@ void TstWindowPlacement::maximizedCloseStoresMaximizedRectangle()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(!window.isMaximized());
     QCOMPARE(window.outerRect(), maximized);
+}
+
+// What a maximized close under a window manager can store: the border past the screen's edges.
+void TstWindowPlacement::largerThanScreenIsFittedToIt_data()
+{
+    QTest::addColumn<QRect>("grow"); // pixels added around the available screen
+    QTest::newRow("border past every edge") << QRect(-1, -1, 2, 6);
+    QTest::newRow("wider only") << QRect(0, 0, 40, 0);
+    QTest::newRow("taller, off to the right") << QRect(30, 0, 0, 20);
+}
+
+void TstWindowPlacement::largerThanScreenIsFittedToIt()
+{
+    QFETCH(QRect, grow);
+    test::Sandbox sandbox;
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect stored(screen.topLeft() + grow.topLeft(), screen.size() + grow.size());
+    store({QString::number(stored.x() * 15), QString::number(stored.y() * 15),
+           QString::number(stored.width() * 15), QString::number(stored.height() * 15)});
+    RecordedMessageBoxes messages;
+    MainWindow window(messages);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.outerRect(), screen);
 }
 
 void TstWindowPlacement::badStoredRectanglesGiveVisibleWindow_data()

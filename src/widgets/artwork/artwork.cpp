@@ -1,6 +1,7 @@
 #include "widgets/artwork/artwork.h"
 
 #include <QFont>
+#include <QIconEngine>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -401,19 +402,34 @@ void paintAppIcon(QPainter &painter, const QRectF &bounds)
     painter.restore();
 }
 
-QIcon appIcon()
-{
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap(size, size);
+namespace {
+
+// Paints the icon at the size asked for, when asked: a platform that shows no window icon
+// (offscreen, or Wayland, which takes it from the launcher) then paints none at start-up.
+class AppIconEngine final : public QIconEngine {
+public:
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
+    {
+        paintAppIcon(*painter, QRectF(rect));
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap pixmap(size);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
-        paintAppIcon(painter, QRectF(0, 0, size, size));
-        painter.end();
-        icon.addPixmap(pixmap);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return pixmap;
     }
-    return icon;
-}
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+    }
+    QIconEngine *clone() const override { return new AppIconEngine; }
+};
+
+} // namespace
+
+QIcon appIcon() { return QIcon(new AppIconEngine); }
 
 QRectF logoIconBounds()
 {

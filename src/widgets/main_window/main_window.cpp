@@ -1,5 +1,6 @@
 #include "widgets/main_window/main_window.h"
 
+#include "storage/setup_location.h"
 #include "storage/user_equipment_file.h"
 #include "widgets/about/about_dialog.h"
 #include "widgets/artwork/artwork.h"
@@ -13,6 +14,7 @@
 #include <QScreen>
 #include <QSettings>
 
+#include <algorithm>
 #include <array>
 
 namespace vkp2 {
@@ -33,10 +35,16 @@ QRect keepOnScreen(QRect outer)
     const QScreen *primary = QGuiApplication::primaryScreen();
     if (!primary)
         return outer;
-    const QRect desktop = primary->virtualGeometry();
     const QRect available = primary->availableGeometry();
-    if (outer.width() > desktop.width() || outer.height() > desktop.height())
-        outer.setSize(outer.size().boundedTo(available.size()));
+    // A maximized close stores the whole work area; larger than that fits no screen, so the
+    // window is shrunk to it and moved fully onto it.
+    const QRect work = primary->availableVirtualGeometry();
+    if (outer.width() > work.width() || outer.height() > work.height()) {
+        outer.setSize(outer.size().boundedTo(work.size()));
+        if (work.intersects(outer))
+            outer.moveTopLeft(QPoint(std::clamp(outer.left(), work.left(), work.right() - outer.width() + 1),
+                                     std::clamp(outer.top(), work.top(), work.bottom() - outer.height() + 1)));
+    }
 
     const QRect titleBar(outer.left(), outer.top(), outer.width(), 24);
     for (const QScreen *screen : QGuiApplication::screens()) {
@@ -131,7 +139,10 @@ void MainWindow::Form_Load()
         const auto settings = storage::openSettings();
         applyPlacement(storage::readPlacement(*settings));
     }
-    calculator_->Start(storage::readUserEquipmentFile(storage::kUserEquipmentFileName));
+    // Asked once: the answer follows the current folder, which may change or vanish later.
+    setupPath_ = storage::userEquipmentFilePath();
+    storage::removeStaleTemporaryFiles(setupPath_);
+    calculator_->Start(storage::readUserEquipmentFile(setupPath_));
 }
 
 void MainWindow::Form_Unload()
@@ -150,7 +161,7 @@ void MainWindow::Form_Unload()
 void MainWindow::SaveUserData()
 {
     // A file that cannot be written (a read-only folder, a full disk) is left as it was.
-    storage::writeUserEquipmentFile(storage::kUserEquipmentFileName, calculator_->SetupTexts());
+    storage::writeUserEquipmentFile(setupPath_, calculator_->SetupTexts());
 }
 
 void MainWindow::savePlacement()
@@ -174,10 +185,7 @@ void MainWindow::showEvent(QShowEvent *event)
     if (shown_)
         return;
     shown_ = true;
-    // The stored rectangle includes the frame, which is known only now.
-    const QSize frame = frameGeometry().size() - geometry().size();
-    if (wantedOuter_ && !frame.isEmpty())
-        resize(wantedOuter_->size() - frame);
+    fitFrame();
     // Focus starts in the first enabled control of the tab order (the list is always enabled).
     const std::array<QWidget *, 5> firstInTabOrder{w_.Distance_tl, w_.Distance_d, w_.Flength,
                                                    w_.Aperture, w_.Telescope};
@@ -187,6 +195,33 @@ void MainWindow::showEvent(QShowEvent *event)
             break;
         }
     }
+}
+
+bool MainWindow::event(QEvent *event)
+{
+    const bool done = QMainWindow::event(event);
+    // A window manager frames the window after it is shown, and tells so by a move or resize.
+    if (wantedOuter_ && shown_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+        fitFrame();
+    return done;
+}
+
+// The stored rectangle includes the frame, but the start sizes the inside: once the frame is
+// known, take it off the inside, or every start would grow the window by one frame.
+void MainWindow::fitFrame()
+{
+    if (!wantedOuter_ || frameGeometry() == geometry())
+        return; // not framed (yet), or no frame at all: inside and outside are one
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+        wantedOuter_.reset(); // the window manager sizes it
+        return;
+    }
+    const QRect wanted = *wantedOuter_;
+    wantedOuter_.reset();
+    const QSize frame = frameGeometry().size() - geometry().size();
+    resize((wanted.size() - frame).expandedTo(QSize(1, 1)));
+    if (frameGeometry().topLeft() != wanted.topLeft())
+        move(wanted.topLeft());
 }
 
 QRect MainWindow::outerRect() const { return frameGeometry(); }

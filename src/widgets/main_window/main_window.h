@@ -17,6 +17,7 @@
 // in-memory controls, for the planner.
 // Start-up (Form_Load) restores the placement and the last setup and fills the lists, which
 // calculates everything before the window is first shown; closing (Form_Unload) saves both.
+// The setup file is chosen once at start-up (storage/setup_location.h) and saved back there.
 
 #include "calculator/procedures/calculator.h"
 #include "calculator/toolkit/message_boxes.h"
@@ -63,6 +64,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void Form_Load();
@@ -73,6 +75,7 @@ private:
 
     void buildControls();
     void applyPlacement(const storage::Placement &placement);
+    void fitFrame();
     Handler handlerFor(const char *control);
     LineEditField &adapt(QLineEdit *edit, const char *control);
     ComboList &adapt(QComboBox *combo, const char *control);
@@ -83,6 +86,7 @@ private:
     Adapters adapters_;
     std::unique_ptr<Calculator> calculator_;
     MessageBoxes &messages_;
+    QString setupPath_; // the user equipment file, chosen at start-up
     std::optional<QRect> wantedOuter_; // applied once the window manager's frame is known
     bool shown_ = false;
 };

@@ -10,9 +10,12 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 
 namespace vkp2 {
 
@@ -108,14 +111,71 @@ QLineEdit *field(QWidget *parent, const QString &text, const QRect &rect, bool e
     return e;
 }
 
+// Results are disabled so that no one types into them, but they must read as well as the
+// inputs: their disabled text takes the normal text colour, again whenever the palette changes.
+class ReadableWhenDisabled final : public QObject {
+public:
+    explicit ReadableWhenDisabled(QWidget *box) : QObject(box)
+    {
+        apply(box);
+        box->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+            apply(static_cast<QWidget *>(watched));
+        return false;
+    }
+
+private:
+    static void apply(QWidget *box)
+    {
+        QPalette palette = box->palette();
+        const QColor text = palette.color(QPalette::Active, QPalette::Text);
+        if (palette.color(QPalette::Disabled, QPalette::Text) == text)
+            return; // also ends the PaletteChange that the change below sends
+        palette.setColor(QPalette::Disabled, QPalette::Text, text);
+        box->setPalette(palette);
+    }
+};
+
 QLineEdit *result(QWidget *parent, const QRect &rect)
 {
     return field(parent, QString(), rect, false, 9.75, Weight::Bold);
 }
 
+// A closed list too narrow for its entry cuts it off mid-letter; this one ends it with "…"
+// and gives the whole name as tooltip and to screen readers.
+class ElidingComboBox final : public QComboBox {
+public:
+    explicit ElidingComboBox(QWidget *parent) : QComboBox(parent)
+    {
+        connect(this, &QComboBox::currentTextChanged, this, [this](const QString &text) {
+            setToolTip(text);
+            setAccessibleDescription(text);
+        });
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        const QRect textRect = style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                       QStyle::SC_ComboBoxEditField, this);
+        option.currentText = fontMetrics().elidedText(option.currentText, Qt::ElideRight,
+                                                      textRect.width());
+        painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+    }
+};
+
 QComboBox *list(QWidget *parent, const QRect &rect)
 {
-    auto *c = new QComboBox(parent);
+    auto *c = new ElidingComboBox(parent);
     c->setEditable(false);
     c->setGeometry(rect);
     c->setFont(controlFont(8.25, Weight::Regular));
@@ -217,7 +277,10 @@ void MainWindow::buildControls()
     // Output fields take no focus even when a style would offer it.
     for (QLineEdit *out : {w_.Fratio, w_.efl, w_.efr, w_.Fov_width, w_.Fov_height,
                            w_.Pixelscale_width, w_.Pixelscale_height})
+    {
         out->setFocusPolicy(Qt::NoFocus);
+        new ReadableWhenDisabled(out);
+    }
 
     const QWidget *tabOrder[] = {w_.Distance_tl, w_.Distance_d, w_.Flength, w_.Aperture,
                                  w_.Telescope, w_.Ocular, w_.Ccd, w_.Pixelsize_width,

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QtTest>
 
 using namespace vkp2;
@@ -28,6 +29,10 @@ private slots:
     void focusOrder_data();
     void focusOrder();
     void outputFieldsTakeNoTyping();
+    void resultsReadInTextColour_data();
+    void resultsReadInTextColour();
+    void cameraNameInFullAsTooltip_data();
+    void cameraNameInFullAsTooltip();
     void statusBarShowsDateAndTime();
     void resizingMovesOnlyTheStatusBar();
     void drawingIsSharpAtTheScreenScale();
@@ -171,6 +176,72 @@ void TstMainWindow::outputFieldsTakeNoTyping()
         QVERIFY(!edit->isEnabled());
         QCOMPARE(edit->focusPolicy(), Qt::NoFocus);
     }
+}
+
+void TstMainWindow::resultsReadInTextColour_data()
+{
+    QTest::addColumn<bool>("atStart"); // the palette is the application's at start, or set later
+    QTest::addColumn<QColor>("button");
+    QTest::addColumn<QColor>("text");
+    QTest::addColumn<QColor>("greyed"); // the palette's own disabled text
+    for (bool atStart : {true, false}) {
+        const char *when = atStart ? "at start" : "changed later";
+        QTest::addRow("light, %s", when) << atStart << QColor("#efefef") << QColor("#101010") << QColor("#a0a0a0");
+        QTest::addRow("dark, %s", when) << atStart << QColor("#303030") << QColor("#f0f0f0") << QColor("#707070");
+    }
+}
+
+void TstMainWindow::resultsReadInTextColour()
+{
+    QFETCH(bool, atStart);
+    QFETCH(QColor, button);
+    QFETCH(QColor, text);
+    QFETCH(QColor, greyed);
+    QPalette palette(button);
+    palette.setColor(QPalette::Active, QPalette::Text, text);
+    palette.setColor(QPalette::Inactive, QPalette::Text, text);
+    palette.setColor(QPalette::Disabled, QPalette::Text, greyed);
+    const QPalette saved = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(saved); });
+    if (atStart) {
+        f.reset();
+        QApplication::setPalette(palette);
+        f = std::make_unique<test::WindowFixture>();
+        f->window->show();
+    } else {
+        f->window->setPalette(palette); // reaches the boxes as a palette change
+    }
+
+    for (const char *name : {"efl", "efr", "Fratio", "Fov_width", "Fov_height", "Pixelscale_width",
+                             "Pixelscale_height"}) {
+        auto *edit = f->window->findChild<QLineEdit *>(name);
+        QCOMPARE(edit->palette().color(QPalette::Active, QPalette::Text), text);
+        QCOMPARE(edit->palette().color(QPalette::Disabled, QPalette::Text), text);
+        QVERIFY(!edit->isEnabled());
+        QCOMPARE(edit->focusPolicy(), Qt::NoFocus);
+    }
+    // A disabled input still looks disabled.
+    QVERIFY(!f->w().Pixelsize_width->isEnabled());
+    QCOMPARE(f->w().Pixelsize_width->palette().color(QPalette::Disabled, QPalette::Text), greyed);
+}
+
+void TstMainWindow::cameraNameInFullAsTooltip_data()
+{
+    QTest::addColumn<QString>("camera");
+    QTest::newRow("longer than the list") << "Starlight Express MX916";
+    QTest::newRow("short") << "Audine";
+}
+
+void TstMainWindow::cameraNameInFullAsTooltip()
+{
+    QFETCH(QString, camera);
+    QComboBox *list = f->w().Ccd;
+    const QRect before = list->geometry();
+    QCOMPARE(list->toolTip(), list->currentText()); // set by the start's own choice too
+    QVERIFY(test::chooseAsUser(list, camera));
+    QCOMPARE(list->toolTip(), camera);
+    QCOMPARE(list->accessibleDescription(), camera);
+    QCOMPARE(list->geometry(), before);
 }
 
 void TstMainWindow::statusBarShowsDateAndTime()

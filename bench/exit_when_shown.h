@@ -1,8 +1,9 @@
 #pragma once
-// A start-up timing aid for bench/startup_compare.py, shared by the calculator and the bare
-// window it is compared with: with VKP2_EXIT_WHEN_SHOWN set, the program prints the monotonic
-// clock once its first window's first frame has been painted, then ends at once (nothing is
-// saved, no teardown, so the peak memory is that of the shown window). Inert otherwise.
+// A start-up timing aid for bench/startup_compare.py, built into the benchmark's copy of the
+// calculator (vkp2calc_timed) and the bare window it is compared with, never into the shipped
+// program: with VKP2_EXIT_WHEN_SHOWN set, the program prints the monotonic clock once its first
+// window's first frame has been painted, then ends at once (nothing is saved, no teardown, so
+// the peak memory is that of the shown window). Inert otherwise.
 
 #include <QApplication>
 #include <QTimer>
