@@ -130,7 +130,8 @@ UserData Setup::toUserData() const
 
 Setup lastSetup()
 {
-    return setupFromFile(storage::userEquipmentFilePath()).value_or(Setup());
+    return setupFromFile(storage::userEquipmentFilePath(storage::FolderCreation::ReadOnly))
+        .value_or(Setup());
 }
 
 std::optional<Setup> setupFromFile(const QString &path)

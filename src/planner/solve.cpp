@@ -10,6 +10,8 @@ namespace vkp2::planner {
 namespace {
 
 bool positive(double v) { return std::isfinite(v) && v > 0; }
+// The calculator takes telescope focal lengths up to 10000 mm and computes nothing beyond.
+bool telescopeFocalInRange(double v) { return positive(v) && v <= maxTelescopeFocalMm; }
 
 bool tubeLengthAllowed(double tl)
 {
@@ -51,7 +53,7 @@ double projectionDistance(const OcularGeometry &ocular, double tubeLengthMm, dou
 
 std::optional<double> focalLengthAt(const Projection &setup, double distanceMm)
 {
-    if (!positive(setup.telescopeFocalMm) || !std::isfinite(distanceMm)
+    if (!telescopeFocalInRange(setup.telescopeFocalMm) || !std::isfinite(distanceMm)
         || distanceMm < minDistanceMm || distanceMm > maxDistanceMm)
         return std::nullopt;
     if (!setup.ocular)
@@ -110,8 +112,8 @@ std::optional<double> goalFocalLength(const Goal &goal)
 
 Solution solveDistance(const Projection &setup, const Goal &goal)
 {
-    if (!positive(setup.telescopeFocalMm))
-        return invalid("the telescope focal length must be above 0");
+    if (!telescopeFocalInRange(setup.telescopeFocalMm))
+        return invalid("the telescope focal length must be above 0 and at most 10000 mm");
     const auto efl = goalFocalLength(goal);
     if (!efl) {
         switch (goal.kind) {

@@ -19,6 +19,7 @@ inline constexpr double minDistanceMm = 0;
 inline constexpr double maxDistanceMm = 1000;
 inline constexpr double minTubeLengthMm = 0;
 inline constexpr double maxTubeLengthMm = 30;
+inline constexpr double maxTelescopeFocalMm = 10000;
 inline constexpr double adapterFixedMm = optics::kAdapterExtra; // fixed length the adapter adds to P
 inline constexpr double arcsecPerRadian = optics::kArcsecPerRadian;
 

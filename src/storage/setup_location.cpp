@@ -8,7 +8,7 @@
 
 namespace vkp2::storage {
 
-QString userEquipmentFilePath()
+QString userEquipmentFilePath(FolderCreation creation)
 {
     const QString here = QDir::current().absoluteFilePath(kUserEquipmentFileName);
     // Users who keep a setup per folder and start the program from there rely on this one. A
@@ -23,7 +23,8 @@ QString userEquipmentFilePath()
     if (shared.isEmpty())
         return here;
     const QDir folder(shared + QStringLiteral("/VKP2"));
-    if (!folder.mkpath(QStringLiteral(".")))
+    if (creation == FolderCreation::Create ? !folder.mkpath(QStringLiteral("."))
+                                           : !QFileInfo(folder.absolutePath()).isDir())
         return here;
     return folder.absoluteFilePath(kUserEquipmentFileName);
 }

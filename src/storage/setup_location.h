@@ -10,6 +10,9 @@ namespace vkp2::storage {
 // $XDG_DATA_HOME/VKP2, by default ~/.local/share/VKP2), which is created when missing. When it
 // cannot be created, the current folder's vkp2user.dat all the same, so the program still runs.
 // Ask once at start-up and keep the answer: it follows the current folder.
-QString userEquipmentFilePath();
+// Programs that only read the setup (the planners) pass ReadOnly: the data folder is then not
+// created, and a missing one gives the current folder's name (where no file is either).
+enum class FolderCreation { Create, ReadOnly };
+QString userEquipmentFilePath(FolderCreation creation = FolderCreation::Create);
 
 } // namespace vkp2::storage

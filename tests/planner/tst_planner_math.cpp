@@ -97,6 +97,8 @@ void TstPlannerMath::solveRejects_data()
     QTest::newRow("prime focus") << Projection{530, std::nullopt, 5} << Goal::focalLength(1000)
                                  << SolveStatus::PrimeFocus << QString();
     QTest::newRow("F 0") << Projection{0, ws5, 5} << Goal::focalLength(1000) << SolveStatus::InvalidInput << QString();
+    // The calculator computes nothing for a focal length past 10000 mm.
+    QTest::newRow("F 10000.5") << Projection{10000.5, ws5, 5} << Goal::focalLength(50000) << SolveStatus::InvalidInput << QString();
     QTest::newRow("goal 0") << dr106 << Goal::focalLength(0) << SolveStatus::InvalidInput << QString();
     QTest::newRow("f 0") << Projection{530, OcularGeometry{40.9, 58, 0}, 5} << Goal::focalLength(5000)
                          << SolveStatus::InvalidInput << QString();

@@ -103,12 +103,20 @@ void TstSetupLocation::choosesFolder()
     if (QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) != dataRoot)
         QSKIP("this system does not take its data folder from XDG_DATA_HOME or HOME; the real one would be used");
 
+    // A reader (the planners) finds what is there and creates nothing.
+    const QString dataFolder = dataRoot + "/VKP2";
+    const QString readPath = storage::userEquipmentFilePath(storage::FolderCreation::ReadOnly);
+    QVERIFY(!QFileInfo(dataFolder).exists());
+    if (current)
+        QVERIFY2(sameEntry(readPath, herePath), qPrintable(readPath));
+
     const QString path = storage::userEquipmentFilePath();
     QVERIFY2(QFileInfo(path).isAbsolute(), qPrintable(path));
-    const QString dataFolder = dataRoot + "/VKP2";
     QVERIFY2(sameEntry(path, current ? herePath : dataFolder + "/vkp2user.dat"), qPrintable(path));
     // The data folder is made only when it is the one used.
     QCOMPARE(QFileInfo(dataFolder).isDir(), !current);
+    if (!current) // now that it is there, a reader finds the same file
+        QVERIFY(sameEntry(storage::userEquipmentFilePath(storage::FolderCreation::ReadOnly), path));
 }
 
 QTEST_MAIN(TstSetupLocation)

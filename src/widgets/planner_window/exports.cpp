@@ -55,7 +55,9 @@ QString writeWhole(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
+    // commit() would not notice a buffered write that a full disk cut short, and would put the
+    // truncated file in place of the old one: flush and check first.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString why = file.errorString();
         file.cancelWriting();
         return why;

@@ -166,7 +166,7 @@ void PlannerWindow::restoreState()
     settings.beginGroup(QStringLiteral("Planner"));
     PlannerInputs in;
     // The kit follows the calculator; the planner's own copy serves when it has none.
-    if (const auto calc = planner::setupFromFile(storage::userEquipmentFilePath())) {
+    if (const auto calc = planner::setupFromFile(storage::userEquipmentFilePath(storage::FolderCreation::ReadOnly))) {
         in.setup = *calc;
         in.setup.binning = settings.value(QStringLiteral("Binning"), in.setup.binning).toString();
     } else if (settings.contains(QStringLiteral("Telescope"))) {
@@ -259,7 +259,7 @@ void PlannerWindow::updateFraming()
     f.chipHeightPx = sensor.chipHeightPx;
     framing_->setFraming(f);
     QStringList lines{tr("%1 at D %2 mm: EFL %3 mm, focal ratio %4.")
-                          .arg(shown.ocular, in.setup.d, shown.box("efl"), shown.box("efr"))};
+                          .arg(shown.ocular, shown.box("Distance_d"), shown.box("efl"), shown.box("efr"))};
     const QStringList sentences = f.sentences();
     if (sentences.isEmpty()) {
         lines << tr("No frame to fit the target into.");
@@ -311,15 +311,21 @@ bool PlannerWindow::exportSolveTable(const QString &path)
 void PlannerWindow::askAndExport(const QString &what, const QString &filters, const QString &defaultName,
                                  bool (PlannerWindow::*exporter)(const QString &))
 {
-    QString selected;
-    QString path = QFileDialog::getSaveFileName(this, what, defaultName, filters, &selected);
-    if (path.isEmpty())
+    // The dialog adds the filter's suffix itself, so its overwrite question is about the file
+    // that will really be written.
+    QFileDialog dialog(this, what, defaultName, filters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const auto suffixOf = [](const QString &filter) {
+        return filter.contains(QLatin1String("*.svg")) ? QStringLiteral("svg")
+               : filter.contains(QLatin1String("*.csv")) ? QStringLiteral("csv")
+                                                          : QStringLiteral("png");
+    };
+    dialog.setDefaultSuffix(suffixOf(dialog.selectedNameFilter()));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog,
+            [&](const QString &filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty()) // take the suffix from the chosen filter
-        path += selected.contains(QLatin1String("*.svg")) ? QStringLiteral(".svg")
-                : selected.contains(QLatin1String("*.csv")) ? QStringLiteral(".csv")
-                                                             : QStringLiteral(".png");
-    (this->*exporter)(path);
+    (this->*exporter)(dialog.selectedFiles().constFirst());
 }
 
 } // namespace vkp2::planner_window

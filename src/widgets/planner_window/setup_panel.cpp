@@ -274,9 +274,9 @@ void SetupPanel::readBack()
     s.telescope = w_.telescope->currentText();
     s.focalLength = w_.focalLength->text();
     s.aperture = w_.aperture->text();
-    s.ocular = w_.ocular->currentText();
     s.tl = w_.tl->text();
     s.d = w_.d->text();
+    s.chooseOcular(w_.ocular->currentText()); // "No-VKP2" fixes both distances at 0
     s.camera = w_.camera->currentText();
     s.binning = w_.binning->currentText();
     s.pixelWidth = w_.pixelWidth->text();
