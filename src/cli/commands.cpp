@@ -12,6 +12,7 @@
 #include "planner/sampling.h"
 #include "planner/setup.h"
 #include "planner/solve.h"
+#include "planner/solve_setup.h"
 #include "planner/targets.h"
 
 #include <QLocale>
@@ -172,17 +173,28 @@ Setup buildSetup(const Context &cx, bool focalLengthIsGoal, bool takeOcular = tr
                                         a.value(QStringLiteral("--aperture")))
                             : s.aperture);
     }
-    if (takeOcular && a.has(QStringLiteral("--ocular"))) {
+    if (takeOcular && a.has(QStringLiteral("--ocular")))
         s.ocular = presetName(QStringLiteral("--ocular"), QStringLiteral("ocular"),
                               a.value(QStringLiteral("--ocular")), planner::ocularEntries());
-        // The window locks both distances at 0 for prime focus, and so saves them.
-        if (s.ocular == entries::NoVkp2)
-            s.tl = s.d = QStringLiteral("0");
+    // The window locks both distances at 0 for prime focus; a typed one would never be used.
+    QStringList oculars{s.ocular};
+    if (!takeOcular) {
+        oculars.clear();
+        for (const QString &name : a.values(QStringLiteral("--ocular")))
+            oculars << presetName(QStringLiteral("--ocular"), QStringLiteral("ocular"), name,
+                                  planner::ocularEntries());
+    }
+    const bool primeOnly = !oculars.isEmpty() && oculars.count(entries::NoVkp2) == oculars.size();
+    for (const char *o : {"--tl", "--d"}) {
+        if (primeOnly && a.has(QLatin1String(o)))
+            fail(QLatin1String(o), QStringLiteral("the distances are fixed at 0 with No-VKP2"));
     }
     if (a.has(QStringLiteral("--tl")))
         s.tl = boxTextOf(cx, QStringLiteral("--tl"), a.value(QStringLiteral("--tl")));
     if (a.has(QStringLiteral("--d")))
         s.d = boxTextOf(cx, QStringLiteral("--d"), a.value(QStringLiteral("--d")));
+    if (takeOcular)
+        s.chooseOcular(s.ocular);
     if (a.has(QStringLiteral("--camera")))
         s.chooseCamera(presetName(QStringLiteral("--camera"), QStringLiteral("camera"),
                                   a.value(QStringLiteral("--camera")), planner::cameraEntries()));
@@ -310,15 +322,7 @@ struct Scales {
 };
 Scales scalesOf(const Shown &sh)
 {
-    const auto efl = positive(sh.number("efl"));
-    const auto pw = positive(sh.number("Pixelsize_width"));
-    const auto ph = positive(sh.number("Pixelsize_height"));
-    Scales s;
-    if (efl && pw)
-        s.width = optics::pixelScaleArcsec(*pw, *efl);
-    if (efl && ph)
-        s.height = optics::pixelScaleArcsec(*ph, *efl);
-    return s;
+    return {planner::unroundedPixelScale(sh), planner::unroundedPixelScaleHeight(sh)};
 }
 
 QString verdictText(std::optional<planner::Sampling> w, std::optional<planner::Sampling> h)
@@ -384,8 +388,7 @@ QString fallbackOf(const Message &m, const Shown &sh)
 
 QString messageLine(const Message &m, const Shown &sh)
 {
-    const QString title = m.title.isEmpty() ? kAppTitle : m.title;
-    QString line = title + QStringLiteral(": ") + m.text;
+    QString line = m.title + QStringLiteral(": ") + m.text;
     const QString fallback = fallbackOf(m, sh);
     if (!fallback.isEmpty())
         line += QStringLiteral(" (") + fallback + QLatin1Char(')');
@@ -499,7 +502,7 @@ Record showRecord(const Context &cx, const Shown &sh)
     const auto aperture = sh.number("Aperture");
     r.add(QStringLiteral("dawes_limit_arcsec"), QStringLiteral("Dawes limit (arcsec)"),
           resultCell(aperture ? planner::dawesLimitArcsec(*aperture) : std::nullopt), true);
-    r.add(QStringLiteral("rayleigh_limit_arcsec"), QStringLiteral("Rayleigh limit (arcsec)"),
+    r.add(QStringLiteral("rayleigh_550nm_arcsec"), QStringLiteral("Rayleigh limit at 550 nm (arcsec)"),
           resultCell(aperture ? planner::rayleighLimitArcsec(*aperture) : std::nullopt), true);
     if (cx.planetary) {
         const auto pitch = pitchOf(sh);
@@ -811,22 +814,20 @@ Result runSolve(const Context &cx)
         fail(QStringLiteral("solve"), QStringLiteral("needs a goal: --focal-ratio N, "
                                                      "--pixel-scale ARCSEC or --focal-length MM"));
     const Setup base = buildSetup(cx, true, false);
-    const Shown baseShown = planner::show(base);
+    // A fallback would solve every row from another TL or D than the one asked for.
+    rangeCheck(QStringLiteral("--tl"), base.tl, planner::minTubeLengthMm, planner::maxTubeLengthMm);
+    rangeCheck(QStringLiteral("--d"), base.d, planner::minDistanceMm, planner::maxDistanceMm);
     const double wanted = optionNumber(cx, goalOption, a.value(goalOption));
     if (!(wanted > 0))
         fail(goalOption, QStringLiteral("must be greater than 0"));
-    planner::Goal goal = planner::Goal::focalLength(wanted);
+    auto kind = planner::Goal::Kind::FocalLength;
     if (goalOption == QLatin1String("--focal-ratio")) {
-        goal = planner::Goal::focalRatio(wanted, baseShown.number("Aperture").value_or(0));
+        kind = planner::Goal::Kind::FocalRatio;
     } else if (goalOption == QLatin1String("--pixel-scale")) {
-        const auto pixel = positive(baseShown.number("Pixelsize_width"));
-        if (!pixel)
+        kind = planner::Goal::Kind::PixelScale;
+        if (!positive(planner::show(base).number("Pixelsize_width")))
             fail(goalOption, QStringLiteral("the setup has no camera; give --camera or --pixel"));
-        goal = planner::Goal::pixelScale(wanted, *pixel);
     }
-    const auto tl = numbers::parse(base.tl);
-    if (!tl)
-        fail(QStringLiteral("--tl"), QStringLiteral("\"%1\" is not a number").arg(base.tl));
 
     Table t;
     const auto field = [&](const char *key, const char *heading) {
@@ -847,28 +848,20 @@ Result runSolve(const Context &cx)
     t.textColumns.append(QList<int>{note});
 
     bool anyMessage = false;
-    for (const QString &ocular : chosenOculars(cx)) {
-        planner::Projection p{baseShown.number("Flength").value_or(0), std::nullopt, *tl};
-        if (const auto *row = ocularRow(ocular))
-            p.ocular = planner::OcularGeometry{row->offset, row->length, row->focalLength};
-        const planner::Solution solution = planner::solveDistance(p, goal);
-        const Cell tlCell = Cell::num(numbers::format(*tl));
+    for (const auto &row : planner::solveEveryOcular(base, kind, wanted, chosenOculars(cx))) {
+        const planner::Solution &solution = row.solution;
         if (!solution.ok()) {
             const bool outOfRange = solution.status == planner::SolveStatus::OutOfRange;
-            t.rows.append(QList<Cell>{Cell::str(ocular), tlCell, Cell::num({}), Cell::num({}), Cell::num({}),
+            t.rows.append(QList<Cell>{Cell::str(row.ocular), boxCell(cx, base.tl), Cell::num({}),
                            Cell::num({}), Cell::num({}), Cell::num({}), Cell::num({}),
-                           Cell::str(solution.reason),
+                           Cell::num({}), Cell::num({}), Cell::str(solution.reason),
                            outOfRange ? resultCell(solution.distanceMm) : Cell::num({}),
                            Cell::str({})});
             continue;
         }
-        // What the window shows once that D is typed, to 2 decimals.
-        Setup s = base;
-        s.ocular = ocular;
-        s.d = numbers::format(numbers::round2(solution.distanceMm));
-        const Shown sh = planner::show(s);
+        const Shown &sh = row.shown;
         anyMessage = anyMessage || !sh.messages.isEmpty();
-        t.rows.append(QList<Cell>{Cell::str(ocular), boxCell(cx, sh.box("Distance_tl")),
+        t.rows.append(QList<Cell>{Cell::str(row.ocular), boxCell(cx, sh.box("Distance_tl")),
                        boxCell(cx, sh.box("Distance_d")), boxCell(cx, sh.box("efl")),
                        boxCell(cx, sh.box("efr")), boxCell(cx, sh.box("Fov_width")),
                        boxCell(cx, sh.box("Fov_height")), boxCell(cx, sh.box("Pixelscale_width")),
@@ -967,7 +960,8 @@ QString helpText()
         "  --seeing ARCSEC         seeing FWHM (default 2)\n"
         "  --target NAME           moon, sun, mercury, venus, mars, jupiter or saturn\n"
         "  --size ARCSEC           a target of this apparent diameter instead\n"
-        "  --wavelength NM         for the critical focal ratio (default 550)\n"
+        "  --wavelength NM         for the critical focal ratio (default 550); the Rayleigh\n"
+        "                          limit is always for 550 nm\n"
         "  --colour                a colour-matrix (Bayer) sensor\n"
         "\n"
         "table:  --d-from MM --d-to MM --d-step MM (default 0, 1000, 50), or --d MM for one D;\n"

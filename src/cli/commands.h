@@ -1,6 +1,9 @@
 #pragma once
-// vkp2plan: the planner on the command line. Every number it prints is a box text of the
-// headless calculator, run exactly as the window would run the same setup.
+// vkp2plan: the planner on the command line. The box values it prints are the headless
+// calculator's texts, run as the window would run the same setup. The rest (magnification,
+// Dawes and Rayleigh limits, critical focal ratio, target sizes in pixels, the D a goal
+// needs, the ocular list) is planner advice worked out from those boxes or the preset tables
+// by the published formulas.
 
 #include <QByteArray>
 #include <QStringList>

@@ -1,18 +1,12 @@
 #include "cli/output.h"
 
+#include "planner/csv_field.h"
+
 #include <QStringList>
 
 namespace vkp2::cli {
 
-QString csvField(const QString &text)
-{
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"'))
-        && !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
-        return text;
-    QString quoted = text;
-    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
+using planner::csvField;
 
 QString jsonString(const QString &text)
 {

@@ -52,7 +52,6 @@ QByteArray writeTable(const Table &table, Format format);
 // The first row as one record: "Label = value" lines, a JSON object, or a CSV header and row.
 QByteArray writeRecord(const Table &table, Format format);
 
-QString csvField(const QString &text);
 QString jsonString(const QString &text);
 
 } // namespace vkp2::cli

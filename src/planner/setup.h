@@ -71,8 +71,8 @@ Shown show(const Setup &setup);
 class KitWalk {
 public:
     explicit KitWalk(const Setup &start);
-    // Each choice runs the list's handler; distances are typed again after "No-VKP2" forced
-    // them to 0 (only when they differ).
+    // Each choice runs the list's handler. The distances are written whenever their boxes are
+    // enabled (not after "No-VKP2"); writing the text a box already holds runs nothing.
     void chooseTelescope(const QString &name);
     void chooseOcular(const QString &name, const QString &tl, const QString &d);
     void chooseCamera(const QString &name);

@@ -165,6 +165,14 @@ private slots:
                                                     << "the setup has no camera";
         QTest::newRow("all at a D out of range") << QStringList{"table", "--all", "--d", "1001"} << 2
                                                  << "vkp2plan: --d: 1001 is outside 0 to 1000";
+        QTest::newRow("D with No-VKP2") << QStringList{"show", "--ocular", "No-VKP2", "--d", "100"} << 2
+                                        << "vkp2plan: --d: the distances are fixed at 0 with No-VKP2";
+        QTest::newRow("TL with only No-VKP2") << QStringList{"table", "--ocular", "No-VKP2", "--tl", "3"} << 2
+                                              << "vkp2plan: --tl: the distances are fixed at 0 with No-VKP2";
+        QTest::newRow("solve at a TL out of range") << QStringList{"solve", "--focal-ratio", "20", "--tl", "50"}
+                                                    << 2 << "vkp2plan: --tl: 50 is outside 0 to 30";
+        QTest::newRow("solve at a D out of range") << QStringList{"solve", "--focal-ratio", "20", "--d", "-1"}
+                                                   << 2 << "vkp2plan: --d: -1 is outside 0 to 1000";
         QTest::newRow("unknown list") << QStringList{"list", "stars"} << 2 << "none of telescopes";
         QTest::newRow("missing setup file") << QStringList{"show", "--setup", "nowhere.dat"} << 2
                                             << "vkp2plan: --setup: cannot read";
@@ -200,6 +208,8 @@ private slots:
         QTest::newRow("prime efl") << prime << "efl_mm" << 530.0;
         QTest::newRow("prime fov") << prime << "fov_height_arcmin" << 66.44;
         QTest::newRow("prime scale") << prime << "scale_width_arcsec_per_px" << 7.78;
+        QTest::newRow("Rayleigh at 550 nm") << (ws5 + QStringList{"--wavelength", "700"})
+                                            << "rayleigh_550nm_arcsec" << 1.3; // 138/106
         QTest::newRow("D falls back") << QStringList{"--d", "1200"} << "d_mm" << 55.0;
         QTest::newRow("focal length falls back")
             << QStringList{"--focal-length", "0", "--aperture", "100"} << "focal_length_mm" << 50.0;

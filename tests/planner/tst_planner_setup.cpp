@@ -1,6 +1,8 @@
 // A setup of the kit run through the headless calculator: the window's digits and messages.
 
+#include "planner/csv_field.h"
 #include "planner/setup.h"
+#include "planner/solve_setup.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,6 +23,10 @@ private slots:
     void walkShowsWhatAStartShows_data();
     void walkShowsWhatAStartShows();
     void lastSetupIsReadNotWritten();
+    void solvesEveryOcular_data();
+    void solvesEveryOcular();
+    void csvFields_data();
+    void csvFields();
 };
 
 void TstPlannerSetup::shows_data()
@@ -160,6 +166,66 @@ void TstPlannerSetup::lastSetupIsReadNotWritten()
     QCOMPARE(shown.box("Fratio"), QString("8"));
     QCOMPARE(shown.box("Chipsize_width"), QString("1000"));
     QCOMPARE(after, saved);
+}
+
+
+void TstPlannerSetup::solvesEveryOcular_data()
+{
+    QTest::addColumn<QString>("focal"); // empty: the DR-106 preset
+    QTest::addColumn<QString>("camera");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("ocular");
+    QTest::addColumn<QString>("d");        // typed D; empty when not solved
+    QTest::addColumn<QString>("reasonHas");
+    const int ratio = int(Goal::Kind::FocalRatio), scale = int(Goal::Kind::PixelScale);
+    // 75.1 x 106 = 7960.6 mm, which WS 5mm reaches at D 55 (see "WS 5mm" above).
+    QTest::newRow("focal ratio") << "" << "None or Film" << ratio << 75.1 << "WS 5mm" << "55" << "";
+    QTest::newRow("rejected focal length") << "20000" << "None or Film" << ratio << 30.0 << "WS 5mm"
+                                           << "" << "accepts no such telescope";
+    QTest::newRow("no camera") << "" << "None or Film" << scale << 1.0 << "WS 5mm" << ""
+                               << "no camera pixel size";
+    QTest::newRow("prime focus") << "" << "FLI IMG261E" << scale << 1.0 << "No-VKP2" << ""
+                                 << "at prime focus";
+}
+
+void TstPlannerSetup::solvesEveryOcular()
+{
+    QFETCH(QString, focal);
+    QFETCH(QString, camera);
+    QFETCH(int, kind);
+    QFETCH(double, value);
+    QFETCH(QString, ocular);
+    QFETCH(QString, d);
+    QFETCH(QString, reasonHas);
+    Setup setup;
+    if (!focal.isEmpty())
+        setup.typeTelescope(focal, "100");
+    QVERIFY(setup.chooseCamera(camera));
+    const auto rows = solveEveryOcular(setup, Goal::Kind(kind), value, {ocular});
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows[0].dText, d);
+    QVERIFY2(rows[0].solution.reason.contains(reasonHas), qPrintable(rows[0].solution.reason));
+    if (!d.isEmpty())
+        QCOMPARE(rows[0].shown.box("Distance_d"), d);
+}
+
+void TstPlannerSetup::csvFields_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("plain") << "WS 5mm" << "WS 5mm";
+    QTest::newRow("comma") << "a,b" << "\"a,b\"";
+    QTest::newRow("quote") << "5\" x" << "\"5\"\" x\"";
+    QTest::newRow("LF") << "a\nb" << "\"a\nb\"";
+    QTest::newRow("CR") << "a\rb" << "\"a\rb\"";
+}
+
+void TstPlannerSetup::csvFields()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, written);
+    QCOMPARE(csvField(field), written);
 }
 
 QTEST_GUILESS_MAIN(TstPlannerSetup)

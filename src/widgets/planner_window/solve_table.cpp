@@ -1,7 +1,9 @@
 #include "widgets/planner_window/solve_table.h"
 
 #include "calculator/core/numbers.h"
+#include "planner/csv_field.h"
 #include "planner/sampling.h"
+#include "planner/solve_setup.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -14,6 +16,8 @@
 
 namespace vkp2::planner_window {
 
+using planner::csvField;
+
 namespace {
 
 // Shown texts are in the user's locale; the CSV wants dots.
@@ -21,15 +25,6 @@ QString csvNumber(const QString &shown)
 {
     const auto v = numbers::parse(shown);
     return v ? QString::number(*v, 'g', 15) : QString();
-}
-
-QString csvField(QString s)
-{
-    if (s.contains(QLatin1Char(',')) || s.contains(QLatin1Char('"')) || s.contains(QLatin1Char('\n'))) {
-        s.replace(QLatin1String("\""), QLatin1String("\"\""));
-        s = QLatin1Char('"') + s + QLatin1Char('"');
-    }
-    return s;
 }
 
 } // namespace
@@ -112,32 +107,18 @@ void SolveTable::setInputs(const PlannerInputs &inputs)
 
 void SolveTable::refill()
 {
-    const ChartOptics optics = chartOptics(inputs_.setup);
-    std::optional<planner::Goal> goal;
-    if (goalKind() == GoalKind::FocalRatio && optics.apertureMm)
-        goal = planner::Goal::focalRatio(goalValue(), *optics.apertureMm);
-    else if (goalKind() == GoalKind::PixelScale && optics.pixelUm)
-        goal = planner::Goal::pixelScale(goalValue(), *optics.pixelUm);
-
+    const auto kind = goalKind() == GoalKind::PixelScale ? planner::Goal::Kind::PixelScale
+                                                         : planner::Goal::Kind::FocalRatio;
     rows_.clear();
-    for (const QString &ocular : planner::ocularEntries()) {
+    for (const auto &solved : planner::solveEveryOcular(inputs_.setup, kind, goalValue())) {
         Row row;
-        row.ocular = ocular;
-        const auto projection = projectionFor(optics, ocular);
-        planner::Solution solution;
-        if (!goal)
-            solution.reason = goalKind() == GoalKind::PixelScale ? tr("no camera pixel size")
-                                                                 : tr("no aperture");
-        else if (!projection)
-            solution.reason = tr("the focal length or TL is not a number");
-        else
-            solution = planner::solveDistance(*projection, *goal);
-        row.solved = solution.ok();
-        row.reason = solution.reason;
+        row.ocular = solved.ocular;
+        row.solved = solved.solution.ok();
+        row.reason = solved.solution.reason;
+        row.d = solved.dText;
+        row.shown = solved.shown;
         if (row.solved) {
-            row.d = numbers::format(numbers::round2(solution.distanceMm));
-            row.shown = showAt(inputs_.setup, ocular, row.d);
-            if (const auto scale = row.shown.number("Pixelscale_width"))
+            if (const auto scale = planner::unroundedPixelScale(row.shown))
                 if (const auto v = planner::seeingVerdict(*scale, inputs_.seeingArcsec))
                     row.verdict = planner::samplingWord(*v);
         }
