@@ -1,13 +1,17 @@
 // libFuzzer: any text read as a number, and any double shown as text, in the C and a German
-// locale. Reading must accept only plain signed decimals; showing must read back.
+// locale. Reading must accept only plain signed decimals; showing must read back. Both must
+// agree, to the bit, with the QLocale-only way kept in tests/support/numbers_oracle.h.
 
 #include "calculator/core/numbers.h"
 #include "calculator/core/working_value.h"
+#include "support/numbers_oracle.h"
 
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -63,6 +67,9 @@ bool shownForm(const QString &text)
 void roundTrip(double value)
 {
     const QString text = numbers::format(value);
+    if (text != test::oracle::format(value))
+        broken("a number is shown unlike the reference",
+               QString::number(value, 'g', 17) + " -> " + text);
     const QString asText = QString::number(value, 'g', 17);
     if (!std::isfinite(value)) {
         if (!text.isEmpty())
@@ -104,6 +111,10 @@ void roundTrip(double value)
 void oneLocale(const QString &text, const uint8_t *data, size_t size)
 {
     const auto value = numbers::parse(text);
+    const auto reference = test::oracle::parse(text);
+    if (value.has_value() != reference.has_value()
+        || (value && std::bit_cast<std::uint64_t>(*value) != std::bit_cast<std::uint64_t>(*reference)))
+        broken("a text reads unlike the reference", text);
     if (value) {
         if (!std::isfinite(*value))
             broken("a text reads as a value that is not finite", text);
