@@ -69,14 +69,15 @@ inline constexpr std::array<BinningRow, 59> kBinning{{
     {"SBIG ST-8E", "1x1", 9, 9, 1530, 1020},
     {"SBIG ST-8E", "2x2", 18, 18, 765, 510},
     {"SBIG ST-8E", "3x3", 27, 27, 510, 340},
-    {"SBIG ST-9E", "1x1", 10.2, 10.2, 512, 512},
-    {"SBIG ST-9E", "2x2", 20.4, 20.4, 256, 256},
-    {"SBIG ST-9E", "3x3", 30.6, 30.6, 170, 170},
+    // The KAF-0261 sensor has 20 µm pixels, as the camera's own row says.
+    {"SBIG ST-9E", "1x1", 20, 20, 512, 512},
+    {"SBIG ST-9E", "2x2", 40, 40, 256, 256},
+    {"SBIG ST-9E", "3x3", 60, 60, 170, 170},
     {"SBIG ST-10E", "1x1", 6.8, 6.8, 2184, 1472},
     {"SBIG ST-10E", "2x2", 13.6, 13.6, 1092, 736},
     {"SBIG ST-10E", "3x3", 20.4, 20.4, 728, 490},
     {"Starlight Express HX916", "1x1", 6.7, 6.7, 1300, 1030},
-    {"Starlight Express HX916", "2x2", 13, 13, 650, 515},
+    {"Starlight Express HX916", "2x2", 13.4, 13.4, 650, 515},
 }};
 
 // A mode a camera cannot do, and the mode it falls back to.
