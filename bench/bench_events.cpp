@@ -105,10 +105,10 @@ private:
 
 QList<QLineEdit *> BenchEvents::outputs() const
 {
-    return {w().Fratio, w().efl, w().efr, w().Pixelsize_width, w().Pixelsize_height,
-            w().Chipsize_width, w().Chipsize_height, w().Fov_width, w().Fov_height,
-            w().Pixelscale_width, w().Pixelscale_height, w().Flength, w().Aperture,
-            w().Distance_tl, w().Distance_d};
+    return {w()[Box::Fratio], w()[Box::efl], w()[Box::efr], w()[Box::Pixelsize_width], w()[Box::Pixelsize_height],
+            w()[Box::Chipsize_width], w()[Box::Chipsize_height], w()[Box::Fov_width], w()[Box::Fov_height],
+            w()[Box::Pixelscale_width], w()[Box::Pixelscale_height], w()[Box::Flength], w()[Box::Aperture],
+            w()[Box::Distance_tl], w()[Box::Distance_d]};
 }
 
 QStringList BenchEvents::outputTexts() const
@@ -137,11 +137,11 @@ void BenchEvents::initTestCase()
     f->window->show();
     QVERIFY(QTest::qWaitForWindowExposed(f->window.get()));
     // A binning camera in 2x2, so a keystroke changes all six results.
-    QVERIFY(test::chooseAsUser(w().Ccd, kBinningCameras[0]));
-    QVERIFY(test::chooseAsUser(w().Binning, QStringLiteral("2x2")));
-    w().Distance_d->setFocus();
-    w().Distance_d->end(false);
-    QCOMPARE(w().Distance_d->text(), QStringLiteral("55"));
+    QVERIFY(test::chooseAsUser(w()[List::Ccd], kBinningCameras[0]));
+    QVERIFY(test::chooseAsUser(w()[List::Binning], QStringLiteral("2x2")));
+    w()[Box::Distance_d]->setFocus();
+    w()[Box::Distance_d]->end(false);
+    QCOMPARE(w()[Box::Distance_d]->text(), QStringLiteral("55"));
 
     // The floor: six result-style fields (same font and state) in a shown window of their own.
     const QStringList before = outputTexts();
@@ -154,7 +154,7 @@ void BenchEvents::initTestCase()
     floorHost_ = std::make_unique<QWidget>();
     floorHost_->resize(568, 519);
     for (qsizetype i = 0; i < all.size(); ++i) {
-        if (before[i] == after[i] || all[i] == w().Distance_d)
+        if (before[i] == after[i] || all[i] == w()[Box::Distance_d])
             continue;
         auto *edit = new QLineEdit(floorHost_.get());
         edit->setGeometry(all[i]->geometry());
@@ -169,9 +169,9 @@ void BenchEvents::initTestCase()
     }
     std::printf("FLOOR    result texts a keystroke changes:%s\n", qPrintable(changedNames));
     QCOMPARE(floorEdits_.size(), std::size_t(6));
-    plainEdit_ = new QLineEdit(w().Distance_d->text(), floorHost_.get());
-    plainEdit_->setGeometry(w().Distance_d->geometry().translated(0, 200));
-    plainEdit_->setFont(w().Distance_d->font());
+    plainEdit_ = new QLineEdit(w()[Box::Distance_d]->text(), floorHost_.get());
+    plainEdit_->setGeometry(w()[Box::Distance_d]->geometry().translated(0, 200));
+    plainEdit_->setFont(w()[Box::Distance_d]->font());
     plainEdit_->end(false);
     plainEdit_->setFocus();
     floorHost_->show();
@@ -201,7 +201,7 @@ void BenchEvents::typeInto(QLineEdit *edit)
 // One accepted keystroke in Distance_d: a digit typed at the end, or taken away again.
 void BenchEvents::keyStep()
 {
-    QTest::keyClick(w().Distance_d, typed_ ? Qt::Key_Backspace : Qt::Key_5);
+    QTest::keyClick(w()[Box::Distance_d], typed_ ? Qt::Key_Backspace : Qt::Key_5);
     typed_ = !typed_;
 }
 
@@ -221,10 +221,10 @@ void BenchEvents::floorStep()
 
 void BenchEvents::keystroke()
 {
-    typeInto(w().Distance_d);
+    typeInto(w()[Box::Distance_d]);
     const QStringList before = outputTexts();
     const Count count = countRuns([this] { keyStep(); });
-    QCOMPARE(w().Distance_d->text(), QStringLiteral("555"));
+    QCOMPARE(w()[Box::Distance_d]->text(), QStringLiteral("555"));
     const QStringList after = outputTexts();
     int changed = 0;
     for (qsizetype i = 0; i < before.size(); ++i)
@@ -249,7 +249,7 @@ void BenchEvents::plainKeystroke()
     }
     if (plainTyped_)
         plainKeyStep();
-    QCOMPARE(plainEdit_->text(), w().Distance_d->text());
+    QCOMPARE(plainEdit_->text(), w()[Box::Distance_d]->text());
 }
 
 void BenchEvents::floorSixTexts()
@@ -288,14 +288,14 @@ void BenchEvents::alternateChoice(QComboBox *list, const std::array<QString, 2> 
 
 void BenchEvents::telescopeChoice()
 {
-    alternateChoice(w().Telescope, kTelescopes, "telescope choice", kMaxTelescopeRuns);
+    alternateChoice(w()[List::Telescope], kTelescopes, "telescope choice", kMaxTelescopeRuns);
 }
 
 void BenchEvents::cameraChoiceWithBinning()
 {
-    QCOMPARE(w().Binning->currentText(), QStringLiteral("2x2"));
-    alternateChoice(w().Ccd, kBinningCameras, "camera choice, binning 2x2", kMaxCameraRuns);
-    QCOMPARE(w().Binning->currentText(), QStringLiteral("2x2"));
+    QCOMPARE(w()[List::Binning]->currentText(), QStringLiteral("2x2"));
+    alternateChoice(w()[List::Ccd], kBinningCameras, "camera choice, binning 2x2", kMaxCameraRuns);
+    QCOMPARE(w()[List::Binning]->currentText(), QStringLiteral("2x2"));
 }
 
 void BenchEvents::startup()
@@ -334,7 +334,7 @@ void BenchEvents::compare()
         for (std::size_t k = 0; k < steps.size(); ++k) {
             const std::size_t i = (k + static_cast<std::size_t>(b)) % steps.size(); // rotate
             if (i < 2)
-                typeInto(i == 0 ? w().Distance_d : plainEdit_);
+                typeInto(i == 0 ? w()[Box::Distance_d] : plainEdit_);
             timer.start();
             for (int n = 0; n < perBatch; ++n)
                 (this->*steps[i])();

@@ -35,10 +35,10 @@ QStringList setup(const MainWindow &window)
 {
     const auto &w = window.widgets();
     QStringList out;
-    for (QComboBox *c : {w.Telescope, w.Ocular, w.Ccd, w.Binning})
+    for (QComboBox *c : {w[List::Telescope], w[List::Ocular], w[List::Ccd], w[List::Binning]})
         out << c->currentText();
-    for (QLineEdit *e : {w.Flength, w.Aperture, w.Distance_tl, w.Distance_d, w.Pixelsize_width,
-                         w.Pixelsize_height, w.Chipsize_width, w.Chipsize_height})
+    for (QLineEdit *e : {w[Box::Flength], w[Box::Aperture], w[Box::Distance_tl], w[Box::Distance_d], w[Box::Pixelsize_width],
+                         w[Box::Pixelsize_height], w[Box::Chipsize_width], w[Box::Chipsize_height]})
         out << e->text() + (e->isEnabled() ? QStringLiteral(" (on)") : QString());
     return out;
 }
@@ -47,8 +47,8 @@ QStringList results(const MainWindow &window)
 {
     const auto &w = window.widgets();
     QStringList out;
-    for (QLineEdit *e : {w.Fratio, w.efl, w.efr, w.Fov_width, w.Fov_height, w.Pixelscale_width,
-                         w.Pixelscale_height})
+    for (QLineEdit *e : {w[Box::Fratio], w[Box::efl], w[Box::efr], w[Box::Fov_width], w[Box::Fov_height], w[Box::Pixelscale_width],
+                         w[Box::Pixelscale_height]})
         out << e->text();
     return out;
 }
@@ -59,13 +59,13 @@ QStringList results(const MainWindow &window)
 bool settled(const MainWindow &window)
 {
     const auto &w = window.widgets();
-    for (QLineEdit *e : {w.Flength, w.Aperture, w.Distance_tl, w.Distance_d}) {
+    for (QLineEdit *e : {w[Box::Flength], w[Box::Aperture], w[Box::Distance_tl], w[Box::Distance_d]}) {
         if (!numbers::parse(e->text()))
             return false;
     }
-    if (w.Ccd->currentText() == QLatin1String("None or Film"))
+    if (w[List::Ccd]->currentText() == QLatin1String("None or Film"))
         return true;
-    for (QLineEdit *e : {w.Pixelsize_width, w.Pixelsize_height, w.Chipsize_width, w.Chipsize_height}) {
+    for (QLineEdit *e : {w[Box::Pixelsize_width], w[Box::Pixelsize_height], w[Box::Chipsize_width], w[Box::Chipsize_height]}) {
         if (e->text() == QLatin1String("0") || !numbers::parse(e->text()))
             return false;
     }
@@ -87,12 +87,12 @@ void compare(const QStringList &first, const QStringList &second, const char *wh
 void checkStart(const MainWindow &window, const RecordedMessageBoxes &messages)
 {
     const auto &w = window.widgets();
-    for (QComboBox *c : {w.Telescope, w.Ocular, w.Ccd, w.Binning}) {
+    for (QComboBox *c : {w[List::Telescope], w[List::Ocular], w[List::Ccd], w[List::Binning]}) {
         if (c->currentText().isEmpty())
             broken("a list shows no entry after start-up");
     }
     // The program writes no letters into its results ("inf", "nan", exponents).
-    for (QLineEdit *e : {w.Fratio, w.efr, w.Fov_width, w.Fov_height, w.Pixelscale_width, w.Pixelscale_height}) {
+    for (QLineEdit *e : {w[Box::Fratio], w[Box::efr], w[Box::Fov_width], w[Box::Fov_height], w[Box::Pixelscale_width], w[Box::Pixelscale_height]}) {
         for (const QChar c : e->text()) {
             if (c.isLetter())
                 broken("a result shows a letter");

@@ -695,14 +695,14 @@ WalkPart walkKit(const Context &cx, const Setup &base, const QStringList &telesc
             }
             // One pass per mode, starting with the mode the list shows: between cameras in one
             // mode few boxes change, where a change of mode rewrites all four.
-            qsizetype m = std::max<qsizetype>(0, modes.indexOf(walk.calculator().Binning.text()));
+            qsizetype m = std::max<qsizetype>(0, modes.indexOf(walk.calculator()[List::Binning].text()));
             for (qsizetype n = 0; n < modes.size(); ++n, m = (m + 1) % modes.size()) {
                 for (const qsizetype c : binning) {
                     walk.calculator().clearMessages();
                     walk.chooseCamera(cameras[c]);
                     // As a start from the setup runs it: the camera, then its mode. Only what
                     // choosing the mode shows belongs to the row.
-                    if (walk.calculator().Binning.text() != modes[m]) {
+                    if (walk.calculator()[List::Binning].text() != modes[m]) {
                         walk.calculator().clearMessages();
                         walk.chooseBinning(modes[m]);
                     }

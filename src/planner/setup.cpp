@@ -26,8 +26,8 @@ QStringList entriesOf(std::initializer_list<QString> specials, const Rows &rows)
 
 Shown shownBy(const HeadlessCalculator &calc)
 {
-    return {calc.boxTexts(),   calc.Telescope.text(), calc.Ocular.text(),
-            calc.Ccd.text(),   calc.Binning.text(),   calc.messages()};
+    return {calc.boxTexts(),   calc[List::Telescope].text(), calc[List::Ocular].text(),
+            calc[List::Ccd].text(),   calc[List::Binning].text(),   calc.messages()};
 }
 
 } // namespace
@@ -164,11 +164,8 @@ bool cameraHasBinning(const QString &camera)
 
 QString Shown::box(std::string_view name) const
 {
-    for (std::size_t i = 0; i < kBoxNames.size(); ++i) {
-        if (name == kBoxNames[i])
-            return boxes.value(qsizetype(i));
-    }
-    return {};
+    const auto id = boxNamed(name);
+    return id ? box(*id) : QString();
 }
 
 std::optional<double> Shown::number(std::string_view name) const
@@ -176,34 +173,36 @@ std::optional<double> Shown::number(std::string_view name) const
     return numbers::parse(box(name));
 }
 
+std::optional<double> Shown::number(Box id) const { return numbers::parse(box(id)); }
+
 Shown show(const Setup &setup)
 {
     HeadlessCalculator calc;
     calc.start(setup.toUserData());
-    if (calc.Binning.isEnabled() && calc.Binning.text() != setup.binning)
-        calc.Binning.setText(setup.binning);
+    if (calc[List::Binning].isEnabled() && calc[List::Binning].text() != setup.binning)
+        calc[List::Binning].setText(setup.binning);
     return shownBy(calc);
 }
 
 KitWalk::KitWalk(const Setup &start) { calc_.start(start.toUserData()); }
 
-void KitWalk::chooseTelescope(const QString &name) { calc_.Telescope.setText(name); }
+void KitWalk::chooseTelescope(const QString &name) { calc_[List::Telescope].setText(name); }
 
 void KitWalk::chooseOcular(const QString &name, const QString &tl, const QString &d)
 {
-    calc_.Ocular.setText(name);
-    if (calc_.Distance_tl.isEnabled()) {
-        calc_.Distance_tl.setText(tl);
-        calc_.Distance_d.setText(d);
+    calc_[List::Ocular].setText(name);
+    if (calc_[Box::Distance_tl].isEnabled()) {
+        calc_[Box::Distance_tl].setText(tl);
+        calc_[Box::Distance_d].setText(d);
     }
 }
 
-void KitWalk::chooseCamera(const QString &name) { calc_.Ccd.setText(name); }
+void KitWalk::chooseCamera(const QString &name) { calc_[List::Ccd].setText(name); }
 
 void KitWalk::chooseBinning(const QString &mode)
 {
-    if (calc_.Binning.isEnabled() && calc_.Binning.text() != mode)
-        calc_.Binning.setText(mode);
+    if (calc_[List::Binning].isEnabled() && calc_[List::Binning].text() != mode)
+        calc_[List::Binning].setText(mode);
 }
 
 Shown KitWalk::shown() const { return shownBy(calc_); }

@@ -54,11 +54,13 @@ QStringList binningModes();
 bool cameraHasBinning(const QString &camera);
 
 struct Shown {
-    QStringList boxes; // the fifteen boxes, in the order of kBoxNames
+    BoxTexts boxes;
     QString telescope, ocular, camera, binning;
     QList<Message> messages;
+    QString box(Box id) const { return boxes[indexOf(id)]; }
     QString box(std::string_view name) const;
     // A box read as a number, in the user's locale; nothing when it shows none.
+    std::optional<double> number(Box id) const;
     std::optional<double> number(std::string_view name) const;
 };
 

@@ -81,8 +81,8 @@ void TstPlannerSetup::presetsFillTheirValues()
     QVERIFY(!setup.chooseTelescope("BR-129"));
     QCOMPARE(setup.telescope, QString("BR-128"));
     QVERIFY(setup.chooseCamera("SBIG ST-9E"));
-    // The binning table's 1x1 row wins over the catalogue's 20 µm, as in the window.
-    QCOMPARE(show(setup).box("Pixelsize_width"), QString("10.2"));
+    // The binning table's 1x1 row and the catalogue agree on the sensor's 20 µm.
+    QCOMPARE(show(setup).box("Pixelsize_width"), QString("20"));
     QVERIFY(setup.chooseCamera("FLI IMG261E"));
     setup.binning = "2x2";
     const Shown binned = show(setup);
@@ -133,7 +133,7 @@ void TstPlannerSetup::walkShowsWhatAStartShows()
                 const Shown walked = walk.shown();
                 QVERIFY2(walked.boxes == started.boxes,
                          qPrintable(ocular + ", " + camera + ", " + mode + ":\n  "
-                                    + walked.boxes.join('|') + "\n  " + started.boxes.join('|')));
+                                    + QStringList(walked.boxes.begin(), walked.boxes.end()).join('|') + "\n  " + QStringList(started.boxes.begin(), started.boxes.end()).join('|')));
                 // Without binning modes the list keeps showing the last mode, disabled.
                 if (!cameraHasBinning(camera))
                     break;

@@ -68,9 +68,9 @@ int fullDisk(int argc, char **argv)
     vkp2::MainWindow window(messages);
     window.show();
     // A change that would be saved if the disk took it.
-    const auto *camera = window.widgets().Ccd;
-    window.widgets().Ccd->setCurrentIndex(camera->count() - 1);
-    emit window.widgets().Ccd->activated(camera->count() - 1);
+    const auto *camera = window.widgets()[vkp2::List::Ccd];
+    window.widgets()[vkp2::List::Ccd]->setCurrentIndex(camera->count() - 1);
+    emit window.widgets()[vkp2::List::Ccd]->activated(camera->count() - 1);
 
     std::signal(SIGXFSZ, SIG_IGN); // a write past the limit then fails with EFBIG, like ENOSPC
     const rlimit tiny{16, RLIM_INFINITY};

@@ -150,7 +150,7 @@ void TstCrashSafeSaving::vanishedFolderKeepsRunning()
     // And the program still starts afresh there.
     RecordedMessageBoxes messages;
     MainWindow window(messages);
-    QCOMPARE(window.widgets().efl->text(), QString("7960.6"));
+    QCOMPARE(window.widgets()[Box::efl]->text(), QString("7960.6"));
 }
 
 QTEST_MAIN(TstCrashSafeSaving)

@@ -163,14 +163,14 @@ void Storm::start()
 QList<QLineEdit *> Storm::inputs() const
 {
     const auto &w = window_->widgets();
-    return {w.Flength, w.Aperture, w.Distance_tl, w.Distance_d,
-            w.Pixelsize_width, w.Pixelsize_height, w.Chipsize_width, w.Chipsize_height};
+    return {w[Box::Flength], w[Box::Aperture], w[Box::Distance_tl], w[Box::Distance_d],
+            w[Box::Pixelsize_width], w[Box::Pixelsize_height], w[Box::Chipsize_width], w[Box::Chipsize_height]};
 }
 
 QList<QLineEdit *> Storm::results() const
 {
     const auto &w = window_->widgets();
-    return {w.Fratio, w.efl, w.efr, w.Fov_width, w.Fov_height, w.Pixelscale_width, w.Pixelscale_height};
+    return {w[Box::Fratio], w[Box::efl], w[Box::efr], w[Box::Fov_width], w[Box::Fov_height], w[Box::Pixelscale_width], w[Box::Pixelscale_height]};
 }
 
 // Control characters and anything beyond ASCII as \uXXXX, so a report shows what is there.
@@ -189,8 +189,8 @@ QString visible(const QString &text)
 QString Storm::dump() const
 {
     const auto &w = window_->widgets();
-    QString out = QStringLiteral("[%1 | %2 | %3 | %4]").arg(w.Telescope->currentText(), w.Ocular->currentText(),
-                                                        w.Ccd->currentText(), w.Binning->currentText());
+    QString out = QStringLiteral("[%1 | %2 | %3 | %4]").arg(w[List::Telescope]->currentText(), w[List::Ocular]->currentText(),
+                                                        w[List::Ccd]->currentText(), w[List::Binning]->currentText());
     for (QLineEdit *e : inputs() + results()) {
         QString t = e->text();
         if (t.size() > 40)
@@ -238,23 +238,23 @@ QString Storm::check()
     }
 
     // The lists always show an entry, and the enabled states follow the choices.
-    const QString telescope = w.Telescope->currentText();
-    const QString ocular = w.Ocular->currentText();
-    const QString camera = w.Ccd->currentText();
-    const QString mode = w.Binning->currentText();
+    const QString telescope = w[List::Telescope]->currentText();
+    const QString ocular = w[List::Ocular]->currentText();
+    const QString camera = w[List::Ccd]->currentText();
+    const QString mode = w[List::Binning]->currentText();
     if (telescope.isEmpty() || ocular.isEmpty() || camera.isEmpty() || mode.isEmpty())
         return fail(QStringLiteral("a list shows no entry"));
     const bool userTelescope = telescope == QLatin1String("User-Defined");
-    if (w.Flength->isEnabled() != userTelescope || w.Aperture->isEnabled() != userTelescope || w.Fratio->isEnabled())
+    if (w[Box::Flength]->isEnabled() != userTelescope || w[Box::Aperture]->isEnabled() != userTelescope || w[Box::Fratio]->isEnabled())
         return fail(QStringLiteral("telescope boxes enabled wrongly"));
     const bool prime = ocular == QLatin1String("No-VKP2");
-    if (w.Distance_d->isEnabled() == prime || w.Distance_tl->isEnabled() == prime)
+    if (w[Box::Distance_d]->isEnabled() == prime || w[Box::Distance_tl]->isEnabled() == prime)
         return fail(QStringLiteral("distance boxes enabled wrongly"));
-    if (prime && (w.Distance_d->text() != QLatin1String("0") || w.Distance_tl->text() != QLatin1String("0")))
+    if (prime && (w[Box::Distance_d]->text() != QLatin1String("0") || w[Box::Distance_tl]->text() != QLatin1String("0")))
         return fail(QStringLiteral("No-VKP2 with distances other than 0"));
     const bool userCamera = camera == QLatin1String("User-Defined");
     const bool noCamera = camera == QLatin1String("None or Film");
-    const QList<QLineEdit *> cameraBoxes{w.Pixelsize_width, w.Pixelsize_height, w.Chipsize_width, w.Chipsize_height};
+    const QList<QLineEdit *> cameraBoxes{w[Box::Pixelsize_width], w[Box::Pixelsize_height], w[Box::Chipsize_width], w[Box::Chipsize_height]};
     for (QLineEdit *e : cameraBoxes) {
         if (e->isEnabled() != userCamera)
             return fail(QStringLiteral("camera boxes enabled wrongly"));
@@ -269,7 +269,7 @@ QString Storm::check()
     // Catalogue entries show their table's values.
     const auto number = [&](QLineEdit *e) { return oracle::plainNumber(e->text(), point_); };
     if (const auto *row = oracle::row(catalog::kTelescopes, telescope)) {
-        if (number(w.Flength) != row->focalLength || number(w.Aperture) != row->aperture)
+        if (number(w[Box::Flength]) != row->focalLength || number(w[Box::Aperture]) != row->aperture)
             return fail(QStringLiteral("telescope boxes differ from the table"));
     } else if (!userTelescope) {
         return fail(QStringLiteral("unknown telescope"));
@@ -279,7 +279,7 @@ QString Storm::check()
         double values[4] = {cameraRow->pixelWidth, cameraRow->pixelHeight, cameraRow->chipWidth,
                             cameraRow->chipHeight};
         const bool binned = cameraRow->binning;
-        if (w.Binning->isEnabled() != binned)
+        if (w[List::Binning]->isEnabled() != binned)
             return fail(QStringLiteral("binning list enabled wrongly"));
         if (binned) {
             const auto *b = oracle::binningRow(camera, mode);
@@ -296,14 +296,14 @@ QString Storm::check()
         }
     } else if (!userCamera && !noCamera) {
         return fail(QStringLiteral("unknown camera"));
-    } else if (w.Binning->isEnabled()) {
+    } else if (w[List::Binning]->isEnabled()) {
         return fail(QStringLiteral("binning list enabled without a binning camera"));
     }
 
     // Results: empty or a plain rounded number. Only efl and efr may also show a telescope text
     // as typed: No-VKP2 copies them, and they stay while a typed telescope value is out of range.
-    const QString efl = w.efl->text();
-    const QString efr = w.efr->text();
+    const QString efl = w[Box::efl]->text();
+    const QString efr = w[Box::efr]->text();
     const QRegularExpression copied(QStringLiteral("^\\s*[+-]?[0-9]*(%1[0-9]*)?\\s*$")
                                         .arg(QRegularExpression::escape(QString(point_))),
                                     QRegularExpression::UseUnicodePropertiesOption);
@@ -311,7 +311,7 @@ QString Storm::check()
         const QString t = e->text();
         if (t.isEmpty() || oracle::looksLikeResult(t, point_))
             continue;
-        const bool copy = (e == w.efl || e == w.efr) && copied.match(t).hasMatch()
+        const bool copy = (e == w[Box::efl] || e == w[Box::efr]) && copied.match(t).hasMatch()
                           && std::any_of(t.begin(), t.end(), [](QChar c) { return c.isDigit(); });
         if (!copy)
             return fail(QStringLiteral("%1 shows \"%2\"").arg(e->objectName(), visible(t.left(80))));
@@ -319,17 +319,17 @@ QString Storm::check()
     if (efl.isEmpty() && !efr.isEmpty())
         return fail(QStringLiteral("efr without efl"));
     if (efl.isEmpty()) {
-        for (QLineEdit *e : {w.Fov_width, w.Fov_height, w.Pixelscale_width, w.Pixelscale_height}) {
+        for (QLineEdit *e : {w[Box::Fov_width], w[Box::Fov_height], w[Box::Pixelscale_width], w[Box::Pixelscale_height]}) {
             if (!e->text().isEmpty())
                 return fail(QStringLiteral("camera results without an extended focal length"));
         }
     }
 
     // Whenever every input is a valid number in range, the results are the recomputed ones.
-    const auto focal = number(w.Flength);
-    const auto aperture = number(w.Aperture);
-    const auto d = number(w.Distance_d);
-    const auto tl = number(w.Distance_tl);
+    const auto focal = number(w[Box::Flength]);
+    const auto aperture = number(w[Box::Aperture]);
+    const auto d = number(w[Box::Distance_d]);
+    const auto tl = number(w[Box::Distance_tl]);
     const auto in = [](std::optional<double> v, double lo, double hi) { return v && *v >= lo && *v <= hi; };
     if (!in(focal, 0, 10000) || !in(aperture, 0, 10000) || *aperture == 0 || !in(d, 0, 1000) || !in(tl, 0, 30))
         return {};
@@ -352,11 +352,11 @@ QString Storm::check()
                         .arg(e->objectName(), e->text(), text.value_or("?"))
                         .arg(value, 0, 'g', 17));
     };
-    if (auto bad = expect(w.Fratio, *focal / *aperture); !bad.isEmpty())
+    if (auto bad = expect(w[Box::Fratio], *focal / *aperture); !bad.isEmpty())
         return bad;
     double expectedEfl = *focal;
     if (prime) {
-        if (efl != w.Flength->text() || efr != w.Fratio->text())
+        if (efl != w[Box::Flength]->text() || efr != w[Box::Fratio]->text())
             return fail(QStringLiteral("No-VKP2 results are not the telescope's texts"));
     } else {
         const auto *o = oracle::row(catalog::kOculars, ocular);
@@ -365,15 +365,15 @@ QString Storm::check()
         const double projection = ((o->length + *tl) + 3) + *d - o->offset;
         const double magnification = projection / o->focalLength - 1;
         expectedEfl = magnification * *focal;
-        if (auto bad = expect(w.efl, expectedEfl); !bad.isEmpty())
+        if (auto bad = expect(w[Box::efl], expectedEfl); !bad.isEmpty())
             return bad;
-        if (auto bad = expect(w.efr, expectedEfl / *aperture); !bad.isEmpty())
+        if (auto bad = expect(w[Box::efr], expectedEfl / *aperture); !bad.isEmpty())
             return bad;
     }
 
     // Camera results, from the efl text as shown; a bare "0" in a camera box is passed over by
     // design (the user is still typing), so it predicts nothing.
-    const auto e = number(w.efl);
+    const auto e = number(w[Box::efl]);
     if (!e || !(*e > 0))
         return {};
     double pw = 0, ph = 0, cw = 0, ch = 0;
@@ -381,8 +381,8 @@ QString Storm::check()
         const auto v = [&](QLineEdit *box) {
             return box->text() == QLatin1String("0") ? std::nullopt : number(box);
         };
-        const auto a = v(w.Pixelsize_width), b = v(w.Pixelsize_height);
-        const auto c = v(w.Chipsize_width), dd = v(w.Chipsize_height);
+        const auto a = v(w[Box::Pixelsize_width]), b = v(w[Box::Pixelsize_height]);
+        const auto c = v(w[Box::Chipsize_width]), dd = v(w[Box::Chipsize_height]);
         if (!a || !b || !c || !dd)
             return {};
         pw = *a;
@@ -393,10 +393,10 @@ QString Storm::check()
     ++stats_.cameraPredicted;
     const double chipW = (pw / 1000) * cw;
     const double chipH = (ph / 1000) * ch;
-    for (const auto &[box, value] : {std::pair{w.Fov_width, 3439 * (chipW / *e)},
-                                     std::pair{w.Fov_height, 3439 * (chipH / *e)},
-                                     std::pair{w.Pixelscale_width, 206265 * ((pw / 1000) / *e)},
-                                     std::pair{w.Pixelscale_height, 206265 * ((ph / 1000) / *e)}}) {
+    for (const auto &[box, value] : {std::pair{w[Box::Fov_width], 3439 * (chipW / *e)},
+                                     std::pair{w[Box::Fov_height], 3439 * (chipH / *e)},
+                                     std::pair{w[Box::Pixelscale_width], 206265 * ((pw / 1000) / *e)},
+                                     std::pair{w[Box::Pixelscale_height], 206265 * ((ph / 1000) / *e)}}) {
         if (auto bad = expect(box, value); !bad.isEmpty())
             return bad;
     }
@@ -480,7 +480,7 @@ QString Storm::actOnce()
 
     const auto &w = window_->widgets();
     QList<QComboBox *> lists;
-    for (QComboBox *c : {w.Telescope, w.Ocular, w.Ccd, w.Binning}) {
+    for (QComboBox *c : {w[List::Telescope], w[List::Ocular], w[List::Ccd], w[List::Binning]}) {
         if (c->isEnabled())
             lists << c;
     }
@@ -574,7 +574,7 @@ QString Storm::restart(Watchdog &watchdog)
     watchdog.progress(QStringLiteral("seed %1: close and restart").arg(seed_));
     ++stats_.restarts;
     const auto &w = window_->widgets();
-    QStringList before{w.Telescope->currentText(), w.Ocular->currentText(), w.Ccd->currentText()};
+    QStringList before{w[List::Telescope]->currentText(), w[List::Ocular]->currentText(), w[List::Ccd]->currentText()};
     QMap<QString, QString> typed;
     for (QLineEdit *e : inputs()) {
         // The file has one line per text: a pasted line break is saved as a space.
@@ -583,7 +583,7 @@ QString Storm::restart(Watchdog &watchdog)
         before << text;
         typed[e->objectName()] = text;
     }
-    const auto *cameraRow = oracle::row(catalog::kCameras, w.Ccd->currentText());
+    const auto *cameraRow = oracle::row(catalog::kCameras, w[List::Ccd]->currentText());
     const bool binned = cameraRow && cameraRow->binning;
     window_->close();
     window_.reset();
@@ -596,7 +596,7 @@ QString Storm::restart(Watchdog &watchdog)
     for (QLineEdit *e : inputs())
         userText_[e] = typed[e->objectName()];
     const auto &v = window_->widgets();
-    QStringList after{v.Telescope->currentText(), v.Ocular->currentText(), v.Ccd->currentText()};
+    QStringList after{v[List::Telescope]->currentText(), v[List::Ocular]->currentText(), v[List::Ccd]->currentText()};
     for (QLineEdit *e : inputs())
         after << e->text();
     // A binning camera starts again in its first mode, with that mode's values.

@@ -67,21 +67,21 @@ void TstRegressions::pastedLineBreakKeepsTheSetup()
         RecordedMessageBoxes messages;
         MainWindow window(messages);
         const auto &w = window.widgets();
-        QVERIFY(chooseAsUser(w.Telescope, "User-Defined"));
-        QVERIFY(chooseAsUser(w.Ccd, "User-Defined"));
-        retype(w.Flength, "800");
-        retype(w.Aperture, "100");
-        retype(w.Pixelsize_width, "7.4");
-        retype(w.Pixelsize_height, "6.2");
-        retype(w.Chipsize_width, "659");
-        retype(w.Chipsize_height, "494");
+        QVERIFY(chooseAsUser(w[List::Telescope], "User-Defined"));
+        QVERIFY(chooseAsUser(w[List::Ccd], "User-Defined"));
+        retype(w[Box::Flength], "800");
+        retype(w[Box::Aperture], "100");
+        retype(w[Box::Pixelsize_width], "7.4");
+        retype(w[Box::Pixelsize_height], "6.2");
+        retype(w[Box::Chipsize_width], "659");
+        retype(w[Box::Chipsize_height], "494");
         auto *edit = window.findChild<QLineEdit *>(field);
         QVERIFY(edit);
         edit->selectAll();
         edit->insert(pasted); // what Ctrl+V does with the clipboard's text
         QCOMPARE(edit->text(), pasted);
-        for (QLineEdit *e : {w.Flength, w.Aperture, w.Distance_tl, w.Distance_d, w.Pixelsize_width,
-                             w.Pixelsize_height, w.Chipsize_width, w.Chipsize_height})
+        for (QLineEdit *e : {w[Box::Flength], w[Box::Aperture], w[Box::Distance_tl], w[Box::Distance_d], w[Box::Pixelsize_width],
+                             w[Box::Pixelsize_height], w[Box::Chipsize_width], w[Box::Chipsize_height]})
             before << (e == edit ? restored : e->text());
         window.close();
     }
@@ -92,11 +92,11 @@ void TstRegressions::pastedLineBreakKeepsTheSetup()
     RecordedMessageBoxes messages;
     MainWindow window(messages);
     const auto &w = window.widgets();
-    QCOMPARE(w.Telescope->currentText(), QString("User-Defined"));
-    QCOMPARE(w.Ccd->currentText(), QString("User-Defined"));
+    QCOMPARE(w[List::Telescope]->currentText(), QString("User-Defined"));
+    QCOMPARE(w[List::Ccd]->currentText(), QString("User-Defined"));
     QStringList after;
-    for (QLineEdit *e : {w.Flength, w.Aperture, w.Distance_tl, w.Distance_d, w.Pixelsize_width,
-                         w.Pixelsize_height, w.Chipsize_width, w.Chipsize_height})
+    for (QLineEdit *e : {w[Box::Flength], w[Box::Aperture], w[Box::Distance_tl], w[Box::Distance_d], w[Box::Pixelsize_width],
+                         w[Box::Pixelsize_height], w[Box::Chipsize_width], w[Box::Chipsize_height]})
         after << e->text();
     QCOMPARE(after, before);
 }
@@ -131,9 +131,9 @@ void TstRegressions::savedFilesComeBack()
     }
     const auto shown = [](const MainWindow &window) {
         const auto &w = window.widgets();
-        QStringList out{w.Telescope->currentText(), w.Ocular->currentText(), w.Ccd->currentText()};
-        for (QLineEdit *e : {w.Flength, w.Aperture, w.Distance_tl, w.Distance_d, w.Pixelsize_width,
-                             w.Pixelsize_height, w.Chipsize_width, w.Chipsize_height})
+        QStringList out{w[List::Telescope]->currentText(), w[List::Ocular]->currentText(), w[List::Ccd]->currentText()};
+        for (QLineEdit *e : {w[Box::Flength], w[Box::Aperture], w[Box::Distance_tl], w[Box::Distance_d], w[Box::Pixelsize_width],
+                             w[Box::Pixelsize_height], w[Box::Chipsize_width], w[Box::Chipsize_height]})
             out << e->text();
         return out;
     };
@@ -141,7 +141,7 @@ void TstRegressions::savedFilesComeBack()
         RecordedMessageBoxes messages;
         MainWindow window(messages);
         QCOMPARE(shown(window), setup);
-        QCOMPARE((QStringList{window.widgets().efl->text(), window.widgets().efr->text()}), results);
+        QCOMPARE((QStringList{window.widgets()[Box::efl]->text(), window.widgets()[Box::efr]->text()}), results);
         window.close();
     }
     RecordedMessageBoxes messages;

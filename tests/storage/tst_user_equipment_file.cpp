@@ -222,8 +222,8 @@ void TstUserEquipmentFile::readingHugeJunkIsBounded()
 
     // And a start with it: defaults everywhere, no message, no crash.
     test::WindowFixture f;
-    QCOMPARE(f.w().Telescope->currentText(), QString("DR-106"));
-    QCOMPARE(f.w().Ccd->currentText(), QString("None or Film"));
+    QCOMPARE(f.w()[List::Telescope]->currentText(), QString("DR-106"));
+    QCOMPARE(f.w()[List::Ccd]->currentText(), QString("None or Film"));
     QVERIFY(f.messages.shown.isEmpty());
 }
 
@@ -427,17 +427,17 @@ void TstUserEquipmentFile::restores()
         RecordedMessageBoxes messages;
         MainWindow window(messages);
         const auto &w = window.widgets();
-        QVERIFY(chooseAsUser(w.Telescope, telescope));
-        QVERIFY(chooseAsUser(w.Ocular, "PT 9mm"));
-        QVERIFY(chooseAsUser(w.Ccd, camera));
-        const QList<QLineEdit *> boxes{w.Flength, w.Aperture, w.Pixelsize_width,
-                                       w.Pixelsize_height, w.Chipsize_width, w.Chipsize_height};
+        QVERIFY(chooseAsUser(w[List::Telescope], telescope));
+        QVERIFY(chooseAsUser(w[List::Ocular], "PT 9mm"));
+        QVERIFY(chooseAsUser(w[List::Ccd], camera));
+        const QList<QLineEdit *> boxes{w[Box::Flength], w[Box::Aperture], w[Box::Pixelsize_width],
+                                       w[Box::Pixelsize_height], w[Box::Chipsize_width], w[Box::Chipsize_height]};
         for (int i = 0; i < boxes.size(); ++i) {
             if (!typed[i].isEmpty())
                 test::retype(boxes[i], typed[i]);
         }
-        test::retype(w.Distance_d, "70");
-        test::retype(w.Distance_tl, "12.5");
+        test::retype(w[Box::Distance_d], "70");
+        test::retype(w[Box::Distance_tl], "12.5");
         for (const QLineEdit *e : window.findChildren<QLineEdit *>())
             shownBefore << e->objectName() + "=" + e->text() + (e->isEnabled() ? "" : " (off)");
         QVERIFY(messages.shown.isEmpty());
@@ -445,9 +445,9 @@ void TstUserEquipmentFile::restores()
     }
     RecordedMessageBoxes messages;
     MainWindow window(messages);
-    QCOMPARE(window.widgets().Telescope->currentText(), telescope);
-    QCOMPARE(window.widgets().Ocular->currentText(), QString("PT 9mm"));
-    QCOMPARE(window.widgets().Ccd->currentText(), camera);
+    QCOMPARE(window.widgets()[List::Telescope]->currentText(), telescope);
+    QCOMPARE(window.widgets()[List::Ocular]->currentText(), QString("PT 9mm"));
+    QCOMPARE(window.widgets()[List::Ccd]->currentText(), camera);
     QStringList shownAfter;
     for (const QLineEdit *e : window.findChildren<QLineEdit *>())
         shownAfter << e->objectName() + "=" + e->text() + (e->isEnabled() ? "" : " (off)");
@@ -470,13 +470,13 @@ void TstUserEquipmentFile::unknownNamesFallBackToDefaults()
     RecordedMessageBoxes messages;
     MainWindow window(messages);
     const auto &w = window.widgets();
-    QCOMPARE(w.Telescope->currentText(), QString("DR-106"));
-    QCOMPARE(w.Ocular->currentText(), QString("WS 5mm"));
-    QCOMPARE(w.Ccd->currentText(), QString("None or Film"));
-    QCOMPARE(w.Flength->text(), QString("530"));
-    QCOMPARE(w.Distance_d->text(), QString("55"));
-    QCOMPARE(w.Pixelsize_width->text(), QString());
-    QCOMPARE(w.efl->text(), QString("7960.6"));
+    QCOMPARE(w[List::Telescope]->currentText(), QString("DR-106"));
+    QCOMPARE(w[List::Ocular]->currentText(), QString("WS 5mm"));
+    QCOMPARE(w[List::Ccd]->currentText(), QString("None or Film"));
+    QCOMPARE(w[Box::Flength]->text(), QString("530"));
+    QCOMPARE(w[Box::Distance_d]->text(), QString("55"));
+    QCOMPARE(w[Box::Pixelsize_width]->text(), QString());
+    QCOMPARE(w[Box::efl]->text(), QString("7960.6"));
     QVERIFY(messages.shown.isEmpty());
 }
 
@@ -487,17 +487,17 @@ void TstUserEquipmentFile::shortFileEmptiesNamedFields()
     RecordedMessageBoxes messages;
     MainWindow window(messages);
     const auto &w = window.widgets();
-    QCOMPARE(w.Telescope->currentText(), QString("User-Defined"));
-    QCOMPARE(w.Flength->text(), QString("640"));
-    QCOMPARE(w.Aperture->text(), QString()); // its slot is missing, so it is emptied
-    QCOMPARE(w.Distance_tl->text(), QString());
-    QCOMPARE(w.Distance_d->text(), QString());
+    QCOMPARE(w[List::Telescope]->currentText(), QString("User-Defined"));
+    QCOMPARE(w[Box::Flength]->text(), QString("640"));
+    QCOMPARE(w[Box::Aperture]->text(), QString()); // its slot is missing, so it is emptied
+    QCOMPARE(w[Box::Distance_tl]->text(), QString());
+    QCOMPARE(w[Box::Distance_d]->text(), QString());
     // Emptying a box changes nothing: the ratio stays that of 640 / 106, and the last
     // calculation (D 55, TL 5 still in force) met an empty aperture, so no extended ratio.
-    QCOMPARE(w.Fratio->text(), QString("6.04"));
-    QCOMPARE(w.efl->text(), QString("2859.38")); // 640 with PT 18mm: (98.42 / 18 - 1) x 640
-    QCOMPARE(w.efr->text(), QString());
-    QVERIFY(w.Pixelsize_width->isEnabled());
+    QCOMPARE(w[Box::Fratio]->text(), QString("6.04"));
+    QCOMPARE(w[Box::efl]->text(), QString("2859.38")); // 640 with PT 18mm: (98.42 / 18 - 1) x 640
+    QCOMPARE(w[Box::efr]->text(), QString());
+    QVERIFY(w[Box::Pixelsize_width]->isEnabled());
     QVERIFY(messages.shown.isEmpty());
 }
 
@@ -507,10 +507,10 @@ void TstUserEquipmentFile::emptyFirstLineIgnoresTelescopeValues()
     writeBytes(sandbox.file("vkp2user.dat"), "\r\nWS 7.5mm\r\nNone or Film\r\n800\r\n100\r\n5\r\n55\r\n\r\n\r\n\r\n\r\n");
     RecordedMessageBoxes messages;
     MainWindow window(messages);
-    QCOMPARE(window.widgets().Telescope->currentText(), QString("DR-106"));
-    QCOMPARE(window.widgets().Flength->text(), QString("530"));
-    QCOMPARE(window.widgets().Aperture->text(), QString("106"));
-    QCOMPARE(window.widgets().efl->text(), QString("5964.27"));
+    QCOMPARE(window.widgets()[List::Telescope]->currentText(), QString("DR-106"));
+    QCOMPARE(window.widgets()[Box::Flength]->text(), QString("530"));
+    QCOMPARE(window.widgets()[Box::Aperture]->text(), QString("106"));
+    QCOMPARE(window.widgets()[Box::efl]->text(), QString("5964.27"));
 }
 
 void TstUserEquipmentFile::savedNonNumberWarnsAgainAtStart()
@@ -523,7 +523,7 @@ void TstUserEquipmentFile::savedNonNumberWarnsAgainAtStart()
     QCOMPARE(messages.shown.size(), 1);
     QCOMPARE(messages.shown.first(),
              (ShownMessage{"Value out of range - Only enter numbers < 100", "Input Error", MessageIcon::Critical}));
-    QCOMPARE(window.widgets().Pixelsize_width->text(), QString("9x"));
+    QCOMPARE(window.widgets()[Box::Pixelsize_width]->text(), QString("9x"));
 }
 
 void TstUserEquipmentFile::closeWithUnwritableFileKeepsRunning()
@@ -555,8 +555,8 @@ void TstUserEquipmentFile::setupKeptWhereFound()
     {
         RecordedMessageBoxes messages;
         MainWindow window(messages);
-        QCOMPARE(window.widgets().Telescope->currentText(), fileHere ? QString("CR-125") : QString("DR-106"));
-        QVERIFY(chooseAsUser(window.widgets().Telescope, "CR-150"));
+        QCOMPARE(window.widgets()[List::Telescope]->currentText(), fileHere ? QString("CR-125") : QString("DR-106"));
+        QVERIFY(chooseAsUser(window.widgets()[List::Telescope], "CR-150"));
         QVERIFY(window.close());
     }
     const QString used = fileHere ? here : sandbox.dataFile();
@@ -566,7 +566,7 @@ void TstUserEquipmentFile::setupKeptWhereFound()
 
     RecordedMessageBoxes messages;
     MainWindow window(messages);
-    QCOMPARE(window.widgets().Telescope->currentText(), QString("CR-150"));
+    QCOMPARE(window.widgets()[List::Telescope]->currentText(), QString("CR-150"));
 }
 
 QTEST_MAIN(TstUserEquipmentFile)

@@ -226,7 +226,7 @@ void TstWindowPlacement::badStoredRectanglesGiveVisibleWindow()
     QVERIFY(outer.width() >= 1 && outer.height() >= 1);
     QVERIFY(outer.width() <= qMax(screen.width(), 573) && outer.height() <= qMax(screen.height(), 562));
     QVERIFY(window.isVisible() && !window.isMinimized());
-    QCOMPARE(window.widgets().efl->text(), QString("7960.6"));
+    QCOMPARE(window.widgets()[Box::efl]->text(), QString("7960.6"));
 }
 
 // Damage to the settings file itself, as a crash, a full disk or a hand edit may leave it.
@@ -265,7 +265,7 @@ void TstWindowPlacement::damagedSettingsFileGivesVisibleWindow()
     QVERIFY(screen.intersects(QRect(outer.topLeft(), QSize(outer.width(), 24))));
     QVERIFY(outer.width() >= 1 && outer.height() >= 1);
     QVERIFY(outer.width() <= qMax(screen.width(), 573) && outer.height() <= qMax(screen.height(), 562));
-    QCOMPARE(window.widgets().efl->text(), QString("7960.6"));
+    QCOMPARE(window.widgets()[Box::efl]->text(), QString("7960.6"));
     // And the close writes a placement that reads back as numbers.
     window.close();
     const auto settings = storage::openSettings();

@@ -44,13 +44,11 @@ inline void countHandlers(MainWindow &window)
 
 inline void countHandlers(HeadlessCalculator &calc)
 {
-    for (const char *name : kBoxNames) {
-        HeadlessField *field = calc.field(name);
-        field->onChange(counted(field->changeHandler()));
-    }
-    for (const char *name : {"Telescope", "Ocular", "Ccd", "Binning"}) {
-        HeadlessList *list = calc.list(name);
-        list->onChoose(counted(list->chooseHandler()));
+    for (const BoxInfo &info : kBoxes)
+        calc[info.id].onChange(counted(calc[info.id].changeHandler()));
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        HeadlessList &list = calc[List(i)];
+        list.onChoose(counted(list.chooseHandler()));
     }
 }
 

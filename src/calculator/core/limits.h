@@ -8,6 +8,8 @@ namespace vkp2::limits {
 // A telescope's focal length and aperture in mm: the calculator computes nothing outside.
 inline constexpr double kTelescopeLowest = 0;
 inline constexpr double kTelescopeHighest = 10000;
+// A bare "0" typed as either is replaced by this.
+inline constexpr double kTelescopeZeroReplacement = 50;
 
 // The distances of the adapter in mm, and what an out-of-range value falls back to.
 inline constexpr double kDistanceDLowest = 0;

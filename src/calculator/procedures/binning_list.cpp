@@ -31,8 +31,8 @@ const catalog::RefusedBinning *findRefusal(const QString &camera, const QString 
 void Calculator::FillBinningList()
 {
     for (const char *mode : catalog::kBinningModes)
-        c_.Binning.addItem(QLatin1String(mode));
-    c_.Binning.setText(QLatin1String(catalog::kBinningModes[0]));
+        c_[List::Binning].addItem(QLatin1String(mode));
+    c_[List::Binning].setText(QLatin1String(catalog::kBinningModes[0]));
 }
 
 void Calculator::applyBinningRow(const QString &camera, const QString &mode)
@@ -49,14 +49,13 @@ void Calculator::applyBinningRow(const QString &camera, const QString &mode)
 
 void Calculator::Binning_Click()
 {
-    const QString mode = c_.Binning.text();
-    const QString camera = c_.Ccd.text();
+    const QString mode = c_[List::Binning].text();
+    const QString camera = c_[List::Ccd].text();
     applyBinningRow(camera, mode);
     if (const auto *refusal = findRefusal(camera, mode)) {
-        messages_.show(QStringLiteral("This camera does not support %1 Binning").arg(mode),
-                       QStringLiteral("Note"), MessageIcon::Information);
         const QString fallback = QLatin1String(refusal->fallback);
-        c_.Binning.setText(fallback); // runs this handler again, which applies the fallback
+        report({MessageId::BinningUnsupported, std::nullopt, mode, Fallback::BinningMode, fallback});
+        c_[List::Binning].setText(fallback); // runs this handler again, which applies the fallback
         applyBinningRow(camera, fallback);
     }
     CalcFovAndScale();

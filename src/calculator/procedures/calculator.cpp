@@ -7,14 +7,4 @@ Calculator::Calculator(const Controls &controls, MessageBoxes &messages)
 {
 }
 
-void Calculator::showError(const QString &text)
-{
-    messages_.show(text, QStringLiteral("Error"), MessageIcon::Critical);
-}
-
-void Calculator::showInputError(const QString &text)
-{
-    messages_.show(text, QStringLiteral("Input Error"), MessageIcon::Critical);
-}
-
 } // namespace vkp2

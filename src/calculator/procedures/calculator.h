@@ -30,23 +30,9 @@ inline const QString NoneOrFilm = QStringLiteral("None or Film");
 inline const QString NoVkp2 = QStringLiteral("No-VKP2");
 } // namespace entries
 
-inline const QString kNotANumberMessage = QStringLiteral("Value out of range - Only enter numbers.");
-
-// The texts the input boxes hold before start-up writes anything.
-namespace initial {
-inline const QString Flength = QStringLiteral("530");
-inline const QString Aperture = QStringLiteral("106");
-inline const QString Fratio = QStringLiteral("5");
-inline const QString Distance_tl = QStringLiteral("5");
-inline const QString Distance_d = QStringLiteral("55");
-} // namespace initial
-
-// The fifteen boxes by name, in the order of the Controls struct, and their texts in that order.
-inline constexpr std::array<const char *, 15> kBoxNames{
-    "Flength", "Aperture", "Fratio", "Distance_tl", "Distance_d", "efl", "efr",
-    "Pixelsize_width", "Pixelsize_height", "Chipsize_width", "Chipsize_height",
-    "Fov_width", "Fov_height", "Pixelscale_width", "Pixelscale_height"};
-QStringList boxTexts(const Controls &controls);
+// The fifteen boxes' texts, indexed by Box.
+using BoxTexts = std::array<QString, kBoxCount>;
+BoxTexts boxTexts(const Controls &controls);
 
 // Lines 1..12 of the user equipment file; index 0 is unused.
 using UserData = std::array<QString, 13>;
@@ -102,13 +88,12 @@ public:
 
 private:
     bool telescopeHasCatalogueValues() const;
-    void showError(const QString &text);
-    void showInputError(const QString &text);
+    void report(const CalculatorMessage &message) { messages_.report(message); }
     void updateChipMillimetres();
     void applyBinningRow(const QString &camera, const QString &mode);
-    void telescopeBoxChanged(TextField &box);
-    void distanceBoxChanged(TextField &box, WorkingValue &distance);
-    void cameraBoxChanged(TextField &box, WorkingValue &value, const QString &message);
+    void telescopeBoxChanged(Box box);
+    void distanceBoxChanged(Box box, WorkingValue &distance);
+    void cameraBoxChanged(Box box, WorkingValue &value, MessageId notANumber);
 
     Controls c_;
     MessageBoxes &messages_;

@@ -7,34 +7,32 @@ namespace vkp2 {
 
 void Calculator::Pixelsize_width_Change()
 {
-    // This message names a bound of 100 that no box applies; users know the wording.
-    cameraBoxChanged(c_.Pixelsize_width, state.PixelWidth,
-                     QStringLiteral("Value out of range - Only enter numbers < 100"));
+    cameraBoxChanged(Box::Pixelsize_width, state.PixelWidth, MessageId::PixelWidthNotANumber);
 }
 
 void Calculator::Pixelsize_height_Change()
 {
-    cameraBoxChanged(c_.Pixelsize_height, state.PixelHeight, kNotANumberMessage);
+    cameraBoxChanged(Box::Pixelsize_height, state.PixelHeight, MessageId::NotANumber);
 }
 
 void Calculator::Chipsize_width_Change()
 {
-    cameraBoxChanged(c_.Chipsize_width, state.ChipWidthPx, kNotANumberMessage);
+    cameraBoxChanged(Box::Chipsize_width, state.ChipWidthPx, MessageId::NotANumber);
 }
 
 void Calculator::Chipsize_height_Change()
 {
-    cameraBoxChanged(c_.Chipsize_height, state.ChipHeightPx, kNotANumberMessage);
+    cameraBoxChanged(Box::Chipsize_height, state.ChipHeightPx, MessageId::NotANumber);
 }
 
-void Calculator::cameraBoxChanged(TextField &box, WorkingValue &value, const QString &message)
+void Calculator::cameraBoxChanged(Box box, WorkingValue &value, MessageId notANumber)
 {
-    const QString text = box.text();
+    const QString text = c_[box].text();
     // An empty box and a bare "0" are passed over silently: the user is still typing.
     if (text.isEmpty() || text == QLatin1String("0"))
         return;
     if (!numbers::isNumber(text)) {
-        showInputError(message);
+        report({notANumber, box, {}, Fallback::None, {}});
         return;
     }
     value = WorkingValue::fromText(text);

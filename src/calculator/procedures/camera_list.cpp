@@ -10,15 +10,15 @@ namespace vkp2 {
 
 void Calculator::FillCameraList()
 {
-    catalog::appendEntries(c_.Ccd, {entries::NoneOrFilm, entries::UserDefined}, catalog::kCameras);
-    if (!catalog::chooseSavedOrDefault(c_.Ccd, state.UserData[3], entries::NoneOrFilm))
+    catalog::appendEntries(c_[List::Ccd], {entries::NoneOrFilm, entries::UserDefined}, catalog::kCameras);
+    if (!catalog::chooseSavedOrDefault(c_[List::Ccd], state.UserData[3], entries::NoneOrFilm))
         return;
     // Each write runs the box's change handler: that is how a saved "User-Defined" camera's
     // values come back into the calculator.
-    c_.Pixelsize_width.setText(state.UserData[8]);
-    c_.Pixelsize_height.setText(state.UserData[9]);
-    c_.Chipsize_width.setText(state.UserData[10]);
-    c_.Chipsize_height.setText(state.UserData[11]);
+    c_[Box::Pixelsize_width].setText(state.UserData[8]);
+    c_[Box::Pixelsize_height].setText(state.UserData[9]);
+    c_[Box::Chipsize_width].setText(state.UserData[10]);
+    c_[Box::Chipsize_height].setText(state.UserData[11]);
 }
 
 void Calculator::Ccd_Click()
@@ -26,7 +26,7 @@ void Calculator::Ccd_Click()
     // The binning list is offered for binning cameras only. Its state is set once, below:
     // switching it off and on again on every recalculation costs more than the calculation.
     bool binningOffered = false;
-    const QString chosen = c_.Ccd.text();
+    const QString chosen = c_[List::Ccd].text();
     if (chosen == entries::NoneOrFilm) {
         state.PixelWidth = 0.0;
         state.PixelHeight = 0.0;
@@ -34,17 +34,17 @@ void Calculator::Ccd_Click()
         state.ChipHeightPx = 0.0;
         state.ChipWidthMm = 0.0;
         state.ChipHeightMm = 0.0;
-        for (TextField *box : {&c_.Pixelsize_width, &c_.Pixelsize_height, &c_.Chipsize_width,
-                               &c_.Chipsize_height, &c_.Fov_width, &c_.Fov_height,
-                               &c_.Pixelscale_width, &c_.Pixelscale_height})
+        for (TextField *box : {&c_[Box::Pixelsize_width], &c_[Box::Pixelsize_height], &c_[Box::Chipsize_width],
+                               &c_[Box::Chipsize_height], &c_[Box::Fov_width], &c_[Box::Fov_height],
+                               &c_[Box::Pixelscale_width], &c_[Box::Pixelscale_height]})
             box->setText(QString());
         DisableCameraBoxes();
     } else if (chosen == entries::UserDefined) {
         // The user starts from the values of the previous choice.
-        c_.Pixelsize_width.setEnabled(true);
-        c_.Pixelsize_height.setEnabled(true);
-        c_.Chipsize_width.setEnabled(true);
-        c_.Chipsize_height.setEnabled(true);
+        c_[Box::Pixelsize_width].setEnabled(true);
+        c_[Box::Pixelsize_height].setEnabled(true);
+        c_[Box::Chipsize_width].setEnabled(true);
+        c_[Box::Chipsize_height].setEnabled(true);
     } else if (const auto *row = catalog::findByName(catalog::kCameras, chosen)) {
         state.PixelWidth = row->pixelWidth;
         state.PixelHeight = row->pixelHeight;
@@ -58,17 +58,17 @@ void Calculator::Ccd_Click()
         }
         DisableCameraBoxes();
     }
-    c_.Binning.setEnabled(binningOffered);
+    c_[List::Binning].setEnabled(binningOffered);
     Binning_Click();
     CalcFovAndScale();
 }
 
 void Calculator::DisableCameraBoxes()
 {
-    c_.Pixelsize_width.setEnabled(false);
-    c_.Pixelsize_height.setEnabled(false);
-    c_.Chipsize_width.setEnabled(false);
-    c_.Chipsize_height.setEnabled(false);
+    c_[Box::Pixelsize_width].setEnabled(false);
+    c_[Box::Pixelsize_height].setEnabled(false);
+    c_[Box::Chipsize_width].setEnabled(false);
+    c_[Box::Chipsize_height].setEnabled(false);
 }
 
 } // namespace vkp2

@@ -1,6 +1,7 @@
 // Extended focal length and focal ratio of eyepiece projection through the VKP-2.
 
 #include "calculator/procedures/calculator.h"
+#include "calculator/core/limits.h"
 #include "calculator/core/numbers.h"
 #include "calculator/core/optics.h"
 
@@ -25,40 +26,41 @@ void Calculator::CalcExtendedFocal()
     // catalogue telescope's values (and calculates with them, nested). "User-Defined" has no
     // values to restore: applying it again would meet the same text forever. The calculation
     // stops there, and its results are emptied: old ones would belong to other inputs.
-    const auto takeTelescopeValue = [this](WorkingValue &value, const TextField &box,
-                                           const QString &message) {
-        value = WorkingValue::fromText(box.text());
-        if (!outOfRange(value, 0, 10000))
+    const auto takeTelescopeValue = [this](WorkingValue &value, Box box, MessageId range) {
+        value = WorkingValue::fromText(c_[box].text());
+        if (!outOfRange(value, limits::kTelescopeLowest, limits::kTelescopeHighest))
             return true;
-        showError(message);
-        if (!telescopeHasCatalogueValues()) {
-            c_.efl.setText(QString());
-            c_.efr.setText(QString());
+        const bool restorable = telescopeHasCatalogueValues();
+        report({range, box, {}, restorable ? Fallback::TelescopeRestored : Fallback::ResultsEmptied,
+                {}});
+        if (!restorable) {
+            c_[Box::efl].setText(QString());
+            c_[Box::efr].setText(QString());
             return false;
         }
         Telescope_Click();
         return true;
     };
-    if (!takeTelescopeValue(state.FocalLength, c_.Flength,
-                            QStringLiteral("F-Length must be between 0 and 10000")))
+    if (!takeTelescopeValue(state.FocalLength, Box::Flength, MessageId::FocalLengthRange))
         return;
-    if (!takeTelescopeValue(state.ApertureDiameter, c_.Aperture,
-                            QStringLiteral("Aperture must be between 0 and 10000")))
+    if (!takeTelescopeValue(state.ApertureDiameter, Box::Aperture, MessageId::ApertureRange))
         return;
 
-    state.DistanceD = WorkingValue::fromText(c_.Distance_d.text());
-    if (outOfRange(state.DistanceD, 0, 1000)) {
-        showError(QStringLiteral("Distance - D must be between 0 and 1000"));
-        c_.Distance_d.setText(QStringLiteral("55"));
-        state.DistanceD = 55.0;
-    }
-
-    state.DistanceTL = WorkingValue::fromText(c_.Distance_tl.text());
-    if (outOfRange(state.DistanceTL, 0, 30)) {
-        showError(QStringLiteral("Distance - TL must be between 0 and 30"));
-        c_.Distance_tl.setText(QStringLiteral("5"));
-        state.DistanceTL = 5.0;
-    }
+    // A distance out of range is put back to the adapter's usual value.
+    const auto takeDistance = [this](WorkingValue &value, Box box, MessageId range, double lowest,
+                                     double highest, double fallback) {
+        value = WorkingValue::fromText(c_[box].text());
+        if (!outOfRange(value, lowest, highest))
+            return;
+        const QString text = numbers::format(fallback);
+        report({range, box, {}, Fallback::BoxValue, text});
+        c_[box].setText(text);
+        value = fallback;
+    };
+    takeDistance(state.DistanceD, Box::Distance_d, MessageId::DistanceDRange,
+                 limits::kDistanceDLowest, limits::kDistanceDHighest, limits::kDistanceDDefault);
+    takeDistance(state.DistanceTL, Box::Distance_tl, MessageId::DistanceTlRange,
+                 limits::kDistanceTlLowest, limits::kDistanceTlHighest, limits::kDistanceTlDefault);
 
     const auto aperture = state.ApertureDiameter.number();
     const bool ratioComputable = aperture && *aperture != 0; // otherwise no focal ratio exists
@@ -81,14 +83,14 @@ void Calculator::CalcExtendedFocal()
                                               *focal);
             efr = numbers::quotient(efl, aperture);
         }
-        c_.efl.setText(numbers::resultText(efl));
-        c_.efr.setText(numbers::resultText(efr));
+        c_[Box::efl].setText(numbers::resultText(efl));
+        c_[Box::efr].setText(numbers::resultText(efr));
     } else {
         // Prime focus: the telescope's own values, exactly as its boxes show them.
-        const QString focal = c_.Flength.text();
+        const QString focal = c_[Box::Flength].text();
         const bool focalIsNumber = numbers::isNumber(focal);
-        c_.efl.setText(focalIsNumber ? focal : QString());
-        c_.efr.setText(focalIsNumber && ratioComputable ? c_.Fratio.text() : QString());
+        c_[Box::efl].setText(focalIsNumber ? focal : QString());
+        c_[Box::efr].setText(focalIsNumber && ratioComputable ? c_[Box::Fratio].text() : QString());
     }
 }
 

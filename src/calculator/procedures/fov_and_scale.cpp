@@ -33,23 +33,23 @@ void Calculator::updateChipMillimetres()
 void Calculator::CalcChipSize()
 {
     updateChipMillimetres();
-    c_.Pixelsize_width.setText(state.PixelWidth.display());
-    c_.Pixelsize_height.setText(state.PixelHeight.display());
-    c_.Chipsize_width.setText(state.ChipWidthPx.display());
-    c_.Chipsize_height.setText(state.ChipHeightPx.display());
+    c_[Box::Pixelsize_width].setText(state.PixelWidth.display());
+    c_[Box::Pixelsize_height].setText(state.PixelHeight.display());
+    c_[Box::Chipsize_width].setText(state.ChipWidthPx.display());
+    c_[Box::Chipsize_height].setText(state.ChipHeightPx.display());
 }
 
 void Calculator::CalcFovAndScale()
 {
     // The focal length is read back from the box, so the results follow the value as shown.
     // Reading it once is enough: the result boxes written below run no handlers.
-    const auto shown = numbers::parse(c_.efl.text());
+    const auto shown = numbers::parse(c_[Box::efl].text());
     if (!shown) {
         // No extended focal length could be computed: camera results would belong to old inputs.
-        c_.Fov_width.setText({});
-        c_.Fov_height.setText({});
-        c_.Pixelscale_width.setText({});
-        c_.Pixelscale_height.setText({});
+        c_[Box::Fov_width].setText({});
+        c_[Box::Fov_height].setText({});
+        c_[Box::Pixelscale_width].setText({});
+        c_[Box::Pixelscale_height].setText({});
         return;
     }
     if (!(*shown > 0))
@@ -67,10 +67,10 @@ void Calculator::CalcFovAndScale()
             return std::nullopt;
         return optics::pixelScaleArcsec(*um, *shown);
     };
-    c_.Fov_width.setText(numbers::resultText(fov(state.ChipWidthMm)));
-    c_.Fov_height.setText(numbers::resultText(fov(state.ChipHeightMm)));
-    c_.Pixelscale_width.setText(numbers::resultText(scale(state.PixelWidth)));
-    c_.Pixelscale_height.setText(numbers::resultText(scale(state.PixelHeight)));
+    c_[Box::Fov_width].setText(numbers::resultText(fov(state.ChipWidthMm)));
+    c_[Box::Fov_height].setText(numbers::resultText(fov(state.ChipHeightMm)));
+    c_[Box::Pixelscale_width].setText(numbers::resultText(scale(state.PixelWidth)));
+    c_[Box::Pixelscale_height].setText(numbers::resultText(scale(state.PixelHeight)));
 }
 
 } // namespace vkp2

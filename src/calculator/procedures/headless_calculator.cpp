@@ -3,51 +3,43 @@
 namespace vkp2 {
 
 HeadlessCalculator::HeadlessCalculator(MessageBoxes *messages)
-    : controls_{Flength,          Aperture,         Fratio,         Distance_tl,
-                Distance_d,       efl,              efr,            Pixelsize_width,
-                Pixelsize_height, Chipsize_width,   Chipsize_height, Fov_width,
-                Fov_height,       Pixelscale_width, Pixelscale_height, Telescope,
-                Ocular,           Ccd,              Binning},
-      calculator_(std::make_unique<Calculator>(controls_, messages ? *messages : collected_))
 {
-    const auto bind = [this](const char *name) {
+    for (const BoxInfo &info : kBoxes) {
+        HeadlessField &box = boxes_[indexOf(info.id)];
+        box.setEnabled(info.initiallyEnabled);
+        box.setText(QLatin1String(info.initialText.data(), qsizetype(info.initialText.size())));
+        controls_.boxes[indexOf(info.id)] = &box;
+    }
+    for (std::size_t i = 0; i < kListCount; ++i)
+        controls_.lists[i] = &lists_[i];
+    calculator_ = std::make_unique<Calculator>(controls_, messages ? *messages : collected_);
+
+    const auto bind = [this](std::string_view name) {
         const Calculator::Procedure procedure = Calculator::handlerOf(name);
         return Handler([this, procedure] { (calculator_.get()->*procedure)(); });
     };
-    for (const char *name : kBoxNames) {
-        if (Calculator::handlerOf(name))
-            field(name)->onChange(bind(name));
+    for (const BoxInfo &info : kBoxes) {
+        if (Calculator::handlerOf(info.name))
+            boxes_[indexOf(info.id)].onChange(bind(info.name));
     }
-    for (const char *name : {"Telescope", "Ocular", "Ccd", "Binning"})
-        list(name)->onChoose(bind(name));
+    for (std::size_t i = 0; i < kListCount; ++i)
+        lists_[i].onChoose(bind(kListNames[i]));
 }
 
 void HeadlessCalculator::start(const UserData &userData) { calculator_->Start(userData); }
 
 HeadlessField *HeadlessCalculator::field(std::string_view name)
 {
-    HeadlessField *fields[] = {&Flength,          &Aperture,         &Fratio,
-                               &Distance_tl,      &Distance_d,       &efl,
-                               &efr,              &Pixelsize_width,  &Pixelsize_height,
-                               &Chipsize_width,   &Chipsize_height,  &Fov_width,
-                               &Fov_height,       &Pixelscale_width, &Pixelscale_height};
-    for (std::size_t i = 0; i < kBoxNames.size(); ++i) {
-        if (name == kBoxNames[i])
-            return fields[i];
-    }
-    return nullptr;
+    const auto box = boxNamed(name);
+    return box ? &boxes_[indexOf(*box)] : nullptr;
 }
 
 HeadlessList *HeadlessCalculator::list(std::string_view name)
 {
-    if (name == "Telescope")
-        return &Telescope;
-    if (name == "Ocular")
-        return &Ocular;
-    if (name == "Ccd")
-        return &Ccd;
-    if (name == "Binning")
-        return &Binning;
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        if (kListNames[i] == name)
+            return &lists_[i];
+    }
     return nullptr;
 }
 

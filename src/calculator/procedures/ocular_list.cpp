@@ -10,30 +10,30 @@ namespace vkp2 {
 
 void Calculator::FillOcularList()
 {
-    catalog::appendEntries(c_.Ocular, {entries::NoVkp2}, catalog::kOculars);
-    if (!catalog::chooseSavedOrDefault(c_.Ocular, state.UserData[2],
+    catalog::appendEntries(c_[List::Ocular], {entries::NoVkp2}, catalog::kOculars);
+    if (!catalog::chooseSavedOrDefault(c_[List::Ocular], state.UserData[2],
                                        QLatin1String(catalog::kDefaultOcular)))
         return;
-    c_.Distance_tl.setText(state.UserData[6]);
-    c_.Distance_d.setText(state.UserData[7]);
+    c_[Box::Distance_tl].setText(state.UserData[6]);
+    c_[Box::Distance_d].setText(state.UserData[7]);
 }
 
 void Calculator::Ocular_Click()
 {
-    c_.Distance_tl.setEnabled(true);
-    c_.Distance_d.setEnabled(true);
+    c_[Box::Distance_tl].setEnabled(true);
+    c_[Box::Distance_d].setEnabled(true);
 
-    const QString chosen = c_.Ocular.text();
+    const QString chosen = c_[List::Ocular].text();
     if (chosen == entries::NoVkp2) {
         // These writes recalculate with the previous ocular still in force; the run below
         // overwrites those intermediate results.
-        c_.Distance_tl.setText(QStringLiteral("0"));
-        c_.Distance_d.setText(QStringLiteral("0"));
+        c_[Box::Distance_tl].setText(QStringLiteral("0"));
+        c_[Box::Distance_d].setText(QStringLiteral("0"));
         state.OcularOffset = 0.0;
         state.OcularLength = 0.0;
         state.OcularFocalLength = 0.0;
-        c_.Distance_tl.setEnabled(false);
-        c_.Distance_d.setEnabled(false);
+        c_[Box::Distance_tl].setEnabled(false);
+        c_[Box::Distance_d].setEnabled(false);
         CalcExtendedFocal();
     }
     if (const auto *row = catalog::findByName(catalog::kOculars, chosen)) {

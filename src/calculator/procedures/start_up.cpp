@@ -7,8 +7,8 @@ namespace vkp2 {
 
 void Calculator::Start(const UserData &userData)
 {
-    c_.efl.setText(QString());
-    c_.efr.setText(QString());
+    c_[Box::efl].setText(QString());
+    c_[Box::efr].setText(QString());
     state.OcularFocalLength = 5.0;
     state.UserData = userData;
     // Telescope before ocular before camera: each choice calculates with what the earlier
@@ -21,19 +21,20 @@ void Calculator::Start(const UserData &userData)
 
 QStringList Calculator::SetupTexts() const
 {
-    return {c_.Telescope.text(),       c_.Ocular.text(),           c_.Ccd.text(),
-            c_.Flength.text(),         c_.Aperture.text(),         c_.Distance_tl.text(),
-            c_.Distance_d.text(),      c_.Pixelsize_width.text(),  c_.Pixelsize_height.text(),
-            c_.Chipsize_width.text(),  c_.Chipsize_height.text()};
+    return {c_[List::Telescope].text(),     c_[List::Ocular].text(),
+            c_[List::Ccd].text(),           c_[Box::Flength].text(),
+            c_[Box::Aperture].text(),       c_[Box::Distance_tl].text(),
+            c_[Box::Distance_d].text(),     c_[Box::Pixelsize_width].text(),
+            c_[Box::Pixelsize_height].text(), c_[Box::Chipsize_width].text(),
+            c_[Box::Chipsize_height].text()};
 }
 
-QStringList boxTexts(const Controls &c)
+BoxTexts boxTexts(const Controls &c)
 {
-    return {c.Flength.text(),          c.Aperture.text(),         c.Fratio.text(),
-            c.Distance_tl.text(),      c.Distance_d.text(),       c.efl.text(),
-            c.efr.text(),              c.Pixelsize_width.text(),  c.Pixelsize_height.text(),
-            c.Chipsize_width.text(),   c.Chipsize_height.text(),  c.Fov_width.text(),
-            c.Fov_height.text(),       c.Pixelscale_width.text(), c.Pixelscale_height.text()};
+    BoxTexts texts;
+    for (const BoxInfo &info : kBoxes)
+        texts[indexOf(info.id)] = c[info.id].text();
+    return texts;
 }
 
 Calculator::Procedure Calculator::handlerOf(std::string_view control)

@@ -11,26 +11,26 @@ namespace vkp2 {
 
 void Calculator::FillTelescopeList()
 {
-    catalog::appendEntries(c_.Telescope, {entries::UserDefined}, catalog::kTelescopes);
-    if (!catalog::chooseSavedOrDefault(c_.Telescope, state.UserData[1],
+    catalog::appendEntries(c_[List::Telescope], {entries::UserDefined}, catalog::kTelescopes);
+    if (!catalog::chooseSavedOrDefault(c_[List::Telescope], state.UserData[1],
                                        QLatin1String(catalog::kDefaultTelescope)))
         return;
-    c_.Flength.setText(state.UserData[4]);
-    c_.Aperture.setText(state.UserData[5]);
+    c_[Box::Flength].setText(state.UserData[4]);
+    c_[Box::Aperture].setText(state.UserData[5]);
 }
 
 void Calculator::Telescope_Click()
 {
-    const QString chosen = c_.Telescope.text();
+    const QString chosen = c_[List::Telescope].text();
     if (chosen == entries::UserDefined) {
-        state.FocalLength = WorkingValue::fromText(c_.Flength.text());
-        state.ApertureDiameter = WorkingValue::fromText(c_.Aperture.text());
+        state.FocalLength = WorkingValue::fromText(c_[Box::Flength].text());
+        state.ApertureDiameter = WorkingValue::fromText(c_[Box::Aperture].text());
         const auto ratio =
             numbers::quotient(state.FocalLength.number(), state.ApertureDiameter.number());
         state.FocalRatio = ratio ? WorkingValue(*ratio) : WorkingValue();
         ShowTelescopeValues();
-        c_.Flength.setEnabled(true);
-        c_.Aperture.setEnabled(true);
+        c_[Box::Flength].setEnabled(true);
+        c_[Box::Aperture].setEnabled(true);
     } else if (const auto *row = catalog::findByName(catalog::kTelescopes, chosen)) {
         state.FocalLength = row->focalLength;
         state.ApertureDiameter = row->aperture;
@@ -44,23 +44,23 @@ void Calculator::Telescope_Click()
 
 void Calculator::ShowTelescopeValues()
 {
-    c_.Flength.setText(state.FocalLength.display());
-    c_.Aperture.setText(state.ApertureDiameter.display());
-    c_.Fratio.setText(state.FocalRatio.isNothing()
+    c_[Box::Flength].setText(state.FocalLength.display());
+    c_[Box::Aperture].setText(state.ApertureDiameter.display());
+    c_[Box::Fratio].setText(state.FocalRatio.isNothing()
                           ? QString()
                           : numbers::resultText(state.FocalRatio.number()));
 }
 
 void Calculator::DisableTelescopeBoxes()
 {
-    c_.Flength.setEnabled(false);
-    c_.Aperture.setEnabled(false);
-    c_.Fratio.setEnabled(false);
+    c_[Box::Flength].setEnabled(false);
+    c_[Box::Aperture].setEnabled(false);
+    c_[Box::Fratio].setEnabled(false);
 }
 
 bool Calculator::telescopeHasCatalogueValues() const
 {
-    return catalog::findByName(catalog::kTelescopes, c_.Telescope.text()) != nullptr;
+    return catalog::findByName(catalog::kTelescopes, c_[List::Telescope].text()) != nullptr;
 }
 
 } // namespace vkp2

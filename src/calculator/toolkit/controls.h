@@ -9,6 +9,7 @@
 //   - setting a list's shown text to one of its entries selects it and runs the list's choose
 //     handler at once, exactly as a user's choice would.
 
+#include "calculator/toolkit/boxes.h"
 #include "calculator/toolkit/message_boxes.h"
 
 #include <QString>
@@ -43,27 +44,12 @@ public:
     virtual void setEnabled(bool enabled) = 0;
 };
 
-// The controls of the main window that the calculator reads and writes, by their role names.
+// The controls of the main window that the calculator reads and writes, by their ids.
 struct Controls {
-    TextField &Flength;
-    TextField &Aperture;
-    TextField &Fratio;
-    TextField &Distance_tl;
-    TextField &Distance_d;
-    TextField &efl;
-    TextField &efr;
-    TextField &Pixelsize_width;
-    TextField &Pixelsize_height;
-    TextField &Chipsize_width;
-    TextField &Chipsize_height;
-    TextField &Fov_width;
-    TextField &Fov_height;
-    TextField &Pixelscale_width;
-    TextField &Pixelscale_height;
-    ChoiceList &Telescope;
-    ChoiceList &Ocular;
-    ChoiceList &Ccd;
-    ChoiceList &Binning;
+    std::array<TextField *, kBoxCount> boxes;
+    std::array<ChoiceList *, kListCount> lists;
+    TextField &operator[](Box box) const { return *boxes[indexOf(box)]; }
+    ChoiceList &operator[](List list) const { return *lists[static_cast<std::size_t>(list)]; }
 };
 
 } // namespace vkp2

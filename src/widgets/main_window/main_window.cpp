@@ -64,27 +64,22 @@ MainWindow::MainWindow(MessageBoxes &messages, QWidget *parent)
 {
     buildControls();
 
-    const Controls controls{
-        adapt(w_.Flength, "Flength"),
-        adapt(w_.Aperture, "Aperture"),
-        adapt(w_.Fratio, "Fratio"),
-        adapt(w_.Distance_tl, "Distance_tl"),
-        adapt(w_.Distance_d, "Distance_d"),
-        adapt(w_.efl, "efl"),
-        adapt(w_.efr, "efr"),
-        adapt(w_.Pixelsize_width, "Pixelsize_width"),
-        adapt(w_.Pixelsize_height, "Pixelsize_height"),
-        adapt(w_.Chipsize_width, "Chipsize_width"),
-        adapt(w_.Chipsize_height, "Chipsize_height"),
-        adapt(w_.Fov_width, "Fov_width"),
-        adapt(w_.Fov_height, "Fov_height"),
-        adapt(w_.Pixelscale_width, "Pixelscale_width"),
-        adapt(w_.Pixelscale_height, "Pixelscale_height"),
-        adapt(w_.Telescope, "Telescope"),
-        adapt(w_.Ocular, "Ocular"),
-        adapt(w_.Ccd, "Ccd"),
-        adapt(w_.Binning, "Binning"),
-    };
+    Controls controls{};
+    for (const BoxInfo &info : kBoxes) {
+        const std::size_t i = indexOf(info.id);
+        auto field = std::make_unique<LineEditField>(w_.boxes[i]);
+        field->onChange(handlerFor(info.name));
+        adapters_.fields[i] = field.get();
+        controls.boxes[i] = field.get();
+        fields_.push_back(std::move(field));
+    }
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        auto list = std::make_unique<ComboList>(w_.lists[i]);
+        list->onChoose(handlerFor(kListNames[i]));
+        adapters_.lists[i] = list.get();
+        controls.lists[i] = list.get();
+        lists_.push_back(std::move(list));
+    }
     calculator_ = std::make_unique<Calculator>(controls, messages);
 
     // The menu bar's only entry opens the About window directly (no drop-down menu).
@@ -103,32 +98,12 @@ MainWindow::MainWindow(MessageBoxes &messages, QWidget *parent)
 
 MainWindow::~MainWindow() = default;
 
-Handler MainWindow::handlerFor(const char *control)
+Handler MainWindow::handlerFor(std::string_view control)
 {
     const auto procedure = Calculator::handlerOf(control);
     if (!procedure)
         return {};
     return [this, procedure] { (calculator_.get()->*procedure)(); };
-}
-
-LineEditField &MainWindow::adapt(QLineEdit *edit, const char *control)
-{
-    auto field = std::make_unique<LineEditField>(edit);
-    field->onChange(handlerFor(control));
-    auto &ref = *field;
-    adapters_.fields.push_back(field.get());
-    fields_.push_back(std::move(field));
-    return ref;
-}
-
-ComboList &MainWindow::adapt(QComboBox *combo, const char *control)
-{
-    auto list = std::make_unique<ComboList>(combo);
-    list->onChoose(handlerFor(control));
-    auto &ref = *list;
-    adapters_.lists.push_back(list.get());
-    lists_.push_back(std::move(list));
-    return ref;
 }
 
 // Runs once, before the window is first shown: every list selects its entry and runs its
@@ -187,8 +162,8 @@ void MainWindow::showEvent(QShowEvent *event)
     shown_ = true;
     fitFrame();
     // Focus starts in the first enabled control of the tab order (the list is always enabled).
-    const std::array<QWidget *, 5> firstInTabOrder{w_.Distance_tl, w_.Distance_d, w_.Flength,
-                                                   w_.Aperture, w_.Telescope};
+    const std::array<QWidget *, 5> firstInTabOrder{w_[Box::Distance_tl], w_[Box::Distance_d], w_[Box::Flength],
+                                                   w_[Box::Aperture], w_[List::Telescope]};
     for (QWidget *w : firstInTabOrder) {
         if (w->isEnabled()) {
             w->setFocus(Qt::OtherFocusReason);

@@ -26,6 +26,7 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -41,20 +42,20 @@ public:
     explicit MainWindow(MessageBoxes &messages, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // The window's input and output controls, by their role names.
+    // The window's input and output controls, by their ids.
     struct Widgets {
-        QComboBox *Telescope, *Ocular, *Ccd, *Binning;
-        QLineEdit *Flength, *Aperture, *Fratio, *Distance_tl, *Distance_d, *efl, *efr;
-        QLineEdit *Pixelsize_width, *Pixelsize_height, *Chipsize_width, *Chipsize_height;
-        QLineEdit *Fov_width, *Fov_height, *Pixelscale_width, *Pixelscale_height;
+        std::array<QLineEdit *, kBoxCount> boxes{};
+        std::array<QComboBox *, kListCount> lists{};
+        QLineEdit *operator[](Box box) const { return boxes[indexOf(box)]; }
+        QComboBox *operator[](List list) const { return lists[static_cast<std::size_t>(list)]; }
     };
     const Widgets &widgets() const { return w_; }
     Calculator &calculator() { return *calculator_; }
 
-    // The contract's side of the window: every control's adapter, in the order of Controls.
+    // The contract's side of the window: every control's adapter, by id.
     struct Adapters {
-        std::vector<LineEditField *> fields;
-        std::vector<ComboList *> lists;
+        std::array<LineEditField *, kBoxCount> fields{};
+        std::array<ComboList *, kListCount> lists{};
     };
     const Adapters &adapters() const { return adapters_; }
 
@@ -76,9 +77,7 @@ private:
     void buildControls();
     void applyPlacement(const storage::Placement &placement);
     void fitFrame();
-    Handler handlerFor(const char *control);
-    LineEditField &adapt(QLineEdit *edit, const char *control);
-    ComboList &adapt(QComboBox *combo, const char *control);
+    Handler handlerFor(std::string_view control);
 
     Widgets w_{};
     std::vector<std::unique_ptr<TextField>> fields_;

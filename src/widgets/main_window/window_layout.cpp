@@ -21,6 +21,11 @@ namespace vkp2 {
 
 namespace {
 
+QString latin1(std::string_view name)
+{
+    return QLatin1String(name.data(), qsizetype(name.size()));
+}
+
 // Positions are designed in twips; at 96 dpi a pixel is 15 twips. Qt's device-independent
 // pixels keep these proportions on high-DPI screens.
 QRect twips(int left, int top, int width, int height)
@@ -93,9 +98,8 @@ QString spokenName(const QLabel *label)
     return text;
 }
 
-void name(QWidget *control, const char *objectName, QLabel *by, const QString &suffix = {})
+void name(QWidget *control, QLabel *by, const QString &suffix = {})
 {
-    control->setObjectName(QLatin1String(objectName));
     control->setAccessibleName(spokenName(by) + suffix);
     if (!by->buddy())
         by->setBuddy(control);
@@ -141,9 +145,20 @@ private:
     }
 };
 
-QLineEdit *result(QWidget *parent, const QRect &rect)
+// A box as its registry row has it: name, first text and state; results in their bold face,
+// and everything that is only shown takes no focus and reads as well as the inputs.
+QLineEdit *box(Box id, QWidget *parent, const QRect &rect)
 {
-    return field(parent, QString(), rect, false, 9.75, Weight::Bold);
+    const BoxInfo &info = infoOf(id);
+    const bool result = info.role == BoxRole::Result;
+    QLineEdit *e = field(parent, latin1(info.initialText), rect, info.initiallyEnabled,
+                         result ? 9.75 : 8.25, result ? Weight::Bold : Weight::Regular);
+    e->setObjectName(latin1(info.name));
+    if (info.role != BoxRole::Input) {
+        e->setFocusPolicy(Qt::NoFocus);
+        new ReadableWhenDisabled(e);
+    }
+    return e;
 }
 
 // A closed list too narrow for its entry cuts it off mid-letter; this one ends it with "…"
@@ -173,9 +188,10 @@ protected:
     }
 };
 
-QComboBox *list(QWidget *parent, const QRect &rect)
+QComboBox *list(List id, QWidget *parent, const QRect &rect)
 {
     auto *c = new ElidingComboBox(parent);
+    c->setObjectName(latin1(nameOf(id)));
     c->setEditable(false);
     c->setGeometry(rect);
     c->setFont(controlFont(8.25, Weight::Regular));
@@ -202,90 +218,82 @@ void MainWindow::buildControls()
 
     auto *telescope = frame(client, "Frame2", QStringLiteral("Telescope Properties"), twips(120, 120, 3135, 2055));
     auto *label5 = label(telescope, "Label5", QStringLiteral("Telescope:"), twips(120, 390, 855, 255));
-    w_.Telescope = list(telescope, twips(1200, 360, 1695, 315));
+    w_.lists[std::size_t(List::Telescope)] = list(List::Telescope, telescope, twips(1200, 360, 1695, 315));
     auto *label6 = label(telescope, "Label6", QStringLiteral("Focal Length (mm):"), twips(360, 855, 1455, 255));
-    w_.Flength = field(telescope, initial::Flength, twips(2040, 840, 855, 285), false);
+    w_.boxes[indexOf(Box::Flength)] = box(Box::Flength, telescope, twips(2040, 840, 855, 285));
     auto *label10 = label(telescope, "Label10", QStringLiteral("Aperture (mm):"), twips(720, 1215, 1095, 255));
-    w_.Aperture = field(telescope, initial::Aperture, twips(2040, 1200, 855, 285), false);
+    w_.boxes[indexOf(Box::Aperture)] = box(Box::Aperture, telescope, twips(2040, 1200, 855, 285));
     auto *label11 = label(telescope, "Label11", QStringLiteral("F-Ratio:"), twips(1200, 1575, 615, 255));
-    w_.Fratio = field(telescope, initial::Fratio, twips(2040, 1560, 855, 285), false);
+    w_.boxes[indexOf(Box::Fratio)] = box(Box::Fratio, telescope, twips(2040, 1560, 855, 285));
 
     auto *ocular = frame(client, "Frame4", QStringLiteral("Ocular Factor"), twips(120, 2280, 3135, 855));
     auto *label1 = label(ocular, "Label1", QStringLiteral("Ocular in VKP-2:"), twips(120, 390, 1215, 255));
-    w_.Ocular = list(ocular, twips(1560, 360, 1335, 315));
+    w_.lists[std::size_t(List::Ocular)] = list(List::Ocular, ocular, twips(1560, 360, 1335, 315));
 
     auto *projection = frame(client, "Frame1", QStringLiteral("Projection Distance"), twips(120, 3360, 3135, 1215));
     auto *label8 = label(projection, "Label8", QStringLiteral("Distance TL (0-30mm):"), twips(480, 375, 1695, 255));
-    w_.Distance_tl = field(projection, initial::Distance_tl, twips(2400, 360, 495, 285), true);
+    w_.boxes[indexOf(Box::Distance_tl)] = box(Box::Distance_tl, projection, twips(2400, 360, 495, 285));
     auto *label9 = label(projection, "Label9", QStringLiteral("Cam. Focal Distance D (mm):"), twips(120, 735, 2055, 255));
-    w_.Distance_d = field(projection, initial::Distance_d, twips(2400, 720, 495, 285), true);
+    w_.boxes[indexOf(Box::Distance_d)] = box(Box::Distance_d, projection, twips(2400, 720, 495, 285));
 
     auto *results = frame(client, "Frame3", QStringLiteral("Results"), twips(3480, 3360, 4815, 1215));
     auto *label3 = label(results, "Label3", QStringLiteral("Extended Focal Length (mm) ="), twips(600, 300, 2640, 255), Weight::Bold);
-    w_.efl = result(results, twips(3360, 240, 1215, 360));
+    w_.boxes[indexOf(Box::efl)] = box(Box::efl, results, twips(3360, 240, 1215, 360));
     auto *label4 = label(results, "Label4", QStringLiteral("Extended Focal Ratio ="), twips(1080, 720, 2175, 255), Weight::Bold);
-    w_.efr = result(results, twips(3360, 660, 1215, 360));
+    w_.boxes[indexOf(Box::efr)] = box(Box::efr, results, twips(3360, 660, 1215, 360));
 
     auto *camera = frame(client, "Frame5", QStringLiteral("CCD Camera Field of View and Pixel Scale"),
                          twips(120, 4680, 8175, 2655));
     auto *label2 = label(camera, "Label2", QStringLiteral("CCD Camera:"), twips(600, 390, 975, 255));
-    w_.Ccd = list(camera, twips(1800, 360, 2055, 315));
+    w_.lists[std::size_t(List::Ccd)] = list(List::Ccd, camera, twips(1800, 360, 2055, 315));
     auto *label20 = label(camera, "Label20", QStringLiteral("Binning:"), twips(960, 870, 615, 255));
-    w_.Binning = list(camera, twips(1800, 840, 2055, 315));
+    w_.lists[std::size_t(List::Binning)] = list(List::Binning, camera, twips(1800, 840, 2055, 315));
     label(camera, "Label16", QStringLiteral("Width"), twips(1800, 1440, 975, 255), Weight::Regular, Qt::AlignHCenter);
     label(camera, "Label17", QStringLiteral("Height"), twips(2880, 1440, 975, 255), Weight::Regular, Qt::AlignHCenter);
     auto *label14 = label(camera, "Label14", QStringLiteral("Pixel Size (microns):"), twips(120, 1680, 1455, 255));
-    w_.Pixelsize_width = field(camera, QString(), twips(1800, 1680, 975, 285), false);
-    w_.Pixelsize_height = field(camera, QString(), twips(2880, 1680, 975, 285), false);
+    w_.boxes[indexOf(Box::Pixelsize_width)] = box(Box::Pixelsize_width, camera, twips(1800, 1680, 975, 285));
+    w_.boxes[indexOf(Box::Pixelsize_height)] = box(Box::Pixelsize_height, camera, twips(2880, 1680, 975, 285));
     auto *label15 = label(camera, "Label15", QStringLiteral("Chip Size (pixels):"), twips(240, 2040, 1335, 255));
-    w_.Chipsize_width = field(camera, QString(), twips(1800, 2040, 975, 285), false);
-    w_.Chipsize_height = field(camera, QString(), twips(2880, 2040, 975, 285), false);
+    w_.boxes[indexOf(Box::Chipsize_width)] = box(Box::Chipsize_width, camera, twips(1800, 2040, 975, 285));
+    w_.boxes[indexOf(Box::Chipsize_height)] = box(Box::Chipsize_height, camera, twips(2880, 2040, 975, 285));
     auto *label7 = label(camera, "Label7", QStringLiteral("FOV Width (arcmin) ="), twips(4680, 360, 1935, 255), Weight::Bold);
-    w_.Fov_width = result(camera, twips(6720, 315, 1215, 330));
+    w_.boxes[indexOf(Box::Fov_width)] = box(Box::Fov_width, camera, twips(6720, 315, 1215, 330));
     auto *label12 = label(camera, "Label12", QStringLiteral("FOV Height (arcmin) ="), twips(4560, 840, 2055, 255), Weight::Bold);
-    w_.Fov_height = result(camera, twips(6720, 795, 1215, 330));
+    w_.boxes[indexOf(Box::Fov_height)] = box(Box::Fov_height, camera, twips(6720, 795, 1215, 330));
     auto *label13 = label(camera, "Label13", QStringLiteral("Scale W (arcsec/pixel) ="), twips(4440, 1320, 2175, 255), Weight::Bold);
-    w_.Pixelscale_width = result(camera, twips(6720, 1275, 1215, 330));
+    w_.boxes[indexOf(Box::Pixelscale_width)] = box(Box::Pixelscale_width, camera, twips(6720, 1275, 1215, 330));
     auto *label18 = label(camera, "Label18", QStringLiteral("Scale H (arcsec/pixel) ="), twips(4440, 1800, 2175, 255), Weight::Bold);
-    w_.Pixelscale_height = result(camera, twips(6720, 1755, 1215, 330));
+    w_.boxes[indexOf(Box::Pixelscale_height)] = box(Box::Pixelscale_height, camera, twips(6720, 1755, 1215, 330));
     label(camera, "Label19", QStringLiteral("%1 for updates.").arg(QLatin1String(app_info::kWebSite)), twips(5400, 2280, 2535, 255));
 
     auto *image1 = new DimensionDrawing(client);
     image1->setObjectName(QStringLiteral("Image1"));
     image1->setGeometry(twips(3480, 0, 4860, 3165));
 
-    name(w_.Telescope, "Telescope", label5);
-    name(w_.Flength, "Flength", label6);
-    name(w_.Aperture, "Aperture", label10);
-    name(w_.Fratio, "Fratio", label11);
-    name(w_.Ocular, "Ocular", label1);
-    name(w_.Distance_tl, "Distance_tl", label8);
-    name(w_.Distance_d, "Distance_d", label9);
-    name(w_.efl, "efl", label3);
-    name(w_.efr, "efr", label4);
-    name(w_.Ccd, "Ccd", label2);
-    name(w_.Binning, "Binning", label20);
-    name(w_.Pixelsize_width, "Pixelsize_width", label14, QStringLiteral(" Width"));
-    name(w_.Pixelsize_height, "Pixelsize_height", label14, QStringLiteral(" Height"));
-    name(w_.Chipsize_width, "Chipsize_width", label15, QStringLiteral(" Width"));
-    name(w_.Chipsize_height, "Chipsize_height", label15, QStringLiteral(" Height"));
-    name(w_.Fov_width, "Fov_width", label7);
-    name(w_.Fov_height, "Fov_height", label12);
-    name(w_.Pixelscale_width, "Pixelscale_width", label13);
-    name(w_.Pixelscale_height, "Pixelscale_height", label18);
+    name(w_[List::Telescope], label5);
+    name(w_[Box::Flength], label6);
+    name(w_[Box::Aperture], label10);
+    name(w_[Box::Fratio], label11);
+    name(w_[List::Ocular], label1);
+    name(w_[Box::Distance_tl], label8);
+    name(w_[Box::Distance_d], label9);
+    name(w_[Box::efl], label3);
+    name(w_[Box::efr], label4);
+    name(w_[List::Ccd], label2);
+    name(w_[List::Binning], label20);
+    name(w_[Box::Pixelsize_width], label14, QStringLiteral(" Width"));
+    name(w_[Box::Pixelsize_height], label14, QStringLiteral(" Height"));
+    name(w_[Box::Chipsize_width], label15, QStringLiteral(" Width"));
+    name(w_[Box::Chipsize_height], label15, QStringLiteral(" Height"));
+    name(w_[Box::Fov_width], label7);
+    name(w_[Box::Fov_height], label12);
+    name(w_[Box::Pixelscale_width], label13);
+    name(w_[Box::Pixelscale_height], label18);
 
-    // Output fields take no focus even when a style would offer it.
-    for (QLineEdit *out : {w_.Fratio, w_.efl, w_.efr, w_.Fov_width, w_.Fov_height,
-                           w_.Pixelscale_width, w_.Pixelscale_height})
-    {
-        out->setFocusPolicy(Qt::NoFocus);
-        new ReadableWhenDisabled(out);
-    }
-
-    const QWidget *tabOrder[] = {w_.Distance_tl, w_.Distance_d, w_.Flength, w_.Aperture,
-                                 w_.Telescope, w_.Ocular, w_.Ccd, w_.Pixelsize_width,
-                                 w_.Pixelsize_height, w_.Chipsize_width, w_.Chipsize_height,
-                                 w_.Binning};
+    const QWidget *tabOrder[] = {w_[Box::Distance_tl], w_[Box::Distance_d], w_[Box::Flength], w_[Box::Aperture],
+                                 w_[List::Telescope], w_[List::Ocular], w_[List::Ccd], w_[Box::Pixelsize_width],
+                                 w_[Box::Pixelsize_height], w_[Box::Chipsize_width], w_[Box::Chipsize_height],
+                                 w_[List::Binning]};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(const_cast<QWidget *>(tabOrder[i - 1]), const_cast<QWidget *>(tabOrder[i]));
 }

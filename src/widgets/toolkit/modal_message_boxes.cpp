@@ -1,5 +1,7 @@
 #include "widgets/toolkit/modal_message_boxes.h"
 
+#include "calculator/procedures/message_text.h"
+
 #include <QMessageBox>
 
 namespace vkp2 {
@@ -15,6 +17,12 @@ void ModalMessageBoxes::present(const QString &text, const QString &title, Messa
     box.setAccessibleName(title);
     box.setAccessibleDescription(text);
     box.exec();
+}
+
+void ModalMessageBoxes::reported(const CalculatorMessage &message)
+{
+    const MessageText t = render(message);
+    show(t.text, t.title, t.icon);
 }
 
 } // namespace vkp2

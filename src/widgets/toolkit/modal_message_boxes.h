@@ -15,6 +15,7 @@ public:
 
 protected:
     void present(const QString &text, const QString &title, MessageIcon icon) override;
+    void reported(const CalculatorMessage &message) override;
 
 private:
     QPointer<QWidget> parent_;

@@ -52,26 +52,29 @@ void TstHeadlessEquivalence::cleanup()
 
 void TstHeadlessEquivalence::compareBoth(const QString &after)
 {
-    const QStringList window = boxTexts(f->calc().controls());
-    const QStringList headless = h->boxTexts();
-    for (int i = 0; i < window.size(); ++i) {
+    const BoxTexts window = boxTexts(f->calc().controls());
+    const BoxTexts headless = h->boxTexts();
+    for (const BoxInfo &info : kBoxes) {
+        const std::size_t i = indexOf(info.id);
         if (window[i] != headless[i]) {
             QFAIL(qPrintable(QStringLiteral("after %1: %2 shows \"%3\" in the window but \"%4\" headless")
-                                 .arg(after, QLatin1String(kBoxNames[i]), window[i], headless[i])));
+                                 .arg(after, QLatin1String(info.name.data(), qsizetype(info.name.size())),
+                                      window[i], headless[i])));
         }
     }
     QCOMPARE(h->messages().size(), f->messages.shown.size());
     for (int i = 0; i < f->messages.shown.size(); ++i) {
         const ShownMessage &m = f->messages.shown[i];
-        QCOMPARE(h->messages()[i], (Message{m.text, m.title, m.icon}));
+        const Message &hm = h->messages()[i];
+        QCOMPARE((ShownMessage{hm.text, hm.title, hm.icon}), m);
     }
     // The enabled states follow the same rules on both sides.
     const auto &w = f->w();
-    QCOMPARE(h->Flength.isEnabled(), w.Flength->isEnabled());
-    QCOMPARE(h->Distance_d.isEnabled(), w.Distance_d->isEnabled());
-    QCOMPARE(h->Pixelsize_width.isEnabled(), w.Pixelsize_width->isEnabled());
-    QCOMPARE(h->Binning.isEnabled(), w.Binning->isEnabled());
-    QCOMPARE(h->Binning.text(), w.Binning->currentText());
+    QCOMPARE((*h)[Box::Flength].isEnabled(), w[Box::Flength]->isEnabled());
+    QCOMPARE((*h)[Box::Distance_d].isEnabled(), w[Box::Distance_d]->isEnabled());
+    QCOMPARE((*h)[Box::Pixelsize_width].isEnabled(), w[Box::Pixelsize_width]->isEnabled());
+    QCOMPARE((*h)[List::Binning].isEnabled(), w[List::Binning]->isEnabled());
+    QCOMPARE((*h)[List::Binning].text(), w[List::Binning]->currentText());
 }
 
 void TstHeadlessEquivalence::choose(const char *list, const QString &entry)
@@ -123,7 +126,7 @@ void TstHeadlessEquivalence::everyCameraInEveryBinningMode()
     for (const char *mode : {"1x1", "2x2", "3x3"}) {
         for (const QString &camera : cameras) {
             choose("Ccd", camera);
-            if (h->Binning.isEnabled())
+            if ((*h)[List::Binning].isEnabled())
                 choose("Binning", QLatin1String(mode));
             compareBoth(camera + " in " + mode);
             if (QTest::currentTestFailed())

@@ -146,14 +146,14 @@ void TstTypedInputs::zeroFocalLengthOrApertureBecomes50()
     QFETCH(QString, boxName);
     QFETCH(QString, ratio);
     QFETCH(QString, efl);
-    QVERIFY(chooseAsUser(f->w().Telescope, "User-Defined"));
+    QVERIFY(chooseAsUser(f->w()[List::Telescope], "User-Defined"));
     test::retype(box(boxName), "0");
     QCOMPARE(f->messages.shown.size(), 1);
     QCOMPARE(f->messages.shown.first(),
              (ShownMessage{"Enter a number greater than 50.", "Error", MessageIcon::Critical}));
     QCOMPARE(box(boxName)->text(), QString("50"));
-    QCOMPARE(f->w().Fratio->text(), ratio);
-    QCOMPARE(f->w().efl->text(), efl);
+    QCOMPARE(f->w()[Box::Fratio]->text(), ratio);
+    QCOMPARE(f->w()[Box::efl]->text(), efl);
     // Only a bare "0" is refused: other small values are numbers like any other.
     test::retype(box(boxName), "1");
     QTest::keyClicks(box(boxName), ".5");
@@ -163,34 +163,34 @@ void TstTypedInputs::zeroFocalLengthOrApertureBecomes50()
 
 void TstTypedInputs::userDefinedTelescopeRecalculates()
 {
-    QVERIFY(chooseAsUser(f->w().Telescope, "User-Defined"));
-    test::retype(f->w().Aperture, "100");
-    test::retype(f->w().Flength, "800");
-    QCOMPARE(f->w().Fratio->text(), QString("8"));
-    QCOMPARE(f->w().efl->text(), eflFor(55, 5, 800));
-    QCOMPARE(f->w().efr->text(), numbers::resultText(numbers::round2((80.1 / 5 - 1) * 800) / 100));
+    QVERIFY(chooseAsUser(f->w()[List::Telescope], "User-Defined"));
+    test::retype(f->w()[Box::Aperture], "100");
+    test::retype(f->w()[Box::Flength], "800");
+    QCOMPARE(f->w()[Box::Fratio]->text(), QString("8"));
+    QCOMPARE(f->w()[Box::efl]->text(), eflFor(55, 5, 800));
+    QCOMPARE(f->w()[Box::efr]->text(), numbers::resultText(numbers::round2((80.1 / 5 - 1) * 800) / 100));
     QVERIFY(f->messages.shown.isEmpty());
-    QCOMPARE(f->w().Fov_width->text(), QString("0"));
+    QCOMPARE(f->w()[Box::Fov_width]->text(), QString("0"));
     // Typing past the limit: one message, and no results: those of 8000 fit nothing shown.
-    QTest::keyClicks(f->w().Flength, "00");
-    QCOMPARE(f->w().Flength->text(), QString("80000"));
+    QTest::keyClicks(f->w()[Box::Flength], "00");
+    QCOMPARE(f->w()[Box::Flength]->text(), QString("80000"));
     QCOMPARE(f->messages.shown.size(), 1);
     QCOMPARE(f->messages.shown.first().text, QString("F-Length must be between 0 and 10000"));
-    QCOMPARE(f->w().efl->text(), QString());
-    QCOMPARE(f->w().efr->text(), QString());
-    QCOMPARE(f->w().Fov_width->text(), QString());
-    QCOMPARE(f->w().Pixelscale_height->text(), QString());
+    QCOMPARE(f->w()[Box::efl]->text(), QString());
+    QCOMPARE(f->w()[Box::efr]->text(), QString());
+    QCOMPARE(f->w()[Box::Fov_width]->text(), QString());
+    QCOMPARE(f->w()[Box::Pixelscale_height]->text(), QString());
     // Back in range, everything is computed again.
-    QTest::keyClick(f->w().Flength, Qt::Key_Backspace);
-    QCOMPARE(f->w().efl->text(), eflFor(55, 5, 8000));
-    QCOMPARE(f->w().Fov_width->text(), QString("0"));
+    QTest::keyClick(f->w()[Box::Flength], Qt::Key_Backspace);
+    QCOMPARE(f->w()[Box::efl]->text(), eflFor(55, 5, 8000));
+    QCOMPARE(f->w()[Box::Fov_width]->text(), QString("0"));
 }
 
 void TstTypedInputs::lockedTelescopeBoxIgnoresProgramWrites()
 {
-    QCOMPARE(f->w().Telescope->currentText(), QString("DR-106"));
+    QCOMPARE(f->w()[List::Telescope]->currentText(), QString("DR-106"));
     const QStringList before = results();
-    f->w().Flength->setText("800");
+    f->w()[Box::Flength]->setText("800");
     QCOMPARE(results(), before);
     QCOMPARE(*f->state().FocalLength.number(), 530.0);
     QVERIFY(f->messages.shown.isEmpty());
@@ -215,9 +215,9 @@ void TstTypedInputs::notANumberWarnsAndStays()
 {
     QFETCH(QString, boxName);
     QFETCH(QString, message);
-    QVERIFY(chooseAsUser(f->w().Telescope, "User-Defined"));
-    QVERIFY(chooseAsUser(f->w().Ccd, "Audine"));
-    QVERIFY(chooseAsUser(f->w().Ccd, "User-Defined"));
+    QVERIFY(chooseAsUser(f->w()[List::Telescope], "User-Defined"));
+    QVERIFY(chooseAsUser(f->w()[List::Ccd], "Audine"));
+    QVERIFY(chooseAsUser(f->w()[List::Ccd], "User-Defined"));
     const QStringList before = results();
     QLineEdit *edit = box(boxName);
     edit->setFocus();
@@ -243,9 +243,9 @@ void TstTypedInputs::clearingABoxChangesNothing_data()
 void TstTypedInputs::clearingABoxChangesNothing()
 {
     QFETCH(QString, boxName);
-    QVERIFY(chooseAsUser(f->w().Telescope, "User-Defined"));
-    QVERIFY(chooseAsUser(f->w().Ccd, "SBIG ST-6B"));
-    QVERIFY(chooseAsUser(f->w().Ccd, "User-Defined"));
+    QVERIFY(chooseAsUser(f->w()[List::Telescope], "User-Defined"));
+    QVERIFY(chooseAsUser(f->w()[List::Ccd], "SBIG ST-6B"));
+    QVERIFY(chooseAsUser(f->w()[List::Ccd], "User-Defined"));
     const QStringList before = results();
     const double pixelWidth = *f->state().PixelWidth.number();
     const double distance = *f->state().DistanceD.number();
@@ -287,12 +287,12 @@ void TstTypedInputs::cameraValuesAreTakenOver()
     QFETCH(QString, boxName);
     QFETCH(QString, typed);
     QFETCH(QStringList, results);
-    QVERIFY(chooseAsUser(f->w().Ccd, "SBIG ST-6B"));
-    QVERIFY(chooseAsUser(f->w().Ccd, "User-Defined"));
+    QVERIFY(chooseAsUser(f->w()[List::Ccd], "SBIG ST-6B"));
+    QVERIFY(chooseAsUser(f->w()[List::Ccd], "User-Defined"));
     test::retype(box(boxName), typed);
     QCOMPARE(box(boxName)->text(), typed);
-    QCOMPARE((QStringList{f->w().Fov_width->text(), f->w().Fov_height->text(),
-                          f->w().Pixelscale_width->text(), f->w().Pixelscale_height->text()}),
+    QCOMPARE((QStringList{f->w()[Box::Fov_width]->text(), f->w()[Box::Fov_height]->text(),
+                          f->w()[Box::Pixelscale_width]->text(), f->w()[Box::Pixelscale_height]->text()}),
              results);
     QVERIFY(f->messages.shown.isEmpty());
 }
@@ -307,10 +307,10 @@ void TstTypedInputs::cameraSignOrSeparatorFirst_data()
 void TstTypedInputs::cameraSignOrSeparatorFirst()
 {
     QFETCH(QString, first);
-    QVERIFY(chooseAsUser(f->w().Ccd, "User-Defined"));
-    test::retype(f->w().Pixelsize_height, first);
+    QVERIFY(chooseAsUser(f->w()[List::Ccd], "User-Defined"));
+    test::retype(f->w()[Box::Pixelsize_height], first);
     QCOMPARE(f->messages.shown.size(), 1);
-    QTest::keyClick(f->w().Pixelsize_height, '5');
+    QTest::keyClick(f->w()[Box::Pixelsize_height], '5');
     QCOMPARE(f->messages.shown.size(), 1);
     QCOMPARE(*f->state().PixelHeight.number(), (first + "5").toDouble());
 }

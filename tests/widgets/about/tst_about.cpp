@@ -769,7 +769,7 @@ void TstAbout::menuOpensModalCentredWindow()
     QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
     auto *action = f.window->findChild<QAction *>(QStringLiteral("mnuHelpAbout"));
     QVERIFY(action);
-    QWidget *target = f.w().Distance_d;
+    QWidget *target = f.w()[Box::Distance_d];
     QVERIFY(target->isEnabled());
     EventCounter windowEvents(f.window.get());
     EventCounter targetEvents(target);

@@ -155,8 +155,8 @@ void TstMainWindow::focusOrder()
     f->window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
     QCOMPARE(QApplication::focusWidget(), child("Distance_tl")); // first enabled at start
-    QVERIFY(test::chooseAsUser(f->w().Telescope, telescope));
-    QVERIFY(test::chooseAsUser(f->w().Ccd, camera));
+    QVERIFY(test::chooseAsUser(f->w()[List::Telescope], telescope));
+    QVERIFY(test::chooseAsUser(f->w()[List::Ccd], camera));
     child("Distance_tl")->setFocus();
     QStringList seen{QApplication::focusWidget()->objectName()};
     for (int i = 1; i < order.size(); ++i) {
@@ -221,8 +221,8 @@ void TstMainWindow::resultsReadInTextColour()
         QCOMPARE(edit->focusPolicy(), Qt::NoFocus);
     }
     // A disabled input still looks disabled.
-    QVERIFY(!f->w().Pixelsize_width->isEnabled());
-    QCOMPARE(f->w().Pixelsize_width->palette().color(QPalette::Disabled, QPalette::Text), greyed);
+    QVERIFY(!f->w()[Box::Pixelsize_width]->isEnabled());
+    QCOMPARE(f->w()[Box::Pixelsize_width]->palette().color(QPalette::Disabled, QPalette::Text), greyed);
 }
 
 void TstMainWindow::cameraNameInFullAsTooltip_data()
@@ -235,7 +235,7 @@ void TstMainWindow::cameraNameInFullAsTooltip_data()
 void TstMainWindow::cameraNameInFullAsTooltip()
 {
     QFETCH(QString, camera);
-    QComboBox *list = f->w().Ccd;
+    QComboBox *list = f->w()[List::Ccd];
     const QRect before = list->geometry();
     QCOMPARE(list->toolTip(), list->currentText()); // set by the start's own choice too
     QVERIFY(test::chooseAsUser(list, camera));
