@@ -45,6 +45,16 @@ Setup lastSetup();
 // A user equipment file; nothing when it cannot be read.
 std::optional<Setup> setupFromFile(const QString &path);
 
+// A user equipment file checked before use. `problem` says what makes it no setup at all
+// (missing, empty, binary, an unknown telescope); then `setup` is empty. `warnings` name the
+// entries the calculator will not find in its lists and so replaces, as its window would.
+struct CheckedSetupFile {
+    std::optional<Setup> setup;
+    QString problem;
+    QStringList warnings;
+};
+CheckedSetupFile checkSetupFile(const QString &path);
+
 // The list entries, in list order, as the window offers them.
 QStringList telescopeEntries();
 QStringList ocularEntries();
@@ -57,6 +67,9 @@ struct Shown {
     QStringList boxes; // the fifteen boxes, in the order of kBoxNames
     QString telescope, ocular, camera, binning;
     QList<Message> messages;
+    // The magnification of the projection the calculator worked the EFL from; nothing at
+    // prime focus or when the EFL box is empty.
+    std::optional<double> magnification;
     QString box(std::string_view name) const;
     // A box read as a number, in the user's locale; nothing when it shows none.
     std::optional<double> number(std::string_view name) const;
