@@ -15,7 +15,7 @@ QString optionLine(const OptionSpec &o)
     QString head = QStringLiteral("  ") + QLatin1String(o.name);
     if (o.value)
         head += QLatin1Char(' ') + QLatin1String(o.value);
-    return head.leftJustified(26) + QLatin1Char(' ') + QString::fromUtf8(o.help) + QLatin1Char('\n');
+    return head.leftJustified(26) + QLatin1Char(' ') + o.help + QLatin1Char('\n');
 }
 
 const char kExitStatus[] =

@@ -14,7 +14,7 @@ enum class OptionGroup { Setup, Advice, Table, Solve, Output };
 struct OptionSpec {
     const char *name;
     const char *value; // what it takes, for the help ("MM"); nullptr for a flag
-    const char *help;
+    QString help;
     OptionGroup group;
 };
 

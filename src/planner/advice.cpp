@@ -3,7 +3,7 @@
 #include "calculator/catalog/camera_table.h"
 #include "calculator/catalog/lookup.h"
 #include "calculator/core/numbers.h"
-#include "planner/solve_setup.h"
+#include "calculator/core/optics.h"
 
 #include <algorithm>
 #include <climits>
@@ -76,16 +76,22 @@ Advice adviseOn(const Shown &shown, const AdviceOptions &options)
         else if (*a.magnification < 1)
             a.notes << AdviceNote::ProjectionReduces;
     }
+    // Each box read once: the kit walk advises on every one of its rows.
+    const auto efl = positive(shown.number("efl"));
     const auto aperture = positive(shown.number("Aperture"));
-    a.focalRatio = numbers::quotient(positive(shown.number("efl")), aperture);
-    a.scaleWidth = unroundedPixelScale(shown);
-    a.scaleHeight = unroundedPixelScaleHeight(shown);
+    const auto pw = positive(shown.number("Pixelsize_width"));
+    const auto ph = positive(shown.number("Pixelsize_height"));
+    a.focalRatio = numbers::quotient(efl, aperture);
+    if (efl && pw)
+        a.scaleWidth = optics::pixelScaleArcsec(*pw, *efl);
+    if (efl && ph)
+        a.scaleHeight = optics::pixelScaleArcsec(*ph, *efl);
     if (a.scaleWidth)
         a.seeing.width = seeingVerdict(*a.scaleWidth, options.seeingArcsec);
     if (a.scaleHeight)
         a.seeing.height = seeingVerdict(*a.scaleHeight, options.seeingArcsec);
-    a.samplingPitchUm = samplingPitchUm(shown);
-    if (a.samplingPitchUm) {
+    if (pw && ph) {
+        a.samplingPitchUm = std::max(*pw, *ph);
         a.criticalFocalRatio =
             criticalFocalRatio(*a.samplingPitchUm, options.wavelengthNm, options.colourSensor);
         a.focalRatioBand =

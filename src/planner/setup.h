@@ -3,6 +3,7 @@
 // through the headless calculator exactly as the window starts from a saved setup (then the
 // binning mode is chosen), so every digit and every message is the window's own.
 
+#include "calculator/core/limits.h"
 #include "calculator/procedures/headless_calculator.h"
 
 #include <QList>
@@ -19,8 +20,8 @@ struct Setup {
     QString focalLength = QStringLiteral("530");
     QString aperture = QStringLiteral("106");
     QString ocular = QStringLiteral("WS 5mm");
-    QString tl = QStringLiteral("5");
-    QString d = QStringLiteral("55");
+    QString tl = QString::number(limits::kDistanceTlDefault);
+    QString d = QString::number(limits::kDistanceDDefault);
     QString camera = QStringLiteral("None or Film");
     QString pixelWidth, pixelHeight, chipWidth, chipHeight;
     QString binning = QStringLiteral("1x1");
