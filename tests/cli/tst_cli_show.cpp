@@ -96,6 +96,14 @@ private slots:
         QTest::newRow("the larger pixel sets N")
             << QStringList{"--pixel", "8.5x19.7", "--chip", "100x100"} << "critical_focal_ratio" << 71.64;
         QTest::newRow("D falls back") << QStringList{"--d", "1200"} << "d_mm" << 55.0;
+        QTest::newRow("focal length falls back")
+            << QStringList{"--focal-length", "0", "--aperture", "100"} << "focal_length_mm" << 50.0;
+        // Prime focus with 20 µm pixels on 512 px: FOV = 3439 x 10.24/530 = 66.44',
+        // scale = 206265 x 0.02/530 = 7.78".
+        const QStringList prime{"--telescope", "DR-106", "--ocular", "No-VKP2", "--camera", "FLI IMG261E"};
+        QTest::newRow("prime efl") << prime << "efl_mm" << 530.0;
+        QTest::newRow("prime fov") << prime << "fov_height_arcmin" << 66.44;
+        QTest::newRow("prime scale") << prime << "scale_width_arcsec_per_px" << 7.78;
     }
 
     void knownValues()
@@ -113,6 +121,9 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<planner::Setup>("setup");
         QTest::newRow("defaults") << QStringList{} << planner::Setup();
+        QTest::newRow("refused 3x3")
+            << QStringList{"--camera", "Starlight Express HX916", "--binning", "3x3"}
+            << setupOf("DR-106", "WS 5mm", "5", "55", "Starlight Express HX916", "3x3");
         QTest::newRow("binning 2x2")
             << QStringList{"--telescope", "AR-150", "--ocular", "PT 9mm", "--tl", "10", "--d", "120.5",
                            "--camera", "SBIG ST-8E", "--binning", "2x2"}
@@ -142,6 +153,16 @@ private slots:
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("line");
+        QTest::newRow("exponent is no number") << QStringList{"--tl", "1e1"}
+                                               << "vkp2plan: --tl: \"1e1\" is not a number";
+        QTest::newRow("telescope typo") << QStringList{"--telescope", "DR106"}
+                                        << "vkp2plan: --telescope: no telescope \"DR106\"; did you mean \"DR-106\"?";
+        QTest::newRow("preset with own values") << QStringList{"--telescope", "AR-50", "--aperture", "60"}
+                                                << "vkp2plan: --aperture: a preset telescope has its own";
+        QTest::newRow("D with No-VKP2") << QStringList{"--ocular", "No-VKP2", "--d", "100"}
+                                        << "vkp2plan: --d: the distances are fixed at 0 with No-VKP2";
+        QTest::newRow("two oculars") << QStringList{"--ocular", "WS 5mm", "--ocular", "PT 9mm"}
+                                     << "vkp2plan: --ocular: given more than once";
         QTest::newRow("negative pixel") << QStringList{"--pixel", "-5", "--chip", "100x100"}
                                         << "vkp2plan: --pixel: a pixel size must be greater than 0";
         QTest::newRow("negative chip side") << QStringList{"--pixel", "5", "--chip", "100x-100"}

@@ -114,6 +114,60 @@ private slots:
             QVERIFY(!rows[0].toObject().value("focal_ratio_sampling").toString().isEmpty());
     }
 
+    void refused_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("too many rows") << QStringList{"table", "--d-step", "0.001"}
+                                       << "vkp2plan: --d-step: more than 100000 rows; use a larger step or a shorter range\n";
+        QTest::newRow("all at a D out of range") << QStringList{"table", "--all", "--d", "1001"}
+                                                 << "vkp2plan: --d: 1001 is outside 0 to 1000, which the adapter allows\n";
+        QTest::newRow("all with a camera") << QStringList{"table", "--all", "--camera", "SBIG ST-7E"}
+                                           << "vkp2plan: --camera: cannot be combined with --all\n";
+        QTest::newRow("TL with only No-VKP2") << QStringList{"table", "--ocular", "No-VKP2", "--tl", "3"}
+                                              << "vkp2plan: --tl: the distances are fixed at 0 with No-VKP2\n";
+        QTest::newRow("D and a range") << QStringList{"table", "--d", "5", "--d-to", "9"}
+                                       << "vkp2plan: --d: give either --d or --d-from/--d-to/--d-step\n";
+        QTest::newRow("unknown list") << QStringList{"list", "stars"}
+                                      << "vkp2plan: list: \"stars\" is none of telescopes, oculars, cameras\n";
+    }
+
+    void refused()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, line);
+        const vkp2::cli::Result r = run(args);
+        QCOMPARE(r.status, 2);
+        QVERIFY(r.out.isEmpty());
+        QCOMPARE(err(r), line);
+    }
+
+    // JSON that parses, with numbers (or null) under every key with a unit.
+    void jsonParses_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("list cameras") << QStringList{"list", "cameras"};
+        QTest::newRow("table") << QStringList{"table", "--d-step", "500", "--target", "jupiter"};
+        QTest::newRow("solve") << QStringList{"solve", "--focal-ratio", "30"};
+        QTest::newRow("show with target") << QStringList{"show", "--camera", "SBIG ST-7E", "--target", "moon"};
+    }
+
+    void jsonParses()
+    {
+        QFETCH(QStringList, args);
+        const vkp2::cli::Result r = run(args + QStringList{"--format", "json"});
+        QCOMPARE(r.status, 0);
+        QJsonParseError error;
+        const QJsonDocument doc = QJsonDocument::fromJson(r.out, &error);
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        const QJsonObject first = doc.isArray() ? doc.array().first().toObject() : doc.object();
+        QVERIFY(!first.isEmpty());
+        for (const QString &key : first.keys()) {
+            if (key.endsWith("_mm") || key.endsWith("_px") || key.endsWith("_um") || key.endsWith("_arcsec"))
+                QVERIFY2(first.value(key).isDouble() || first.value(key).isNull(), qPrintable(key));
+        }
+    }
+
     // Every kit row is what show() gives for the same setup started afresh.
     void allRowsEqualShow()
     {
