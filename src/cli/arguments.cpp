@@ -117,14 +117,14 @@ Arguments parseArguments(const QStringList &args)
         }
         if (name == QLatin1String("--color"))
             name = QStringLiteral("--colour");
-        const OptionSpec *spec = findOption(name);
-        if (!spec || !name.startsWith(QLatin1String("--")))
+        const OptionInfo *known = findOption(name);
+        if (!known || !name.startsWith(QLatin1String("--")))
             unknownOption(name);
         if (!command->options.contains(name))
             throw UsageError{QStringLiteral("%1: not an option of %2").arg(name, out.command)};
         if (out.has(name) && !command->repeatable.contains(name))
             throw UsageError{QStringLiteral("%1: given more than once").arg(name)};
-        if (!spec->value) {
+        if (!known->value) {
             if (inlineValue)
                 throw UsageError{QStringLiteral("%1: takes no value").arg(name)};
         } else if (!inlineValue) {

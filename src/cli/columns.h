@@ -1,6 +1,6 @@
 #pragma once
-// A table's columns as specs: key, heading and how a row's value is found, so a header and
-// its cells cannot drift apart.
+// A table's columns, each its key, heading and how a row's value is found, so a header
+// and its cells cannot drift apart.
 
 #include "cli/output.h"
 

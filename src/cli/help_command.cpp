@@ -10,7 +10,7 @@ namespace vkp2::cli {
 
 namespace {
 
-QString optionLine(const OptionSpec &o)
+QString optionLine(const OptionInfo &o)
 {
     QString head = QStringLiteral("  ") + QLatin1String(o.name);
     if (o.value)
@@ -38,7 +38,7 @@ QString helpText()
     for (const OptionGroup g : {OptionGroup::Setup, OptionGroup::Advice, OptionGroup::Table,
                                 OptionGroup::Solve, OptionGroup::Output}) {
         out += QLatin1Char('\n') + groupHeading(g) + QStringLiteral(":\n");
-        for (const OptionSpec &o : optionSpecs()) {
+        for (const OptionInfo &o : allOptions()) {
             if (o.group == g)
                 out += optionLine(o);
         }
@@ -54,7 +54,7 @@ QString commandHelp(const Command &command)
                            QLatin1String(command.summary));
     if (!command.options.isEmpty()) {
         out += QStringLiteral("\nOptions:\n");
-        for (const OptionSpec &o : optionSpecs()) {
+        for (const OptionInfo &o : allOptions()) {
             if (command.options.contains(QLatin1String(o.name)))
                 out += optionLine(o);
         }

@@ -14,7 +14,7 @@ using planner::setupField;
 
 QString n(double v) { return QString::number(v); }
 
-const std::array<OptionSpec, 26> kOptions{{
+const std::array<OptionInfo, 26> kOptions{{
     {"--setup", "FILE", QString::fromUtf8("a user equipment file (vkp2user.dat) as the base"),
      OptionGroup::Setup},
     {setupField(SetupField::Telescope).option, "NAME",
@@ -77,10 +77,10 @@ const std::array<OptionSpec, 26> kOptions{{
 
 } // namespace
 
-std::span<const OptionSpec> optionSpecs() { return kOptions; }
+std::span<const OptionInfo> allOptions() { return kOptions; }
 
-const OptionSpec *findOption(const QString &name) {
-    for (const OptionSpec &o : kOptions) {
+const OptionInfo *findOption(const QString &name) {
+    for (const OptionInfo &o : kOptions) {
         if (name == QLatin1String(o.name))
             return &o;
     }
@@ -89,7 +89,7 @@ const OptionSpec *findOption(const QString &name) {
 
 QStringList optionNames(OptionGroup group) {
     QStringList out;
-    for (const OptionSpec &o : kOptions) {
+    for (const OptionInfo &o : kOptions) {
         if (o.group == group)
             out << QLatin1String(o.name);
     }
@@ -98,7 +98,7 @@ QStringList optionNames(OptionGroup group) {
 
 QStringList allOptionNames() {
     QStringList out;
-    for (const OptionSpec &o : kOptions)
+    for (const OptionInfo &o : kOptions)
         out << QLatin1String(o.name);
     return out;
 }

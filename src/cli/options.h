@@ -11,15 +11,15 @@ namespace vkp2::cli {
 
 enum class OptionGroup { Setup, Advice, Table, Solve, Output };
 
-struct OptionSpec {
+struct OptionInfo {
     const char *name;
     const char *value; // what it takes, for the help ("MM"); nullptr for a flag
     QString help;
     OptionGroup group;
 };
 
-std::span<const OptionSpec> optionSpecs();
-const OptionSpec *findOption(const QString &name);
+std::span<const OptionInfo> allOptions();
+const OptionInfo *findOption(const QString &name);
 QStringList optionNames(OptionGroup group);
 QStringList allOptionNames();
 // A help heading for the group, e.g. "Sampling advice and target fit (show and table)".

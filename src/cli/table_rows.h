@@ -1,6 +1,6 @@
 #pragma once
 // The rows of table (and of table --all): one per setup the calculator showed, with the
-// columns as specs.
+// columns as descriptions.
 
 #include "cli/columns.h"
 #include "cli/commands.h"

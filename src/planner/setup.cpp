@@ -141,7 +141,7 @@ Setup Setup::fromUserData(const UserData &u)
 UserData Setup::toUserData() const
 {
     UserData out;
-    for (const SetupFieldSpec &f : kSetupFields) {
+    for (const SetupFieldInfo &f : kSetupFields) {
         if (f.fileLine > 0)
             out[std::size_t(f.fileLine)] = this->*f.member;
     }

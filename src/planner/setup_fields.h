@@ -25,7 +25,7 @@ enum class SetupField {
     Binning,
 };
 
-struct SetupFieldSpec {
+struct SetupFieldInfo {
     SetupField id;
     const char *option; // the command line's; the two sides of a size share one, "WxH"
     const char *label;  // for a window's label
@@ -34,7 +34,7 @@ struct SetupFieldSpec {
     int fileLine; // line of the user equipment file; 0 when the file keeps none
 };
 
-inline constexpr std::array<SetupFieldSpec, 12> kSetupFields{{
+inline constexpr std::array<SetupFieldInfo, 12> kSetupFields{{
     {SetupField::Telescope, "--telescope", "Telescope", "telescope", &Setup::telescope, 1},
     {SetupField::FocalLength, "--focal-length", "Focal length (mm)", "focal_length_mm",
      &Setup::focalLength, 4},
@@ -51,7 +51,7 @@ inline constexpr std::array<SetupFieldSpec, 12> kSetupFields{{
     {SetupField::Binning, "--binning", "Binning", "binning", &Setup::binning, 0},
 }};
 
-constexpr const SetupFieldSpec &setupField(SetupField id)
+constexpr const SetupFieldInfo &setupField(SetupField id)
 {
     return kSetupFields[static_cast<std::size_t>(id)];
 }

@@ -77,7 +77,7 @@ private slots:
     void helpFollowsTheTables()
     {
         const QString all = out(run({"--help"}));
-        for (const auto &o : vkp2::cli::optionSpecs())
+        for (const auto &o : vkp2::cli::allOptions())
             QVERIFY2(all.contains(QLatin1String(o.name)), o.name);
         for (const auto &c : vkp2::cli::commandTable()) {
             QVERIFY2(all.contains(QStringLiteral("  %1 ").arg(QLatin1String(c.name))), c.name);

@@ -188,7 +188,7 @@ private slots:
         QCOMPARE(u[8], QString("20"));
         const Setup back = Setup::fromUserData(u);
         QSet<QString> options;
-        for (const SetupFieldSpec &f : kSetupFields) {
+        for (const SetupFieldInfo &f : kSetupFields) {
             if (f.fileLine > 0)
                 QCOMPARE(back.*f.member, s.*f.member);
             options << QLatin1String(f.option);
