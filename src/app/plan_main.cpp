@@ -4,6 +4,7 @@
 #include "cli/commands.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <cstdio>
 
@@ -23,7 +24,7 @@ bool writeAll(std::FILE *stream, const QByteArray &bytes)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const vkp2::cli::Result result = vkp2::cli::run(app.arguments().mid(1));
+    const vkp2::cli::Result result = vkp2::cli::run(app.arguments().mid(1), QLocale::system());
     // The whole output is ready before anything is written, so bad input never leaves half a file.
     const bool written = writeAll(stdout, result.out);
     writeAll(stderr, result.err);

@@ -1,6 +1,8 @@
 #include "cli/arguments.h"
 
-#include <QSet>
+#include "cli/command_table.h"
+#include "cli/options.h"
+#include "cli/suggest.h"
 
 namespace vkp2::cli {
 
@@ -31,39 +33,34 @@ QStringList Arguments::values(const QString &name) const
 
 namespace {
 
-const QStringList kSetupOptions{"--setup", "--telescope", "--focal-length", "--aperture",
-                                "--ocular", "--tl", "--d", "--camera", "--pixel", "--chip",
-                                "--binning"};
-const QStringList kAdviceOptions{"--seeing", "--target", "--size", "--wavelength", "--colour"};
-const QStringList kFlags{"--colour", "--all", "--help", "--version"};
-
-QStringList optionsOf(const QString &command)
+QString didYouMean(const QString &typed, const QStringList &known)
 {
-    if (command == QLatin1String("list"))
-        return {"--format"};
-    if (command == QLatin1String("show"))
-        return kSetupOptions + kAdviceOptions + QStringList{"--format"};
-    if (command == QLatin1String("table"))
-        return kSetupOptions + kAdviceOptions
-               + QStringList{"--format", "--d-from", "--d-to", "--d-step", "--all"};
-    if (command == QLatin1String("solve"))
-        return kSetupOptions + QStringList{"--format", "--focal-ratio", "--pixel-scale"};
-    return {};
+    const QStringList close = closestEntries(typed, known);
+    if (close.isEmpty())
+        return {};
+    QStringList quoted;
+    for (const QString &c : close)
+        quoted << QLatin1Char('"') + c + QLatin1Char('"');
+    return QStringLiteral("; did you mean %1?").arg(quoted.join(QStringLiteral(", ")));
 }
 
-bool repeatable(const QString &command, const QString &option)
+bool isHelp(const QString &arg) { return arg == QLatin1String("--help") || arg == QLatin1String("-h"); }
+
+// "-5" is a word (a negative number); "-telescope" is a mistyped option.
+bool looksLikeOption(const QString &arg)
 {
-    return option == QLatin1String("--ocular")
-           && (command == QLatin1String("table") || command == QLatin1String("solve"));
+    if (arg.size() < 2 || !arg.startsWith(QLatin1Char('-')))
+        return false;
+    const QChar second = arg[1];
+    return !(second.isDigit() || second == QLatin1Char('.') || second == QLatin1Char(','));
 }
 
-bool knownOption(const QString &name)
+[[noreturn]] void unknownOption(const QString &name)
 {
-    for (const char *c : {"show", "table", "solve", "list"}) {
-        if (optionsOf(QLatin1String(c)).contains(name))
-            return true;
-    }
-    return kFlags.contains(name);
+    QString typed = name;
+    if (!typed.startsWith(QLatin1String("--")))
+        typed.prepend(QLatin1Char('-')); // a single dash: compare as the long form
+    throw UsageError{name + QStringLiteral(": unknown option") + didYouMean(typed, allOptionNames())};
 }
 
 } // namespace
@@ -71,37 +68,43 @@ bool knownOption(const QString &name)
 Arguments parseArguments(const QStringList &args)
 {
     Arguments out;
-    const QStringList commands{"list", "show", "table", "solve"};
     qsizetype i = 0;
     for (; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        if (arg == QLatin1String("--help") || arg == QLatin1String("-h"))
+        if (isHelp(args[i]))
             out.help = true;
-        else if (arg == QLatin1String("--version"))
+        else if (args[i] == QLatin1String("--version"))
             out.version = true;
         else
             break;
     }
     if (i == args.size())
         return out;
-    if (!commands.contains(args[i])) {
-        if (args[i].startsWith(QLatin1Char('-')))
-            throw UsageError{QStringLiteral("%1: unknown option; the command comes first "
-                                            "(list, show, table or solve)").arg(args[i])};
-        throw UsageError{QStringLiteral("unknown command \"%1\"; try list, show, table or solve")
-                             .arg(args[i])};
+    const QString names = commandNames().join(QStringLiteral(", "));
+    const Command *command = findCommand(args[i]);
+    if (!command) {
+        if (looksLikeOption(args[i]) && !findOption(args[i]))
+            unknownOption(args[i]);
+        if (looksLikeOption(args[i]))
+            throw UsageError{QStringLiteral("%1: the command comes first (%2)").arg(args[i], names)};
+        const QString close = didYouMean(args[i], commandNames());
+        throw UsageError{QStringLiteral("unknown command \"%1\"").arg(args[i])
+                         + (close.isEmpty() ? QStringLiteral("; one of %1").arg(names) : close)};
     }
     out.command = args[i++];
-    const QStringList allowed = optionsOf(out.command);
 
+    bool optionsEnded = false;
     for (; i < args.size(); ++i) {
         const QString &arg = args[i];
-        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-            out.help = true;
+        if (optionsEnded || !looksLikeOption(arg)) {
+            out.positional << arg;
             continue;
         }
-        if (!arg.startsWith(QLatin1String("--")) || arg.size() == 2) {
-            out.positional << arg;
+        if (arg == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        if (isHelp(arg)) {
+            out.help = true;
             continue;
         }
         QString name = arg;
@@ -114,13 +117,14 @@ Arguments parseArguments(const QStringList &args)
         }
         if (name == QLatin1String("--color"))
             name = QStringLiteral("--colour");
-        if (!knownOption(name))
-            throw UsageError{QStringLiteral("%1: unknown option").arg(name)};
-        if (!allowed.contains(name))
+        const OptionInfo *known = findOption(name);
+        if (!known || !name.startsWith(QLatin1String("--")))
+            unknownOption(name);
+        if (!command->options.contains(name))
             throw UsageError{QStringLiteral("%1: not an option of %2").arg(name, out.command)};
-        if (out.has(name) && !repeatable(out.command, name))
+        if (out.has(name) && !command->repeatable.contains(name))
             throw UsageError{QStringLiteral("%1: given more than once").arg(name)};
-        if (kFlags.contains(name)) {
+        if (!known->value) {
             if (inlineValue)
                 throw UsageError{QStringLiteral("%1: takes no value").arg(name)};
         } else if (!inlineValue) {
@@ -129,6 +133,14 @@ Arguments parseArguments(const QStringList &args)
             value = args[++i];
         }
         out.options.append({name, value});
+    }
+    if (out.positional.size() > command->maxWords) {
+        const QString word = out.positional.value(command->maxWords);
+        const QString close = looksLikeOption(word) ? QString() : didYouMean(word, commandNames());
+        throw UsageError{QStringLiteral("\"%1\": %2 takes no such word%3")
+                             .arg(word, out.command,
+                                  command->maxWords ? QString() : QStringLiteral(", only options"))
+                         + close};
     }
     return out;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The command line: a command, its options and their values, checked against what each
-// command takes. Nothing here knows what the options mean.
+// command takes (command_table.h). Nothing here knows what the options mean.
 
 #include <QList>
 #include <QString>
@@ -16,7 +16,7 @@ struct UsageError {
 };
 
 struct Arguments {
-    QString command; // "list", "show", "table", "solve"; empty with only --help or --version
+    QString command; // a name of the command table; empty with only --help or --version
     QStringList positional;
     QList<std::pair<QString, QString>> options; // in the order given; flags have no value
     bool help = false;
@@ -27,8 +27,9 @@ struct Arguments {
     QStringList values(const QString &name) const;
 };
 
-// Throws UsageError for an unknown command or option, an option the command does not take,
-// a missing value, or an option given twice that may appear once.
+// Throws UsageError for an unknown command or option (with the closest known ones), an option
+// the command does not take, a missing value, an option given twice that may appear once, or
+// a word the command does not take. After "--" every word is a word, never an option.
 Arguments parseArguments(const QStringList &args);
 
 } // namespace vkp2::cli

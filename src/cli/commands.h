@@ -1,11 +1,11 @@
 #pragma once
 // vkp2plan: the planner on the command line. The box values it prints are the headless
-// calculator's texts, run as the window would run the same setup. The rest (magnification,
-// Dawes and Rayleigh limits, critical focal ratio, target sizes in pixels, the D a goal
-// needs, the ocular list) is planner advice worked out from those boxes or the preset tables
-// by the published formulas.
+// calculator's texts, run as the window would run the same setup; the advice (magnification,
+// sampling, resolving limits, critical focal ratio, target fit, the D a goal needs) is the
+// planner engine's (planner/advice.h, planner/solve_setup.h).
 
 #include <QByteArray>
+#include <QLocale>
 #include <QStringList>
 
 namespace vkp2::cli {
@@ -22,10 +22,9 @@ struct Result {
     QByteArray err; // standard error
 };
 
-// Runs a command line (without the program name). Sets QLocale's default: the system locale
-// for text output, C for CSV and JSON. Needs a QCoreApplication.
-Result run(const QStringList &args);
-
-QString helpText();
+// Runs a command line (without the program name) in-process. Text output and the numbers
+// typed in text mode follow `locale`; CSV and JSON use a dot. The calculator itself reads and
+// writes its boxes in QLocale()'s default, which this never changes.
+Result run(const QStringList &args, const QLocale &locale = QLocale());
 
 } // namespace vkp2::cli

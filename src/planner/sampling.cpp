@@ -1,5 +1,7 @@
 #include "planner/sampling.h"
 
+#include "calculator/core/optics.h"
+
 #include <cmath>
 
 namespace vkp2::planner {
@@ -72,7 +74,9 @@ std::optional<double> rayleighLimitArcsec(double apertureMm)
 {
     if (!positive(apertureMm))
         return std::nullopt;
-    return 138.0 / apertureMm;
+    // 1.22 λ/D in radians, λ and D both in mm.
+    constexpr double rayleighFactor = 1.22 * (limits::kWavelengthNm * 1e-6) * optics::kArcsecPerRadian;
+    return rayleighFactor / apertureMm;
 }
 
 std::optional<double> criticalFocalRatio(double pixelUm, double wavelengthNm, bool colourSensor)

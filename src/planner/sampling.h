@@ -4,6 +4,8 @@
 //
 // Every function answers nothing (std::nullopt) when an input is not a finite number above 0.
 
+#include "calculator/core/limits.h"
+
 #include <QString>
 
 #include <optional>
@@ -30,23 +32,24 @@ struct Band {
 std::optional<Band> seeingBand(double seeingArcsec);
 std::optional<Sampling> seeingVerdict(double scaleArcsecPerPx, double seeingArcsec);
 
-// Resolving limits of an aperture in mm, in arcsec: Dawes 116/D, Rayleigh (550 nm) 138/D.
+// Resolving limits of an aperture in mm, in arcsec: Dawes 116/D, and Rayleigh 1.22 λ/D at
+// 550 nm, which is 138.4/D.
 std::optional<double> dawesLimitArcsec(double apertureMm);
 std::optional<double> rayleighLimitArcsec(double apertureMm);
 
 // Lunar/planetary: the focal ratio N = 2p/λ at which the pixel pitch p samples the
 // diffraction cut-off 1/(λN) at Nyquist. A colour-matrix (Bayer) sensor repeats each colour
 // every second pixel, so it needs about twice that.
-std::optional<double> criticalFocalRatio(double pixelUm, double wavelengthNm = 550.0,
+std::optional<double> criticalFocalRatio(double pixelUm, double wavelengthNm = limits::kWavelengthNm,
                                          bool colourSensor = false);
 
 // Focal ratios from N to 1.5 N are well sampled, below N under-sampled, above 1.5 N
 // over-sampled. 1.5 N leaves room for the common "f-ratio = 5 x pixel µm" rule (1.37 N at
 // 550 nm) while still calling clearly empty magnification over-sampled.
 inline constexpr double focalRatioBandWidth = 1.5;
-std::optional<Band> focalRatioBand(double pixelUm, double wavelengthNm = 550.0,
+std::optional<Band> focalRatioBand(double pixelUm, double wavelengthNm = limits::kWavelengthNm,
                                    bool colourSensor = false);
 std::optional<Sampling> focalRatioVerdict(double focalRatio, double pixelUm,
-                                          double wavelengthNm = 550.0, bool colourSensor = false);
+                                          double wavelengthNm = limits::kWavelengthNm, bool colourSensor = false);
 
 } // namespace vkp2::planner

@@ -1,14 +1,18 @@
 #include "planner/setup.h"
 
+#include "planner/setup_fields.h"
+
 #include "calculator/catalog/binning_table.h"
 #include "calculator/catalog/camera_table.h"
 #include "calculator/catalog/lookup.h"
 #include "calculator/catalog/ocular_table.h"
 #include "calculator/catalog/telescope_table.h"
 #include "calculator/core/numbers.h"
+#include "calculator/core/optics.h"
 #include "storage/setup_location.h"
 #include "storage/user_equipment_file.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace vkp2::planner {
@@ -24,10 +28,24 @@ QStringList entriesOf(std::initializer_list<QString> specials, const Rows &rows)
     return out;
 }
 
+// The magnification the last calculation used, from the calculator's own working values.
+std::optional<double> magnificationOf(const HeadlessCalculator &calc)
+{
+    // The headless calculator hands out its state only through the non-const accessor;
+    // reading it changes nothing.
+    const CalculatorState &state = const_cast<HeadlessCalculator &>(calc).calculator().state;
+    const auto ocularFocal = state.OcularFocalLength.number();
+    const auto projection = state.ProjectionDistance.number();
+    if (!ocularFocal || *ocularFocal == 0 || !projection || !numbers::isNumber(calc[Box::efl].text()))
+        return std::nullopt;
+    return optics::magnification(*projection, *ocularFocal);
+}
+
 Shown shownBy(const HeadlessCalculator &calc)
 {
     return {calc.boxTexts(),   calc[List::Telescope].text(), calc[List::Ocular].text(),
-            calc[List::Ccd].text(),   calc[List::Binning].text(),   calc.messages()};
+            calc[List::Ccd].text(),   calc[List::Binning].text(),   calc.messages(),
+            magnificationOf(calc)};
 }
 
 } // namespace
@@ -102,30 +120,32 @@ Setup Setup::fromUserData(const UserData &u)
 {
     // Empty name slots stand for the lists' defaults, whose texts the window would keep.
     Setup s;
-    if (!u[1].isEmpty()) {
-        s.telescope = u[1];
-        s.focalLength = u[4];
-        s.aperture = u[5];
-    }
-    if (!u[2].isEmpty()) {
-        s.ocular = u[2];
-        s.tl = u[6];
-        s.d = u[7];
-    }
-    if (!u[3].isEmpty()) {
-        s.camera = u[3];
-        s.pixelWidth = u[8];
-        s.pixelHeight = u[9];
-        s.chipWidth = u[10];
-        s.chipHeight = u[11];
-    }
+    // Each name comes with the numbers it governs.
+    const auto takeGroup = [&](SetupField name, std::initializer_list<SetupField> numbersOf) {
+        if (u[std::size_t(setupField(name).fileLine)].isEmpty())
+            return;
+        const auto take = [&](SetupField id) {
+            s.*setupField(id).member = u[std::size_t(setupField(id).fileLine)];
+        };
+        take(name);
+        for (const SetupField id : numbersOf)
+            take(id);
+    };
+    takeGroup(SetupField::Telescope, {SetupField::FocalLength, SetupField::Aperture});
+    takeGroup(SetupField::Ocular, {SetupField::Tl, SetupField::D});
+    takeGroup(SetupField::Camera, {SetupField::PixelWidth, SetupField::PixelHeight,
+                                   SetupField::ChipWidth, SetupField::ChipHeight});
     return s;
 }
 
 UserData Setup::toUserData() const
 {
-    return {QString(), telescope,   ocular,      camera,    focalLength, aperture, tl,
-            d,         pixelWidth, pixelHeight, chipWidth, chipHeight,  QString()};
+    UserData out;
+    for (const SetupFieldInfo &f : kSetupFields) {
+        if (f.fileLine > 0)
+            out[std::size_t(f.fileLine)] = this->*f.member;
+    }
+    return out;
 }
 
 Setup lastSetup()
@@ -139,6 +159,47 @@ std::optional<Setup> setupFromFile(const QString &path)
     if (!QFileInfo(path).isFile())
         return std::nullopt;
     return Setup::fromUserData(storage::readUserEquipmentFile(path));
+}
+
+CheckedSetupFile checkSetupFile(const QString &path)
+{
+    CheckedSetupFile out;
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        out.problem = QStringLiteral("cannot read \"%1\"").arg(path);
+        return out;
+    }
+    const QByteArray bytes = file.read(storage::kMaxReadBytes);
+    if (bytes.trimmed().isEmpty()) {
+        out.problem = QStringLiteral("\"%1\" is empty").arg(path);
+        return out;
+    }
+    if (bytes.contains('\0')) {
+        out.problem = QStringLiteral("\"%1\" holds NUL bytes; it is no setup file").arg(path);
+        return out;
+    }
+    // A setup file is a few lines of names and numbers; control bytes mean something else.
+    for (const char c : bytes) {
+        const auto u = static_cast<unsigned char>(c);
+        if ((u < 0x20 && c != '\r' && c != '\n' && c != '\t') || u == 0x7f) {
+            out.problem = QStringLiteral("\"%1\" is a binary file, no setup file").arg(path);
+            return out;
+        }
+    }
+    const Setup s = Setup::fromUserData(storage::readUserEquipmentFile(path));
+    if (!telescopeEntries().contains(s.telescope)) {
+        out.problem = QStringLiteral("\"%1\" names no telescope of the list (\"%2\")")
+                          .arg(path, s.telescope);
+        return out;
+    }
+    if (!ocularEntries().contains(s.ocular))
+        out.warnings << QStringLiteral("\"%1\" names no ocular of the list (\"%2\"); the "
+                                       "calculator takes its own instead").arg(path, s.ocular);
+    if (!cameraEntries().contains(s.camera))
+        out.warnings << QStringLiteral("\"%1\" names no camera of the list (\"%2\"); the "
+                                       "calculator takes its own instead").arg(path, s.camera);
+    out.setup = s;
+    return out;
 }
 
 QStringList telescopeEntries() { return entriesOf({entries::UserDefined}, catalog::kTelescopes); }

@@ -3,6 +3,7 @@
 // through the headless calculator exactly as the window starts from a saved setup (then the
 // binning mode is chosen), so every digit and every message is the window's own.
 
+#include "calculator/core/limits.h"
 #include "calculator/procedures/headless_calculator.h"
 
 #include <QList>
@@ -19,8 +20,8 @@ struct Setup {
     QString focalLength = QStringLiteral("530");
     QString aperture = QStringLiteral("106");
     QString ocular = QStringLiteral("WS 5mm");
-    QString tl = QStringLiteral("5");
-    QString d = QStringLiteral("55");
+    QString tl = QString::number(limits::kDistanceTlDefault);
+    QString d = QString::number(limits::kDistanceDDefault);
     QString camera = QStringLiteral("None or Film");
     QString pixelWidth, pixelHeight, chipWidth, chipHeight;
     QString binning = QStringLiteral("1x1");
@@ -45,6 +46,16 @@ Setup lastSetup();
 // A user equipment file; nothing when it cannot be read.
 std::optional<Setup> setupFromFile(const QString &path);
 
+// A user equipment file checked before use. `problem` says what makes it no setup at all
+// (missing, empty, binary, an unknown telescope); then `setup` is empty. `warnings` name the
+// entries the calculator will not find in its lists and so replaces, as its window would.
+struct CheckedSetupFile {
+    std::optional<Setup> setup;
+    QString problem;
+    QStringList warnings;
+};
+CheckedSetupFile checkSetupFile(const QString &path);
+
 // The list entries, in list order, as the window offers them.
 QStringList telescopeEntries();
 QStringList ocularEntries();
@@ -57,6 +68,9 @@ struct Shown {
     BoxTexts boxes;
     QString telescope, ocular, camera, binning;
     QList<Message> messages;
+    // The magnification of the projection the calculator worked the EFL from; nothing at
+    // prime focus or when the EFL box is empty.
+    std::optional<double> magnification;
     QString box(Box id) const { return boxes[indexOf(id)]; }
     QString box(std::string_view name) const;
     // A box read as a number, in the user's locale; nothing when it shows none.

@@ -1,5 +1,6 @@
 #include "planner/solve.h"
 
+#include "calculator/core/numbers.h"
 #include "calculator/core/optics.h"
 
 #include <algorithm>
@@ -23,13 +24,17 @@ bool ocularUsable(const OcularGeometry &o)
     return positive(o.focalMm) && std::isfinite(o.offsetMm) && std::isfinite(o.lengthMm);
 }
 
-// A goal read off the forward formula at an end stop must solve back inside, despite the
-// last-bit error of the round trip; a micrometre-scale slack is far below any real setting.
-constexpr double distanceSlackMm = 1e-9;
+// D is typed with 2 decimals; one that rounds onto an end stop is set at that stop. This also
+// absorbs the last-bit error of a goal read off the forward formula at an end stop.
+bool reachable(double d)
+{
+    const double typed = numbers::round2(d);
+    return typed >= minDistanceMm && typed <= maxDistanceMm;
+}
 
 // Whole mm, or 1 decimal under 10 mm; more decimals only while the rounded figure would
 // still read as allowed (1000.3 must not read "1000").
-QString distanceText(double d)
+QString distanceText(double d, const QLocale &locale)
 {
     int decimals = std::abs(d) < 10 ? 1 : 0;
     QString s = QString::number(d, 'f', decimals);
@@ -39,10 +44,20 @@ QString distanceText(double d)
             break;
         s = QString::number(d, 'f', ++decimals);
     }
-    return s;
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    return plain.toString(s.toDouble(), 'f', decimals);
 }
 
-Solution invalid(const char *why) { return {SolveStatus::InvalidInput, 0, QString::fromLatin1(why)}; }
+QString outOfRangeReason(double d, const QLocale &locale)
+{
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    return QStringLiteral("needs D = %1 mm; the adapter allows %2 to %3")
+        .arg(distanceText(d, locale), plain.toString(minDistanceMm), plain.toString(maxDistanceMm));
+}
+
+Solution invalid(const QString &why) { return {SolveStatus::InvalidInput, 0, why}; }
 
 } // namespace
 
@@ -113,36 +128,40 @@ std::optional<double> goalFocalLength(const Goal &goal)
 Solution solveDistance(const Projection &setup, const Goal &goal)
 {
     if (!telescopeFocalInRange(setup.telescopeFocalMm))
-        return invalid("the telescope focal length must be above 0 and at most 10000 mm");
+        return invalid(QStringLiteral("the telescope focal length must be above 0 and at most %1 mm")
+                           .arg(maxTelescopeFocalMm));
     const auto efl = goalFocalLength(goal);
     if (!efl) {
         switch (goal.kind) {
         case Goal::Kind::FocalLength:
-            return invalid("the focal length must be above 0");
+            return invalid(QStringLiteral("the focal length must be above 0"));
         case Goal::Kind::FocalRatio:
-            return invalid("the focal ratio and the aperture must be above 0");
+            return invalid(QStringLiteral("the focal ratio and the aperture must be above 0"));
         case Goal::Kind::PixelScale:
-            return invalid("the pixel scale and the pixel size must be above 0");
+            return invalid(QStringLiteral("the pixel scale and the pixel size must be above 0"));
         }
     }
     if (!setup.ocular)
         return {SolveStatus::PrimeFocus, 0,
                 QStringLiteral("No-VKP2: at prime focus the focal length does not depend on D")};
     if (!ocularUsable(*setup.ocular))
-        return invalid("the ocular focal length must be above 0");
+        return invalid(QStringLiteral("the ocular focal length must be above 0"));
     if (!tubeLengthAllowed(setup.tubeLengthMm))
-        return invalid("TL must be 0 to 30 mm");
+        return invalid(QStringLiteral("TL must be %1 to %2 mm").arg(minTubeLengthMm).arg(maxTubeLengthMm));
 
     const OcularGeometry &o = *setup.ocular;
     const double d = (*efl / setup.telescopeFocalMm + 1) * o.focalMm
         - (o.lengthMm + setup.tubeLengthMm + adapterFixedMm - o.offsetMm);
-    if (d < minDistanceMm - distanceSlackMm || d > maxDistanceMm + distanceSlackMm) {
-        return {SolveStatus::OutOfRange, d,
-                QStringLiteral("needs D = %1 mm; the adapter allows %2 to %3")
-                    .arg(distanceText(d), QString::number(minDistanceMm),
-                         QString::number(maxDistanceMm))};
-    }
+    if (!reachable(d))
+        return {SolveStatus::OutOfRange, d, outOfRangeReason(d, QLocale::c())};
     return {SolveStatus::Solved, std::clamp(d, minDistanceMm, maxDistanceMm), {}};
+}
+
+QString reasonText(const Solution &solution, const QLocale &locale)
+{
+    if (solution.status == SolveStatus::OutOfRange)
+        return outOfRangeReason(solution.distanceMm, locale);
+    return solution.reason; // whole numbers only, alike in every locale
 }
 
 } // namespace vkp2::planner

@@ -7,19 +7,21 @@
 //   EFL = M x F                        extended focal length, mm
 // so the D for a wanted EFL is (EFL / F + 1) x f - (OL + TL + 3 - offset).
 
+#include "calculator/core/limits.h"
 #include "calculator/core/optics.h"
 
+#include <QLocale>
 #include <QString>
 
 #include <optional>
 
 namespace vkp2::planner {
 
-inline constexpr double minDistanceMm = 0;
-inline constexpr double maxDistanceMm = 1000;
-inline constexpr double minTubeLengthMm = 0;
-inline constexpr double maxTubeLengthMm = 30;
-inline constexpr double maxTelescopeFocalMm = 10000;
+inline constexpr double minDistanceMm = limits::kDistanceDLowest;
+inline constexpr double maxDistanceMm = limits::kDistanceDHighest;
+inline constexpr double minTubeLengthMm = limits::kDistanceTlLowest;
+inline constexpr double maxTubeLengthMm = limits::kDistanceTlHighest;
+inline constexpr double maxTelescopeFocalMm = limits::kTelescopeHighest;
 inline constexpr double adapterFixedMm = optics::kAdapterExtra; // fixed length the adapter adds to P
 inline constexpr double arcsecPerRadian = optics::kArcsecPerRadian;
 
@@ -79,6 +81,11 @@ struct Solution {
     bool ok() const { return status == SolveStatus::Solved; }
 };
 
+// A D that rounds (to the 2 decimals it is typed with) onto an end stop counts as reached there.
 Solution solveDistance(const Projection &setup, const Goal &goal);
+
+// The reason a solution gives, with its numbers in the given locale's form. The reason held
+// in Solution uses a dot.
+QString reasonText(const Solution &solution, const QLocale &locale);
 
 } // namespace vkp2::planner

@@ -14,13 +14,13 @@ namespace {
 // Saturn: the globe's 14.5″ to 20.1″ times 2 × 136 775 / 120 536 km (outer A ring over the
 // equatorial diameter, about 2.27).
 constexpr std::array<Target, 7> table{{
-    {"moon", "Moon", 1762.3, 2011.0},
-    {"sun", "Sun", 1886.9, 1951.1},
-    {"mercury", "Mercury", 4.5, 13.0},
-    {"venus", "Venus", 9.7, 66.0},
-    {"mars", "Mars", 3.5, 25.1},
-    {"jupiter", "Jupiter", 29.8, 50.1},
-    {"saturn", "Saturn", 32.9, 45.6},
+    {"moon", "Moon", 1762.3, 2011.0, Target::Planetary},
+    {"sun", "Sun", 1886.9, 1951.1, Target::Sun},
+    {"mercury", "Mercury", 4.5, 13.0, Target::Planetary},
+    {"venus", "Venus", 9.7, 66.0, Target::Planetary},
+    {"mars", "Mars", 3.5, 25.1, Target::Planetary},
+    {"jupiter", "Jupiter", 29.8, 50.1, Target::Planetary},
+    {"saturn", "Saturn", 32.9, 45.6, Target::Planetary | Target::Rings},
 }};
 
 bool positive(double v) { return std::isfinite(v) && v > 0; }
@@ -28,11 +28,19 @@ bool positive(double v) { return std::isfinite(v) && v > 0; }
 // A disc exactly as wide as the frame in decimal may come out a hair wider in binary.
 constexpr double edgeSlack = 1e-9;
 
-QString trimmedDecimal(double v)
+QString fixed(const QLocale &locale, double v, int decimals)
 {
-    QString s = QString::number(v, 'f', 1);
-    if (s.endsWith(QLatin1String(".0")))
-        s.chop(2);
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    return plain.toString(v, 'f', decimals);
+}
+
+QString trimmedDecimal(double v, const QLocale &locale)
+{
+    QString s = fixed(locale, v, 1);
+    const QString zeroTenths = locale.decimalPoint() + locale.zeroDigit();
+    if (s.endsWith(zeroTenths))
+        s.chop(zeroTenths.size());
     return s;
 }
 
@@ -80,22 +88,28 @@ std::optional<TargetFit> fitTarget(double sizeArcsec, double scaleWidthArcsecPer
 
 QString fitSentence(const QString &targetName, double sizeArcsec, const TargetFit &fit)
 {
+    return fitSentence(targetName, sizeArcsec, fit, QLocale::c());
+}
+
+QString fitSentence(const QString &targetName, double sizeArcsec, const TargetFit &fit,
+                    const QLocale &locale)
+{
     const QString head = QStringLiteral("%1, %2″: %3 × %4 px, ")
-                             .arg(targetName, trimmedDecimal(sizeArcsec),
-                                  QString::number(std::llround(fit.widthPx)),
-                                  QString::number(std::llround(fit.heightPx)));
+                             .arg(targetName, trimmedDecimal(sizeArcsec, locale),
+                                  fixed(locale, double(std::llround(fit.widthPx)), 0),
+                                  fixed(locale, double(std::llround(fit.heightPx)), 0));
     // The nudges keep 40 % from reading as 39 % after binary rounding; they are smaller than
     // edgeSlack, so a disc that does not fit always reads as at least 101 %.
     if (fit.fits) {
         const double spare = std::max(0.0, std::floor(fit.sparePercent + 1e-8));
-        return head + QStringLiteral("fits with %1 % to spare").arg(QString::number(spare, 'f', 0));
+        return head + QStringLiteral("fits with %1 % to spare").arg(fixed(locale, spare, 0));
     }
     const double fill = std::ceil(fit.fillPercent - 1e-8);
     const QString side = fit.tighterSide == FrameSide::Width ? QStringLiteral("width")
                                                              : QStringLiteral("height");
     return head
         + QStringLiteral("does not fit: %1 % of the frame %2")
-              .arg(QString::number(fill, 'f', 0), side);
+              .arg(fixed(locale, fill, 0), side);
 }
 
 } // namespace vkp2::planner

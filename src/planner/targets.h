@@ -1,6 +1,7 @@
 #pragma once
 // Solar System targets and whether one fits the camera frame. Widget-free; Qt Core only.
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -13,10 +14,22 @@ namespace vkp2::planner {
 // Apparent diameter from Earth, smallest and largest, in arcsec. For Saturn the figure is the
 // ring system (outer edge of the A ring), not the globe: the rings are what must fit the frame.
 struct Target {
+    enum Flag : unsigned {
+        Planetary = 1, // the Moon or a planet: lunar and planetary imaging, by focal ratio
+        Rings = 2,     // the figures are a ring system's, drawn around the globe
+        Sun = 4,       // needs a solar filter; deep-sky and planetary advice alike apply
+    };
     const char *key;  // lower case, for the command line
     const char *name; // for display
     double minArcsec;
     double maxArcsec;
+    unsigned flags = 0;
+
+    bool planetary() const { return flags & Planetary; }
+    bool hasRings() const { return flags & Rings; }
+    bool isSun() const { return flags & Sun; }
+    // One size only (a typed size): nothing to tell between smallest and largest.
+    bool singleSize() const { return minArcsec == maxArcsec; }
 };
 
 // Moon, Sun, then the planets outward from the Sun.
@@ -48,5 +61,8 @@ std::optional<TargetFit> fitTarget(double sizeArcsec, double scaleWidthArcsecPer
 // Locale-free: '.' for decimals. Pixels are rounded to whole ones; the spare percent is rounded
 // down and an overflow percent up, so neither flatters the fit.
 QString fitSentence(const QString &targetName, double sizeArcsec, const TargetFit &fit);
+// The same with its numbers in the given locale's form.
+QString fitSentence(const QString &targetName, double sizeArcsec, const TargetFit &fit,
+                    const QLocale &locale);
 
 } // namespace vkp2::planner

@@ -27,6 +27,8 @@ private slots:
     void forwardAndBack();
     void solveRejects_data();
     void solveRejects();
+    void roundsOntoEndStop_data();
+    void roundsOntoEndStop();
     void seeing_data();
     void seeing();
     void resolvingLimits();
@@ -118,6 +120,26 @@ void TstPlannerMath::solveRejects()
         QCOMPARE(s.reason, reason);
 }
 
+// D is typed with 2 decimals: a D that rounds onto an end stop is reached there. EFLs for
+// D = -0.001, -0.004 and 1000.004 with WS 5mm, TL 5, F 530: (D + 25.1)/5 - 1, times 530.
+void TstPlannerMath::roundsOntoEndStop_data()
+{
+    QTest::addColumn<double>("efl");
+    QTest::addColumn<double>("d");
+    QTest::newRow("-0.001 is 0") << 2130.4894 << 0.0;
+    QTest::newRow("-0.004 is 0") << 2130.1714 << 0.0;
+    QTest::newRow("1000.004 is 1000") << 108131.0240 << 1000.0;
+}
+
+void TstPlannerMath::roundsOntoEndStop()
+{
+    QFETCH(double, efl);
+    QFETCH(double, d);
+    const Solution s = solveDistance(Projection{530, ws5, 5}, Goal::focalLength(efl));
+    QCOMPARE(s.status, SolveStatus::Solved);
+    QCOMPARE(s.distanceMm, d);
+}
+
 void TstPlannerMath::seeing_data()
 {
     QTest::addColumn<double>("scale");
@@ -143,7 +165,8 @@ void TstPlannerMath::seeing()
 void TstPlannerMath::resolvingLimits()
 {
     QVERIFY(qAbs(*dawesLimitArcsec(100) - 1.16) < 1e-12);
-    QVERIFY(qAbs(*rayleighLimitArcsec(100) - 1.38) < 1e-12);
+    // 1.22 x 550e-6 mm x 206265 = 138.403815 arcsec mm.
+    QVERIFY(qAbs(*rayleighLimitArcsec(100) - 1.38403815) < 1e-12);
     QVERIFY(!dawesLimitArcsec(0) && !rayleighLimitArcsec(-100));
 }
 

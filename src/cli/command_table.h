@@ -1,0 +1,41 @@
+#pragma once
+// The commands of vkp2plan as one table: each with its name, what it takes, its help and the
+// function that runs it. The parser, the help and the dispatch all read it.
+
+#include "cli/commands.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <span>
+
+namespace vkp2::cli {
+
+struct Context;
+
+struct Command {
+    const char *name;
+    const char *synopsis; // after the name, for the help ("telescopes|oculars|cameras")
+    const char *summary;
+    QStringList options;    // the options it takes
+    QStringList repeatable; // of those, the ones it takes more than once
+    int maxWords = 0;       // words other than options it takes
+    Result (*run)(const Context &);
+};
+
+std::span<const Command> commandTable();
+const Command *findCommand(const QString &name);
+QStringList commandNames();
+
+// Each command's run, one file each.
+Result runList(const Context &cx);
+Result runShow(const Context &cx);
+Result runTable(const Context &cx);
+Result runSolve(const Context &cx);
+Result runHelp(const Context &cx);
+
+// The whole help, or one command's.
+QString helpText();
+QString commandHelp(const Command &command);
+
+} // namespace vkp2::cli

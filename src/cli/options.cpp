@@ -1,0 +1,123 @@
+#include "cli/options.h"
+
+#include "calculator/core/limits.h"
+#include "planner/setup_fields.h"
+
+#include <array>
+
+namespace vkp2::cli {
+
+namespace {
+
+using planner::SetupField;
+using planner::setupField;
+
+QString n(double v) { return QString::number(v); }
+
+const std::array<OptionInfo, 26> kOptions{{
+    {"--setup", "FILE", QString::fromUtf8("a user equipment file (vkp2user.dat) as the base"),
+     OptionGroup::Setup},
+    {setupField(SetupField::Telescope).option, "NAME",
+     QString::fromUtf8("a preset, or User-Defined"), OptionGroup::Setup},
+    {setupField(SetupField::FocalLength).option, "MM",
+     QString::fromUtf8("a User-Defined telescope's focal length"), OptionGroup::Setup},
+    {setupField(SetupField::Aperture).option, "MM",
+     QString::fromUtf8("a User-Defined telescope's aperture"), OptionGroup::Setup},
+    {setupField(SetupField::Ocular).option, "NAME",
+     QString::fromUtf8("an ocular, or No-VKP2 (table and solve: repeat for several)"),
+     OptionGroup::Setup},
+    {setupField(SetupField::Tl).option, "MM",
+     QStringLiteral("tube length TL, %1 to %2")
+         .arg(n(limits::kDistanceTlLowest), n(limits::kDistanceTlHighest)),
+     OptionGroup::Setup},
+    {setupField(SetupField::D).option, "MM",
+     QStringLiteral("adapter distance D, %1 to %2")
+         .arg(n(limits::kDistanceDLowest), n(limits::kDistanceDHighest)),
+     OptionGroup::Setup},
+    {setupField(SetupField::Camera).option, "NAME",
+     QString::fromUtf8("a preset, None or Film, or User-Defined"), OptionGroup::Setup},
+    {setupField(SetupField::PixelWidth).option, "W[xH]",
+     QString::fromUtf8("a User-Defined camera's pixel size in µm"), OptionGroup::Setup},
+    {setupField(SetupField::ChipWidth).option, "WxH",
+     QString::fromUtf8("a User-Defined camera's chip in pixels"), OptionGroup::Setup},
+    {setupField(SetupField::Binning).option, "1x1|2x2|3x3",
+     QString::fromUtf8("for cameras with binning modes"), OptionGroup::Setup},
+    {"--seeing", "ARCSEC", QStringLiteral("seeing FWHM (default %1)").arg(n(limits::kSeeingArcsec)),
+     OptionGroup::Advice},
+    {"--target", "NAME", QString::fromUtf8("moon, sun, mercury, venus, mars, jupiter or saturn"),
+     OptionGroup::Advice},
+    {"--size", "ARCSEC", QString::fromUtf8("a target of this apparent diameter instead"),
+     OptionGroup::Advice},
+    {"--wavelength", "NM",
+     QStringLiteral(
+         "for the critical focal ratio (default %1); the Rayleigh limit is always for %1 nm")
+         .arg(n(limits::kWavelengthNm)),
+     OptionGroup::Advice},
+    {"--colour", nullptr, QString::fromUtf8("a colour-matrix (Bayer) sensor"), OptionGroup::Advice},
+    {"--d-from", "MM",
+     QStringLiteral("first D of the table (default %1)").arg(n(limits::kDistanceDLowest)),
+     OptionGroup::Table},
+    {"--d-to", "MM", QStringLiteral("last D (default %1)").arg(n(limits::kDistanceDHighest)),
+     OptionGroup::Table},
+    {"--d-step", "MM", QString::fromUtf8("step between rows (default 50); --d MM for one D"),
+     OptionGroup::Table},
+    {"--all", nullptr,
+     QString::fromUtf8("every telescope, ocular, camera and binning mode at --d and --tl"),
+     OptionGroup::Table},
+    {"--focal-ratio", "N", QString::fromUtf8("the focal ratio to reach"), OptionGroup::Solve},
+    {"--pixel-scale", "ARCSEC", QString::fromUtf8("the pixel scale to reach, in arcsec per pixel"),
+     OptionGroup::Solve},
+    {"--efl", "MM", QString::fromUtf8("the extended focal length to reach"), OptionGroup::Solve},
+    {"--format", "text|csv|json",
+     QString::fromUtf8("text follows your locale; CSV and JSON use a dot"), OptionGroup::Output},
+    {"--help", nullptr, QString::fromUtf8("this text (after a command: that command's)"),
+     OptionGroup::Output},
+    {"--version", nullptr, QString::fromUtf8("the program's version"), OptionGroup::Output},
+}};
+
+} // namespace
+
+std::span<const OptionInfo> allOptions() { return kOptions; }
+
+const OptionInfo *findOption(const QString &name) {
+    for (const OptionInfo &o : kOptions) {
+        if (name == QLatin1String(o.name))
+            return &o;
+    }
+    return nullptr;
+}
+
+QStringList optionNames(OptionGroup group) {
+    QStringList out;
+    for (const OptionInfo &o : kOptions) {
+        if (o.group == group)
+            out << QLatin1String(o.name);
+    }
+    return out;
+}
+
+QStringList allOptionNames() {
+    QStringList out;
+    for (const OptionInfo &o : kOptions)
+        out << QLatin1String(o.name);
+    return out;
+}
+
+QString groupHeading(OptionGroup group) {
+    switch (group) {
+    case OptionGroup::Setup:
+        return QStringLiteral(
+            "Setup (without any, the calculator's last setup; options change parts of it)");
+    case OptionGroup::Advice:
+        return QStringLiteral("Sampling advice and target fit (show and table)");
+    case OptionGroup::Table:
+        return QStringLiteral("table");
+    case OptionGroup::Solve:
+        return QStringLiteral("solve: one goal");
+    case OptionGroup::Output:
+        return QStringLiteral("Output (every command)");
+    }
+    return {};
+}
+
+} // namespace vkp2::cli

@@ -1,0 +1,119 @@
+// show: one setup, every box the calculator shows, and the planner's advice on it.
+
+#include "cli/advice_cells.h"
+#include "cli/command_table.h"
+#include "cli/messages.h"
+#include "cli/setup_options.h"
+
+namespace vkp2::cli {
+
+namespace {
+
+using planner::Shown;
+
+struct Record {
+    Table table;
+    QList<Cell> row;
+    void add(const QString &key, const QString &label, Cell cell, bool optional = false,
+             bool inText = true)
+    {
+        Field f{key, label};
+        f.optional = optional;
+        f.inText = inText;
+        table.add(f);
+        row.append(std::move(cell));
+    }
+};
+
+QString shownBinning(const Shown &sh)
+{
+    return planner::cameraHasBinning(sh.camera) ? sh.binning : QString();
+}
+
+void addTargetFit(Record &r, const Context &cx, const planner::Advice &advice)
+{
+    const planner::Target &t = *cx.advice.target;
+    // A --size target has no name of its own.
+    const bool named = QLatin1String(t.key) != QLatin1String("size");
+    r.add(QStringLiteral("target"), QStringLiteral("Target"),
+          Cell::str(named ? QLatin1String(t.name) : QString()), true);
+    for (const planner::FitAt &at : advice.fits) {
+        const bool only = at.which == planner::FitAt::Size::Only;
+        const QString which = at.which == planner::FitAt::Size::Smallest ? QStringLiteral("smallest")
+                                                                        : QStringLiteral("largest");
+        const QString prefix = only ? QStringLiteral("target_") : QStringLiteral("target_%1_").arg(which);
+        const QString label = only ? QStringLiteral("Fit") : QStringLiteral("Fit at its %1").arg(which);
+        const auto &fit = at.fit;
+        r.add(prefix + QStringLiteral("arcsec"), QString(), cx.plain(at.sizeArcsec), false, false);
+        r.add(prefix + QStringLiteral("width_px"), QString(),
+              fit ? cx.result(fit->widthPx) : Cell::num({}), false, false);
+        r.add(prefix + QStringLiteral("height_px"), QString(),
+              fit ? cx.result(fit->heightPx) : Cell::num({}), false, false);
+        r.add(prefix + QStringLiteral("fits"), QString(),
+              fit ? Cell::boolean(fit->fits) : Cell{QString(), Cell::Kind::Bool}, false, false);
+        r.add(prefix + QStringLiteral("fit"), label,
+              Cell::str(fit ? planner::fitSentence(QLatin1String(t.name), at.sizeArcsec, *fit,
+                                                   cx.outputLocale())
+                            : QStringLiteral("no camera frame to fit")));
+    }
+}
+
+Record showRecord(const Context &cx, const Shown &sh)
+{
+    const planner::Advice advice = planner::adviseOn(sh, cx.advice);
+    Record r;
+    r.add(QStringLiteral("telescope"), QStringLiteral("Telescope"), Cell::str(sh.telescope));
+    r.add(QStringLiteral("ocular"), QStringLiteral("Ocular in VKP-2"), Cell::str(sh.ocular));
+    r.add(QStringLiteral("camera"), QStringLiteral("CCD Camera"), Cell::str(sh.camera));
+    r.add(QStringLiteral("binning"), QStringLiteral("Binning"), Cell::str(shownBinning(sh)), true);
+    for (const BoxInfo &b : kBoxes) {
+        r.add(QLatin1String(b.key.data(), qsizetype(b.key.size())),
+              QLatin1String(b.label.data(), qsizetype(b.label.size())), cx.box(sh.box(b.id)));
+    }
+    r.add(QStringLiteral("magnification"), QStringLiteral("Magnification"),
+          cx.result(advice.magnification), true);
+    r.add(QStringLiteral("seeing_arcsec"), QStringLiteral("Seeing (arcsec)"),
+          cx.plain(cx.advice.seeingArcsec));
+    r.add(QStringLiteral("sampling"), QStringLiteral("Sampling of the seeing"),
+          Cell::str(seeingVerdictText(advice)), true);
+    r.add(QStringLiteral("dawes_limit_arcsec"), QStringLiteral("Dawes limit (arcsec)"),
+          cx.result(advice.dawesArcsec), true);
+    r.add(QStringLiteral("rayleigh_550nm_arcsec"), QStringLiteral("Rayleigh limit at 550 nm (arcsec)"),
+          cx.result(advice.rayleighArcsec), true);
+    if (advice.samplingPitchUm || cx.focalRatioAsked) {
+        r.add(QStringLiteral("wavelength_nm"), QStringLiteral("Wavelength (nm)"),
+              cx.plain(cx.advice.wavelengthNm));
+        r.add(QStringLiteral("colour_sensor"), QStringLiteral("Colour-matrix sensor"),
+              Cell::boolean(cx.advice.colourSensor));
+        r.add(QStringLiteral("critical_focal_ratio"), QStringLiteral("Critical focal ratio"),
+              cx.result(advice.criticalFocalRatio), true);
+        r.add(QStringLiteral("focal_ratio_sampling"), QStringLiteral("Sampling by focal ratio"),
+              Cell::str(focalRatioVerdictText(advice)), true);
+    }
+    if (cx.advice.target)
+        addTargetFit(r, cx, advice);
+    r.add(QStringLiteral("note"), QStringLiteral("Note"), Cell::str(notesText(advice)), true);
+    r.add(QStringLiteral("messages"), QString(), Cell::str(messagesText(sh)), false, false);
+    return r;
+}
+
+} // namespace
+
+Result runShow(const Context &cx)
+{
+    const BuiltSetup built = buildSetup(cx, Oculars::One);
+    const Shown sh = planner::show(built.setup);
+    Record r = showRecord(cx, sh);
+    r.table.rows.append(r.row);
+    Result out;
+    out.out = writeRecord(r.table, cx.format);
+    for (const QString &w : built.warnings)
+        out.err += (QStringLiteral("vkp2plan: ") + w + QLatin1Char('\n')).toUtf8();
+    const QList<Message> messages = distinctMessages(sh.messages);
+    for (const Message &m : messages)
+        out.err += (messageLine(m, sh) + QLatin1Char('\n')).toUtf8();
+    out.status = messages.isEmpty() && built.warnings.isEmpty() ? kExitOk : kExitCalculatorMessage;
+    return out;
+}
+
+} // namespace vkp2::cli

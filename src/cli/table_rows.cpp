@@ -1,0 +1,104 @@
+#include "cli/table_rows.h"
+
+#include "cli/advice_cells.h"
+#include "cli/messages.h"
+#include "planner/advice.h"
+
+namespace vkp2::cli {
+
+namespace {
+
+using Col = Column<KitRow>;
+
+QList<Col> kitColumns(const Context &cx)
+{
+    const auto box = [&cx](const char *name) {
+        return [&cx, name](const KitRow &r) { return cx.box(r.sh.box(name)); };
+    };
+    QList<Col> c{
+        {QStringLiteral("telescope"), QStringLiteral("Telescope"),
+         [](const KitRow &r) { return Cell::str(r.sh.telescope); }, Col::Shown::Own, true},
+        {QStringLiteral("ocular"), QStringLiteral("Ocular"),
+         [](const KitRow &r) { return Cell::str(r.sh.ocular); }, Col::Shown::Own, true},
+        {QStringLiteral("camera"), QStringLiteral("Camera"),
+         [](const KitRow &r) { return Cell::str(r.sh.camera); }, Col::Shown::Own, true},
+        // The mode the list shows: after a refused mode, the one the calculator fell back to.
+        {QStringLiteral("binning"), QStringLiteral("Binning"),
+         [](const KitRow &r) {
+             return Cell::str(planner::cameraHasBinning(r.sh.camera) ? r.sh.binning : QString());
+         },
+         Col::Shown::Own, true},
+        {QStringLiteral("tl_mm"), QStringLiteral("TL (mm)"), box("Distance_tl"), Col::Shown::Own, true},
+        {QStringLiteral("d_mm"), QStringLiteral("D (mm)"), box("Distance_d")},
+        {QStringLiteral("magnification"), QStringLiteral("Magnification"),
+         [&cx](const KitRow &r) { return cx.result(r.advice.magnification); }},
+        {QStringLiteral("efl_mm"), QStringLiteral("EFL (mm)"), box("efl")},
+        {QStringLiteral("efr"), QStringLiteral("Focal ratio"), box("efr")},
+        {QStringLiteral("fov_width_arcmin"), QStringLiteral("FOV (arcmin)"), box("Fov_width")},
+        {QStringLiteral("fov_height_arcmin"), QString(), box("Fov_height"), Col::Shown::WithPrevious},
+        {QStringLiteral("scale_width_arcsec_per_px"), QStringLiteral("Scale (arcsec/px)"),
+         box("Pixelscale_width")},
+        {QStringLiteral("scale_height_arcsec_per_px"), QString(), box("Pixelscale_height"),
+         Col::Shown::WithPrevious},
+        {QStringLiteral("sampling"), QStringLiteral("Sampling"),
+         [](const KitRow &r) { return Cell::str(seeingVerdictText(r.advice)); }},
+    };
+    if (cx.focalRatioAsked)
+        c << Col{QStringLiteral("focal_ratio_sampling"), QStringLiteral("By focal ratio"),
+                 [](const KitRow &r) { return Cell::str(focalRatioVerdictText(r.advice)); }};
+    c << Col{QStringLiteral("note"), QStringLiteral("Note"),
+             [](const KitRow &r) { return Cell::str(r.note); }, Col::Shown::Own, true};
+    return c;
+}
+
+} // namespace
+
+RowTable rowTable(const Context &cx)
+{
+    RowTable t;
+    t.columns = kitColumns(cx);
+    t.table = tableOf(t.columns);
+    t.advice = &cx.advice;
+    return t;
+}
+
+QList<Cell> rowCells(const RowTable &t, const planner::Shown &sh, const QList<Message> &messages,
+                     bool &hadMessage)
+{
+    const planner::Advice advice = planner::adviseOn(sh, *t.advice);
+    QStringList note;
+    for (const Message &m : distinctMessages(messages))
+        note << messageLine(m, sh);
+    hadMessage = !note.isEmpty();
+    if (const QString n = notesText(advice); !n.isEmpty())
+        note << n;
+    return cellsOf(t.columns, KitRow{sh, advice, note.join(QStringLiteral("; "))});
+}
+
+void addRow(RowTable &t, const planner::Shown &sh, const QList<Message> &messages)
+{
+    bool hadMessage = false;
+    t.table.rows.append(rowCells(t, sh, messages, hadMessage));
+    t.anyMessage = t.anyMessage || hadMessage;
+}
+
+Result finishTable(const Context &cx, const RowTable &t, const QList<Message> &startMessages,
+                   const planner::Shown &startShown, const QStringList &warnings)
+{
+    Result out;
+    for (const QString &w : warnings)
+        out.err += (QStringLiteral("vkp2plan: ") + w + QLatin1Char('\n')).toUtf8();
+    const QList<Message> start = distinctMessages(startMessages);
+    for (const Message &m : start)
+        out.err += (QStringLiteral("vkp2plan: the setup itself: ") + messageLine(m, startShown)
+                    + QLatin1Char('\n'))
+                       .toUtf8();
+    out.out = writeTable(t.table, cx.format);
+    out.status = t.anyMessage || !start.isEmpty() || !warnings.isEmpty() ? kExitCalculatorMessage
+                                                                         : kExitOk;
+    if (t.anyMessage)
+        out.err += QByteArray("vkp2plan: the calculator showed messages for some rows; see their note\n");
+    return out;
+}
+
+} // namespace vkp2::cli

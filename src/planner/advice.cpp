@@ -1,0 +1,129 @@
+#include "planner/advice.h"
+
+#include "calculator/catalog/camera_table.h"
+#include "calculator/catalog/lookup.h"
+#include "calculator/core/numbers.h"
+#include "calculator/core/optics.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <tuple>
+
+namespace vkp2::planner {
+
+namespace {
+
+std::optional<double> positive(std::optional<double> v)
+{
+    return v && std::isfinite(*v) && *v > 0 ? v : std::nullopt;
+}
+
+// A chip size the fit can count in whole pixels.
+std::optional<int> chipPixels(std::optional<double> v)
+{
+    if (!positive(v) || *v > double(INT_MAX))
+        return std::nullopt;
+    return qRound(*v);
+}
+
+QList<FitAt> fitsOf(const Target &target, const Shown &shown, const Advice &a)
+{
+    QList<FitAt> out;
+    if (target.singleSize())
+        out << FitAt{FitAt::Size::Only, target.minArcsec, {}};
+    else
+        out << FitAt{FitAt::Size::Smallest, target.minArcsec, {}}
+            << FitAt{FitAt::Size::Largest, target.maxArcsec, {}};
+    const auto cw = chipPixels(shown.number("Chipsize_width"));
+    const auto ch = chipPixels(shown.number("Chipsize_height"));
+    for (FitAt &f : out) {
+        if (a.scaleWidth && a.scaleHeight && cw && ch && *cw > 0 && *ch > 0)
+            f.fit = fitTarget(f.sizeArcsec, *a.scaleWidth, *a.scaleHeight, *cw, *ch);
+    }
+    return out;
+}
+
+} // namespace
+
+QString noteText(AdviceNote note)
+{
+    switch (note) {
+    case AdviceNote::ProjectionReduces:
+        return QStringLiteral("magnification below 1: the projection reduces the image");
+    case AdviceNote::NoRealImage:
+        return QStringLiteral("magnification 0 or below: the ocular forms no image at this D");
+    }
+    return {};
+}
+
+std::optional<double> samplingPitchUm(const Shown &shown)
+{
+    const auto pw = positive(shown.number("Pixelsize_width"));
+    const auto ph = positive(shown.number("Pixelsize_height"));
+    if (!pw || !ph)
+        return std::nullopt;
+    return std::max(*pw, *ph);
+}
+
+Advice adviseOn(const Shown &shown, const AdviceOptions &options)
+{
+    Advice a;
+    a.magnification = shown.magnification;
+    if (a.magnification) {
+        if (!(*a.magnification > 0))
+            a.notes << AdviceNote::NoRealImage;
+        else if (*a.magnification < 1)
+            a.notes << AdviceNote::ProjectionReduces;
+    }
+    // Each box read once: the kit walk advises on every one of its rows.
+    const auto efl = positive(shown.number("efl"));
+    const auto aperture = positive(shown.number("Aperture"));
+    const auto pw = positive(shown.number("Pixelsize_width"));
+    const auto ph = positive(shown.number("Pixelsize_height"));
+    a.focalRatio = numbers::quotient(efl, aperture);
+    if (efl && pw)
+        a.scaleWidth = optics::pixelScaleArcsec(*pw, *efl);
+    if (efl && ph)
+        a.scaleHeight = optics::pixelScaleArcsec(*ph, *efl);
+    if (a.scaleWidth)
+        a.seeing.width = seeingVerdict(*a.scaleWidth, options.seeingArcsec);
+    if (a.scaleHeight)
+        a.seeing.height = seeingVerdict(*a.scaleHeight, options.seeingArcsec);
+    if (pw && ph) {
+        a.samplingPitchUm = std::max(*pw, *ph);
+        a.criticalFocalRatio =
+            criticalFocalRatio(*a.samplingPitchUm, options.wavelengthNm, options.colourSensor);
+        a.focalRatioBand =
+            focalRatioBand(*a.samplingPitchUm, options.wavelengthNm, options.colourSensor);
+        if (a.focalRatio)
+            a.focalRatioVerdict = focalRatioVerdict(*a.focalRatio, *a.samplingPitchUm,
+                                                    options.wavelengthNm, options.colourSensor);
+    }
+    if (aperture) {
+        a.dawesArcsec = dawesLimitArcsec(*aperture);
+        a.rayleighArcsec = rayleighLimitArcsec(*aperture);
+    }
+    if (options.target)
+        a.fits = fitsOf(*options.target, shown, a);
+    return a;
+}
+
+QList<qsizetype> cameraVisitOrder(const QStringList &cameras)
+{
+    QList<qsizetype> order;
+    for (qsizetype i = 0; i < cameras.size(); ++i) {
+        if (catalog::findByName(catalog::kCameras, cameras[i]))
+            order << i;
+    }
+    const auto key = [&](qsizetype i) {
+        const auto *row = catalog::findByName(catalog::kCameras, cameras[i]);
+        return std::tuple{row->binning, row->pixelWidth, row->pixelHeight, row->chipWidth,
+                          row->chipHeight};
+    };
+    std::stable_sort(order.begin(), order.end(),
+                     [&](qsizetype a, qsizetype b) { return key(a) < key(b); });
+    return order;
+}
+
+} // namespace vkp2::planner
