@@ -117,7 +117,8 @@ void SolveTable::refill()
         Row row;
         row.ocular = solved.ocular;
         row.solved = solved.solution.ok();
-        row.reason = solved.solution.reason;
+        row.reason = advice::inLocale(solved.solution.reason);
+        row.csvReason = solved.solution.reason; // the CSV keeps the dot
         row.d = solved.dText;
         row.shown = solved.shown;
         if (row.solved) {
@@ -205,7 +206,7 @@ QByteArray SolveTable::csv() const
          [](const Row &r, const PlannerInputs &) { return csvNumber(r.shown.box("Pixelscale_width")); }},
         {"scale_height_arcsec_per_px",
          [](const Row &r, const PlannerInputs &) { return csvNumber(r.shown.box("Pixelscale_height")); }},
-        {"reason", [](const Row &r, const PlannerInputs &) { return csvField(r.reason); }},
+        {"reason", [](const Row &r, const PlannerInputs &) { return csvField(r.csvReason); }},
         {"needed_d_mm", [](const Row &r, const PlannerInputs &) {
              return r.neededD ? QString::number(numbers::round2(*r.neededD), 'g', 15) : QString();
          }},

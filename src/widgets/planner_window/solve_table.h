@@ -46,7 +46,7 @@ private:
         QString d;        // typed D, 2 decimals
         planner::Shown shown;
         QString seeingVerdict, ratioVerdict;
-        QString reason;
+        QString reason, csvReason;
         std::optional<double> neededD; // the D out of the adapter's range it would need
     };
     void kindChanged();

@@ -87,4 +87,15 @@ QString fitSentence(const QString &targetName, double sizeArcsec, const planner:
     return s.replace(from, to - from, QString(size).replace(QLatin1Char('.'), QLocale().decimalPoint()));
 }
 
+QString inLocale(const QString &engineSentence)
+{
+    QString s = engineSentence;
+    const QString point = QLocale().decimalPoint();
+    for (qsizetype i = s.size() - 2; i > 0; --i) {
+        if (s.at(i) == QLatin1Char('.') && s.at(i - 1).isDigit() && s.at(i + 1).isDigit())
+            s.replace(i, 1, point);
+    }
+    return s;
+}
+
 } // namespace vkp2::planner_window::advice

@@ -36,4 +36,8 @@ bool hasRings(const QString &target);
 // The fit sentence with every number in the user's locale.
 QString fitSentence(const QString &targetName, double sizeArcsec, const planner::TargetFit &fit);
 
+// A sentence of the engine (why a goal cannot be reached) with its decimals in the user's
+// locale; the engine writes them with a dot.
+QString inLocale(const QString &engineSentence);
+
 } // namespace vkp2::planner_window::advice

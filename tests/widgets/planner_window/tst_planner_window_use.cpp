@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QTableWidget>
@@ -60,6 +61,7 @@ private slots:
     void newerSetupWins_data();
     void newerSetupWins();
     void tabLeavesTheSolveTable();
+    void germanNumbersInTableAndBand();
     void mnemonicsAreUnique();
     void textsReachScreenReaders();
     void windowFitsTheScreen_data();
@@ -308,6 +310,32 @@ void TstPlannerWindowUse::tabLeavesTheSolveTable()
     QTest::keyClick(table, Qt::Key_Tab);
     QVERIFY(!table->hasFocus());
     QCOMPARE(table->currentRow(), 4);
+}
+
+void TstPlannerWindowUse::germanNumbersInTableAndBand()
+{
+    QLocale::setDefault(QLocale("de_DE"));
+    open();
+    planner::Setup setup;
+    setup.chooseTelescope("CR-150");
+    setup.chooseCamera("SBIG ST-237A");
+    setInputs(setup);
+    window_->solveTable()->setGoal(SolveTable::GoalKind::FocalRatio, 25);
+    static const QRegularExpression dotted(QStringLiteral("\\d\\.\\d"));
+    QTableWidget *table = window_->solveTable()->table();
+    int reasons = 0, withComma = 0;
+    for (int r = 0; r < table->rowCount(); ++r) {
+        const QString text = table->item(r, SolveTable::Distance)->text();
+        if (text.startsWith("needs D = ")) {
+            ++reasons;
+            withComma += text.contains(',');
+            QVERIFY2(!text.contains(dotted), qPrintable(text));
+        }
+    }
+    QVERIFY(reasons > 0 && withComma > 0);
+    QVERIFY2(!window_->chart()->bandLabel().contains(dotted), qPrintable(window_->chart()->bandLabel()));
+    // The CSV keeps dots.
+    QVERIFY(QString::fromUtf8(window_->solveTable()->csv()).contains(QRegularExpression("needs D = -?\\d+\\.\\d")));
 }
 
 void TstPlannerWindowUse::mnemonicsAreUnique()
