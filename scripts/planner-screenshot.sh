@@ -3,32 +3,38 @@
 # docs/planner-screenshot.png by default.
 # Usage: scripts/planner-screenshot.sh [output.png] [scale] [--dark]
 # --dark shows it in the Fusion style under a dark palette, set by the screenshot host only.
+# SCREEN=WxH sets the virtual screen (default 1300x940 times the scale), e.g. SCREEN=1600x1000
+# with scale 2 to see the window on a screen smaller than it would like; LANG is passed on.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/planner-screenshot.png}
 scale=${2:-1}
 dark=${3:-}
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j "$(nproc)" --target planner_screenshot_host >/dev/null
+[ -f build/CMakeCache.txt ] || cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j 2 --target planner_screenshot_host >/dev/null
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$(dirname "$out")"
 host=$PWD/build/tests/planner_screenshot_host
 outpath=$(realpath -m "$out")
-width=$((1300 * scale)); height=$((940 * scale))
+screen=${SCREEN:-$((1300 * scale))x$((940 * scale))}
 (
     cd "$work"
     export HOME=$work XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data QT_SCALE_FACTOR=$scale
     export HOST=$host OUT=$outpath DARK=$dark
-    xvfb-run -a -s "-screen 0 ${width}x${height}x24" bash -c '
+    xvfb-run -a -s "-screen 0 ${screen}x24" bash -c '
         openbox >/dev/null 2>&1 &
         sleep 0.5
-        "$HOST" $DARK --telescope CR-150 --camera "SBIG ST-237A" --ocular "WS 12.5mm" --d 120 &
-        pid=$!
-        for i in $(seq 50); do xwininfo -name "VKP-2 Planner" >/dev/null 2>&1 && break; sleep 0.2; done
-        sleep 1.5
-        import -window root "$OUT"
-        kill $pid'
+        if command -v import >/dev/null; then
+            "$HOST" $DARK --telescope CR-150 --camera "SBIG ST-237A" --ocular "WS 12.5mm" --d 120 &
+            pid=$!
+            for i in $(seq 50); do xwininfo -name "VKP-2 Planner" >/dev/null 2>&1 && break; sleep 0.2; done
+            sleep 1.5
+            import -window root "$OUT"
+            kill $pid
+        else
+            "$HOST" $DARK --telescope CR-150 --camera "SBIG ST-237A" --ocular "WS 12.5mm" --d 120 --grab "$OUT"
+        fi'
 )
 echo "wrote $out"

@@ -1,5 +1,6 @@
 #include "widgets/planner_window/chart_style.h"
 
+#include <QLocale>
 #include <QPainter>
 #include <QPolygonF>
 
@@ -58,6 +59,13 @@ void drawMarker(QPainter &painter, Marker marker, const QPointF &at, qreal size)
         painter.drawLine(QPointF(at.x() - r, at.y() + r), QPointF(at.x() + r, at.y() - r));
         return;
     }
+}
+
+QString tickLabel(double v)
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(v, 'g', 6);
 }
 
 } // namespace vkp2::planner_window

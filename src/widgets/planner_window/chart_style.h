@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QPalette>
 #include <QPen>
+#include <QString>
 
 class QPainter;
 class QPointF;
@@ -22,5 +23,7 @@ struct CurveStyle {
 CurveStyle curveStyle(int index, const QPalette &palette);
 void drawMarker(QPainter &painter, Marker marker, const QPointF &at, qreal size);
 bool isDark(const QPalette &palette);
+// An axis label in the user's locale, without digit grouping.
+QString tickLabel(double value);
 
 } // namespace vkp2::planner_window

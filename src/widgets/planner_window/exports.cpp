@@ -1,8 +1,13 @@
 #include "widgets/planner_window/exports.h"
 
 #include <QBuffer>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
+#include <QImageWriter>
 #include <QPainter>
+#include <QPalette>
 #include <QSaveFile>
 #include <QSvgGenerator>
 
@@ -10,12 +15,14 @@
 
 namespace vkp2::planner_window {
 
-QByteArray pngOf(const PaintFunction &paint, const QSizeF &size, qreal devicePixelRatio)
+QByteArray imageOf(const PaintFunction &paint, const QSizeF &size, qreal devicePixelRatio,
+                   const QByteArray &format)
 {
     QImage image(int(std::ceil(size.width() * devicePixelRatio)),
                  int(std::ceil(size.height() * devicePixelRatio)), QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(devicePixelRatio);
-    image.fill(Qt::transparent);
+    // Formats without alpha would turn a transparent ground black.
+    image.fill(format.compare("PNG", Qt::CaseInsensitive) == 0 ? Qt::transparent : Qt::white);
     {
         QPainter painter(&image);
         paint(painter, size);
@@ -23,7 +30,7 @@ QByteArray pngOf(const PaintFunction &paint, const QSizeF &size, qreal devicePix
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG"))
+    if (!image.save(&buffer, format.constData()))
         return {};
     return bytes;
 }
@@ -46,6 +53,37 @@ QByteArray svgOf(const PaintFunction &paint, const QSizeF &size, const QString &
     if (!painter.end())
         return {};
     return bytes;
+}
+
+QByteArray pictureFormatOf(const QString &path)
+{
+    const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
+    if (suffix.isEmpty() || suffix == "png")
+        return "png";
+    if (suffix == "svg")
+        return "svg";
+    return QImageWriter::supportedImageFormats().contains(suffix) ? suffix : QByteArray();
+}
+
+PaintFunction withCaption(const PaintFunction &paint, const QSizeF &pictureSize, const QStringList &lines,
+                          const QFont &font, const QPalette &palette, QSizeF *size)
+{
+    const QFontMetricsF fm(font);
+    const double pad = 6;
+    const double lineH = fm.height();
+    *size = QSizeF(pictureSize.width(), pictureSize.height() + lines.size() * lineH + 2 * pad);
+    return [=](QPainter &painter, const QSizeF &whole) {
+        paint(painter, pictureSize);
+        const QRectF below(0, pictureSize.height(), whole.width(), whole.height() - pictureSize.height());
+        painter.save();
+        painter.fillRect(below, palette.color(QPalette::Base));
+        painter.setFont(font);
+        painter.setPen(palette.color(QPalette::Text));
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            painter.drawText(QRectF(pad, below.top() + pad + i * lineH, whole.width() - 2 * pad, lineH),
+                             Qt::AlignLeft | Qt::AlignVCenter, lines.at(i));
+        painter.restore();
+    };
 }
 
 QString writeWhole(const QString &path, const QByteArray &bytes)

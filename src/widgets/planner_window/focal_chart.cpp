@@ -1,13 +1,12 @@
 #include "widgets/planner_window/focal_chart.h"
 
 #include "calculator/core/numbers.h"
-#include "planner/sampling.h"
+#include "widgets/planner_window/announce.h"
 #include "widgets/planner_window/chart_style.h"
+#include "widgets/planner_window/window_advice.h"
 
-#include <QAccessible>
 #include <QFontMetricsF>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -19,7 +18,6 @@ namespace vkp2::planner_window {
 
 namespace {
 
-constexpr double kMaxD = planner::maxDistanceMm;
 constexpr double kStepD = 5; // sampling of the curves; the cursor computes its own point
 
 double niceBelow(double v)
@@ -42,17 +40,9 @@ double niceAbove(double v)
     return 10 * decade;
 }
 
-QString tickLabel(double v)
-{
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(v, 'g', 6);
-}
-
-// "None or Film" leaves the field and scale boxes at 0, which says nothing here.
-bool hasCamera(const planner::Shown &s) { return s.camera != entries::NoneOrFilm; }
-
 } // namespace
+
+bool FocalChart::hasCamera(const planner::Shown &s) { return s.camera != entries::NoneOrFilm; }
 
 QPointF FocalChart::Layout::map(double d, double value) const
 {
@@ -79,7 +69,8 @@ FocalChart::FocalChart(QWidget *parent) : QWidget(parent)
 void FocalChart::setInputs(const PlannerInputs &inputs)
 {
     inputs_ = inputs;
-    optics_ = chartOptics(inputs.setup);
+    shown_ = planner::show(inputs.setup);
+    optics_ = chartOptics(shown_);
     const int i = planner::ocularEntries().indexOf(inputs.setup.ocular) - 1; // after "No-VKP2"
     if (i >= 0)
         cursorOcular_ = i;
@@ -147,18 +138,27 @@ void FocalChart::rebuild()
             curve.pieces << run;
         curves_ << curve;
     }
-    std::optional<planner::Band> band;
-    if (optics_.pixelUm) {
-        band = view_ == View::FocalRatio
-                   ? planner::focalRatioBand(*optics_.pixelUm, inputs_.wavelengthNm,
-                                             inputs_.colourSensor)
-                   : planner::seeingBand(inputs_.seeingArcsec);
-    }
+    const bool ratio = view_ == View::FocalRatio;
+    const std::optional<planner::Band> band = !optics_.pixelUm ? std::nullopt
+                                              : ratio ? advice::focalRatioBand(shown_, inputs_)
+                                                      : advice::seeingBand(inputs_);
+    bandLabel_.clear();
+    noBandNote_.clear();
     if (band) {
         bandLo_ = band->low;
         bandHi_ = band->high;
         lo = std::min(lo, band->low);
         hi = std::max(hi, band->high);
+        const QString low = numbers::format(numbers::round2(band->low));
+        const QString high = numbers::format(numbers::round2(band->high));
+        bandLabel_ = ratio ? tr("well sampled: N = %1 to %2 N = %3")
+                                 .arg(low, numbers::format(planner::focalRatioBandWidth), high)
+                           : tr("well sampled: seeing/3 = %1 to seeing/2 = %2 ″/px").arg(low, high);
+    } else if (!hasCamera(shown_)) {
+        noBandNote_ = tr("No sampling band: it needs a camera's pixel size, and “%1” has none.")
+                          .arg(entries::NoneOrFilm);
+    } else {
+        noBandNote_ = tr("No sampling band: the camera's pixel size holds no usable number.");
     }
     if (hi <= 0) {
         emptyNote_ = view_ == View::PixelScale && !optics_.pixelUm
@@ -187,9 +187,7 @@ void FocalChart::updateCursor()
     if (hasCamera(s) && !s.box("Pixelscale_width").isEmpty())
         parts << tr("pixel scale %1 × %2″/px").arg(s.box("Pixelscale_width"), s.box("Pixelscale_height"));
     cursorText_ = tr("%1, D %2 mm: %3").arg(ocular, d, parts.join(QStringLiteral(", ")));
-    setAccessibleDescription(cursorText_);
-    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
+    announce(this, cursorText_);
     update();
     emit cursorMoved(cursorText_);
 }
@@ -304,182 +302,6 @@ void FocalChart::paintEvent(QPaintEvent *)
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
-}
-
-void FocalChart::paintChart(QPainter &painter, const QSizeF &size) const
-{
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setFont(font());
-    const QPalette &pal = palette();
-    const QColor text = pal.color(QPalette::Text);
-    QColor grid = pal.color(QPalette::Mid);
-    painter.fillRect(QRectF(QPointF(0, 0), size), pal.color(QPalette::Base));
-    const Layout l = layoutFor(size);
-    const QFontMetricsF fm(font());
-
-    // Title
-    const bool ratio = view_ == View::FocalRatio;
-    painter.setPen(text);
-    const QString title = ratio ? tr("Focal ratio against D") : tr("Pixel scale against D");
-    painter.drawText(QRectF(l.plot.left(), 2, l.plot.width(), fm.height() + 6),
-                     Qt::AlignLeft | Qt::AlignVCenter, title);
-
-    // Band that samples well
-    if (bandLo_ && bandHi_) {
-        const double top = l.map(0, std::min(*bandHi_, yMax_)).y();
-        const double bottom = l.map(0, std::max(*bandLo_, yMin_)).y();
-        QColor fill = pal.color(QPalette::Highlight);
-        fill.setAlpha(isDark(pal) ? 70 : 45);
-        const QRectF band(l.plot.left(), top, l.plot.width(), bottom - top);
-        painter.fillRect(band, fill);
-        QPen edge(pal.color(QPalette::Highlight), 1, Qt::DotLine);
-        painter.setPen(edge);
-        painter.drawLine(band.topLeft(), band.topRight());
-        painter.drawLine(band.bottomLeft(), band.bottomRight());
-        painter.setPen(text);
-        const QString what = ratio ? tr("well sampled (critical focal ratio N to 1.5 N)")
-                                   : tr("well sampled (seeing/3 to seeing/2)");
-        painter.drawText(QRectF(band.left() + 6, band.top(), band.width() - 12,
-                                std::max(band.height(), fm.height())),
-                         Qt::AlignRight | Qt::AlignVCenter, what);
-    }
-
-    // Grid, ticks and labels
-    QPen gridPen(grid, 1, Qt::SolidLine);
-    for (int d = 0; d <= int(kMaxD); d += 100) {
-        const double x = l.map(d, yMin_).x();
-        painter.setPen(gridPen);
-        painter.drawLine(QPointF(x, l.plot.top()), QPointF(x, l.plot.bottom() + 4));
-        painter.setPen(text);
-        painter.drawText(QRectF(x - 40, l.plot.bottom() + 5, 80, fm.height()), Qt::AlignHCenter,
-                         tickLabel(d));
-    }
-    for (int k = int(std::floor(l.logLo)); k <= int(std::ceil(l.logHi)); ++k) {
-        for (double m : {1.0, 2.0, 5.0}) {
-            const double v = m * std::pow(10, k);
-            if (v < yMin_ * (1 - 1e-9) || v > yMax_ * (1 + 1e-9))
-                continue;
-            const double y = l.map(0, v).y();
-            painter.setPen(gridPen);
-            painter.drawLine(QPointF(l.plot.left() - 4, y), QPointF(l.plot.right(), y));
-            painter.setPen(text);
-            painter.drawText(QRectF(0, y - fm.height() / 2, l.plot.left() - 7, fm.height()),
-                             Qt::AlignRight | Qt::AlignVCenter, tickLabel(v));
-        }
-    }
-    painter.setPen(QPen(text, 1));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(l.plot);
-    painter.drawText(QRectF(l.plot.left(), l.plot.bottom() + fm.height() + 7, l.plot.width(),
-                            fm.height() + 4),
-                     Qt::AlignHCenter, tr("D (mm)"));
-    painter.save();
-    painter.translate(2, l.plot.center().y());
-    painter.rotate(-90);
-    painter.drawText(QRectF(-l.plot.height() / 2, 0, l.plot.height(), fm.height() + 2),
-                     Qt::AlignHCenter, ratio ? tr("Focal ratio (log scale)")
-                                             : tr("Pixel scale, ″/px (log scale)"));
-    painter.restore();
-
-    // Curves
-    painter.save();
-    painter.setClipRect(l.plot);
-    for (const Curve &c : curves_) {
-        const CurveStyle style = curveStyle(c.index, pal);
-        QPen pen = style.pen;
-        if (c.index == cursorOcular_)
-            pen.setWidthF(pen.widthF() + 1);
-        painter.setPen(pen);
-        painter.setBrush(Qt::NoBrush);
-        for (const QPolygonF &piece : c.pieces) {
-            QPolygonF screen;
-            screen.reserve(piece.size());
-            for (const QPointF &p : piece)
-                screen << l.map(p.x(), p.y());
-            painter.drawPolyline(screen);
-        }
-        QPen markerPen(style.pen.color(), 1.5);
-        painter.setPen(markerPen);
-        painter.setBrush(pal.color(QPalette::Base));
-        // Markers staggered along D so neighbouring curves do not hide each other's.
-        for (double d = 50 + 9 * std::max(0, c.index); d < kMaxD; d += 200) {
-            if (const auto v = valueAt(c.index, d); v && *v > 0 && c.index >= 0)
-                drawMarker(painter, style.marker, l.map(d, *v), 7);
-        }
-    }
-    painter.restore();
-
-    // Legend
-    double y = l.legend.top();
-    for (const Curve &c : curves_) {
-        const CurveStyle style = curveStyle(c.index, pal);
-        const double mid = y + fm.height() / 2;
-        painter.setPen(style.pen);
-        painter.drawLine(QPointF(l.legend.left(), mid), QPointF(l.legend.left() + 30, mid));
-        QPen markerPen(style.pen.color(), 1.5);
-        painter.setPen(markerPen);
-        painter.setBrush(pal.color(QPalette::Base));
-        drawMarker(painter, style.marker, QPointF(l.legend.left() + 15, mid), 7);
-        painter.setPen(text);
-        QFont f = font();
-        f.setBold(c.index == cursorOcular_);
-        painter.setFont(f);
-        painter.drawText(QRectF(l.legend.left() + 36, y, l.legend.width() - 36, fm.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter, c.name);
-        painter.setFont(font());
-        y += fm.height() + 4;
-    }
-
-    if (!emptyNote_.isEmpty()) {
-        painter.setPen(text);
-        painter.drawText(l.plot, Qt::AlignCenter | Qt::TextWordWrap, emptyNote_);
-        painter.restore();
-        return;
-    }
-
-    // Cursor and the box with its values
-    const double cx = l.map(cursorD_, yMin_).x();
-    QPen cursorPen(text, 1, Qt::DashLine);
-    painter.setPen(cursorPen);
-    painter.drawLine(QPointF(cx, l.plot.top()), QPointF(cx, l.plot.bottom()));
-    QPointF anchor(cx, l.plot.center().y());
-    if (const auto v = valueAt(cursorOcular_, cursorD_); v && *v > 0) {
-        anchor = l.map(cursorD_, *v);
-        if (l.plot.contains(anchor)) {
-            painter.setPen(QPen(text, 2));
-            painter.setBrush(Qt::NoBrush);
-            painter.drawEllipse(anchor, 6, 6);
-        }
-    }
-    const planner::Shown &s = cursorShown_;
-    QStringList lines{tr("%1, D %2 mm").arg(cursorOcularName(), numbers::format(cursorD_)),
-                      tr("EFL %1 mm").arg(s.box("efl")), tr("Focal ratio %1").arg(s.box("efr"))};
-    if (hasCamera(s) && !s.box("Fov_width").isEmpty())
-        lines << tr("Field %1 × %2′").arg(s.box("Fov_width"), s.box("Fov_height"));
-    if (hasCamera(s) && !s.box("Pixelscale_width").isEmpty())
-        lines << tr("Scale %1 × %2″/px").arg(s.box("Pixelscale_width"), s.box("Pixelscale_height"));
-    double boxW = 0;
-    for (const QString &line : lines)
-        boxW = std::max(boxW, fm.horizontalAdvance(line));
-    boxW += 14;
-    const double boxH = lines.size() * fm.height() + 10;
-    QPointF at(anchor.x() + 12, anchor.y() - boxH - 8);
-    if (at.x() + boxW > l.plot.right())
-        at.setX(anchor.x() - 12 - boxW);
-    if (at.y() < l.plot.top())
-        at.setY(anchor.y() + 12);
-    at.setX(std::clamp(at.x(), l.plot.left() + 2, std::max(l.plot.left() + 2, l.plot.right() - boxW - 2)));
-    at.setY(std::clamp(at.y(), l.plot.top() + 2, std::max(l.plot.top() + 2, l.plot.bottom() - boxH - 2)));
-    const QRectF box(at, QSizeF(boxW, boxH));
-    painter.setPen(QPen(pal.color(QPalette::ToolTipText), 1));
-    painter.setBrush(pal.color(QPalette::ToolTipBase));
-    painter.drawRoundedRect(box, 4, 4);
-    painter.setPen(pal.color(QPalette::ToolTipText));
-    for (int i = 0; i < lines.size(); ++i)
-        painter.drawText(QRectF(box.left() + 7, box.top() + 5 + i * fm.height(), boxW - 14, fm.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter, lines.at(i));
-    painter.restore();
 }
 
 } // namespace vkp2::planner_window

@@ -3,6 +3,7 @@
 // band that samples well shaded. A cursor on one curve, moved by mouse or keys, shows what the
 // calculator would show there; a click or Enter picks that ocular and D.
 
+#include "calculator/core/limits.h"
 #include "widgets/planner_window/planner_inputs.h"
 
 #include <QList>
@@ -34,6 +35,14 @@ public:
     // E.g. "WS 12.5mm, D 120 mm: EFL 2650 mm, focal ratio 24.5, field 12.3 × 9.2′, pixel scale
     // 0.23 × 0.23″/px", every number as the calculator shows it.
     QString cursorText() const { return cursorText_; }
+
+    // The band's label, e.g. "well sampled: N = 32.73 to 1.5 N = 49.09", and where it is painted;
+    // or, when there is no band, why not.
+    QString bandLabel() const { return bandLabel_; }
+    QRectF bandLabelRect(const QSizeF &size) const;
+    QString noBandNote() const { return noBandNote_; }
+
+    static constexpr double kMaxD = limits::kDistanceDHighest;
 
     // Paints the whole chart into `size`, for the widget, exports and the benchmark.
     void paintChart(QPainter &painter, const QSizeF &size) const;
@@ -70,6 +79,7 @@ private:
     void pick();
     Layout layoutFor(const QSizeF &size) const;
     std::optional<double> valueAt(int curve, double distanceMm) const;
+    static bool hasCamera(const planner::Shown &shown);
 
     PlannerInputs inputs_;
     ChartOptics optics_;
@@ -78,7 +88,8 @@ private:
     QList<Curve> curves_; // prime focus first, then the oculars
     std::optional<double> bandLo_, bandHi_;
     double yMin_ = 1, yMax_ = 1000;
-    QString emptyNote_;
+    QString emptyNote_, bandLabel_, noBandNote_;
+    planner::Shown shown_;
     int cursorOcular_ = 0;
     int cursorD_ = 100;
     planner::Shown cursorShown_;

@@ -1,5 +1,8 @@
 #include "widgets/planner_window/framing_view.h"
 
+#include "widgets/planner_window/announce.h"
+#include "widgets/planner_window/window_advice.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -23,7 +26,7 @@ QStringList Framing::sentences() const
     QStringList out;
     for (double size : {minArcsec, maxArcsec}) {
         if (const auto f = fit(size))
-            out << planner::fitSentence(target, size, *f);
+            out << advice::fitSentence(target, size, *f);
         if (minArcsec == maxArcsec)
             break;
     }
@@ -40,7 +43,7 @@ FramingView::FramingView(QWidget *parent) : QWidget(parent)
 void FramingView::setFraming(const Framing &framing)
 {
     framing_ = framing;
-    setAccessibleDescription(framing.sentences().join(QLatin1Char('\n')));
+    announce(this, framing.sentences().join(QLatin1Char('\n')));
     update();
 }
 
@@ -51,21 +54,23 @@ FramingGeometry FramingView::geometryFor(const QSizeF &size) const
     const auto large = framing_.fit(framing_.maxArcsec);
     if (!framing_.valid() || !small || !large)
         return g;
-    // One scale for frame and target, so that whichever is larger fills the picture.
+    // Drawn in sky angles: a round disc stays round and the frame keeps the field's aspect even
+    // when the pixels are not square. One scale for frame and target, so that whichever is
+    // larger fills the picture.
     const double margin = 10;
-    const double spanW = std::max<double>(framing_.chipWidthPx, large->widthPx);
-    const double spanH = std::max<double>(framing_.chipHeightPx, large->heightPx);
+    const double frameW = framing_.chipWidthPx * framing_.scaleWidth;  // arcsec
+    const double frameH = framing_.chipHeightPx * framing_.scaleHeight; // arcsec
+    const double spanW = std::max(frameW, framing_.maxArcsec);
+    const double spanH = std::max(frameH, framing_.maxArcsec);
     const double k = std::min((size.width() - 2 * margin) / spanW, (size.height() - 2 * margin) / spanH);
-    if (!(k > 0))
+    if (!(k > 0) || !std::isfinite(k))
         return g;
     const QPointF centre(size.width() / 2, size.height() / 2);
-    const double fw = framing_.chipWidthPx * k, fh = framing_.chipHeightPx * k;
+    const double fw = frameW * k, fh = frameH * k;
     g.valid = true;
     g.frame = QRectF(centre.x() - fw / 2, centre.y() - fh / 2, fw, fh);
-    g.minRadiusX = small->widthPx * k / 2;
-    g.minRadiusY = small->heightPx * k / 2;
-    g.maxRadiusX = large->widthPx * k / 2;
-    g.maxRadiusY = large->heightPx * k / 2;
+    g.minRadiusX = g.minRadiusY = framing_.minArcsec * k / 2;
+    g.maxRadiusX = g.maxRadiusY = framing_.maxArcsec * k / 2;
     return g;
 }
 

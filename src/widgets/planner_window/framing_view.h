@@ -1,6 +1,6 @@
 #pragma once
-// The framing picture: the camera's frame at the chosen ocular and D, to scale over the target
-// at its smallest (filled) and largest (outline) apparent size.
+// The framing picture: the camera's frame at the chosen ocular and D, to scale in sky angles over
+// the target at its smallest (filled) and largest (outline) apparent size.
 
 #include "planner/targets.h"
 
@@ -20,7 +20,8 @@ struct Framing {
 
     bool valid() const;
     std::optional<planner::TargetFit> fit(double sizeArcsec) const;
-    // The fitSentence lines for the smallest and largest size (one when they are equal).
+    // The fit sentences for the smallest and largest size (one when they are equal), in the
+    // user's locale.
     QStringList sentences() const;
 };
 

@@ -4,6 +4,7 @@
 #include "calculator/catalog/ocular_table.h"
 #include "calculator/core/numbers.h"
 #include "planner/targets.h"
+#include "widgets/planner_window/window_advice.h"
 
 #include <cmath>
 
@@ -32,18 +33,14 @@ double PlannerInputs::targetMaxArcsec() const
     return targetSize(*this, true).value_or(typedTargetArcsec);
 }
 
-ChartOptics chartOptics(const planner::Setup &setup)
+ChartOptics chartOptics(const planner::Shown &shown)
 {
+    // The values the calculator works with, so a replaced box cannot draw other curves.
     ChartOptics o;
-    o.focalMm = numbers::parse(setup.focalLength);
-    o.apertureMm = numbers::parse(setup.aperture);
-    o.tubeLengthMm = numbers::parse(setup.tl);
-    o.pixelUm = numbers::parse(setup.pixelWidth);
-    // A binning camera samples with its binned pixels.
-    const planner::Shown shown = planner::show(setup);
-    const Sensor sensor = sensorOf(shown);
-    if (sensor.pixelWidthUm > 0)
-        o.pixelUm = sensor.pixelWidthUm;
+    o.focalMm = shown.number("Flength");
+    o.apertureMm = shown.number("Aperture");
+    o.tubeLengthMm = shown.number("Distance_tl");
+    o.pixelUm = advice::samplingPitchUm(shown);
     return o;
 }
 

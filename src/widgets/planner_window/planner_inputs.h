@@ -2,6 +2,7 @@
 // Everything the planner window works from: the kit as the calculator would hold it, plus what
 // only the planner asks (seeing, target, sensor type, wavelength).
 
+#include "calculator/core/limits.h"
 #include "planner/setup.h"
 #include "planner/solve.h"
 
@@ -15,22 +16,23 @@ inline const QString kTypedTarget = QStringLiteral("Typed size");
 
 struct PlannerInputs {
     planner::Setup setup;
-    double seeingArcsec = 2;
+    double seeingArcsec = limits::kSeeingArcsec;
     QString target = QStringLiteral("Jupiter"); // a target name, or kTypedTarget
     double typedTargetArcsec = 60;
     bool colourSensor = false;
-    double wavelengthNm = 550;
+    double wavelengthNm = limits::kWavelengthNm;
 
     // The target's smallest and largest apparent size, in arcsec.
     double targetMinArcsec() const;
     double targetMaxArcsec() const;
 };
 
-// The optics of a setup as the chart's curves need them, read from the setup's texts.
+// The optics of a setup as the chart's curves need them, as the calculator shows them; the
+// pixel is the sampling pitch.
 struct ChartOptics {
     std::optional<double> focalMm, apertureMm, tubeLengthMm, pixelUm;
 };
-ChartOptics chartOptics(const planner::Setup &setup);
+ChartOptics chartOptics(const planner::Shown &shown);
 
 // The projection for one ocular entry ("No-VKP2" gives prime focus); nothing when the focal
 // length or TL cannot be read.

@@ -5,16 +5,19 @@
 #include "calculator/toolkit/app_info.h"
 #include "calculator/toolkit/message_boxes.h"
 #include "storage/setup_location.h"
+#include "widgets/planner_window/announce.h"
 #include "widgets/planner_window/exports.h"
 #include "widgets/planner_window/focal_chart.h"
 #include "widgets/planner_window/framing_view.h"
 #include "widgets/planner_window/planner_icon.h"
 #include "widgets/planner_window/setup_panel.h"
 #include "widgets/planner_window/solve_table.h"
+#include "widgets/planner_window/window_advice.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -23,18 +26,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QSettings>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace vkp2::planner_window {
 
 namespace {
 
-QSettings plannerSettings()
-{
-    return QSettings(QStringLiteral("VKP2"), kSettingsApplication);
-}
+QString calculatorFile() { return storage::userEquipmentFilePath(storage::FolderCreation::ReadOnly); }
 
 } // namespace
 
@@ -72,7 +76,7 @@ void PlannerWindow::build()
     framingText_->setMinimumWidth(220);
     solve_ = new SolveTable;
 
-    auto *viewLabel = new QLabel(tr("C&hart shows:"));
+    auto *viewLabel = new QLabel(tr("&Chart shows:"));
     viewLabel->setBuddy(view_);
     auto *viewRow = new QHBoxLayout;
     viewRow->addWidget(viewLabel);
@@ -96,17 +100,39 @@ void PlannerWindow::build()
     auto *solveLayout = new QVBoxLayout(solveBox);
     solveLayout->addWidget(solve_);
 
-    auto *bottom = new QHBoxLayout;
-    bottom->addWidget(framingBox, 4);
-    bottom->addWidget(solveBox, 5);
-    auto *right = new QVBoxLayout;
-    right->addWidget(chartBox, 3);
-    right->addLayout(bottom, 2);
-    auto *central = new QWidget;
-    auto *layout = new QHBoxLayout(central);
-    layout->addWidget(panel_, 0);
-    layout->addLayout(right, 1);
-    setCentralWidget(central);
+    // Splitters and a scroll area let the window shrink to any screen at any scale; what does
+    // not fit scrolls instead of pushing the window off the screen.
+    auto *bottom = new QSplitter(Qt::Horizontal);
+    bottom->addWidget(framingBox);
+    bottom->addWidget(solveBox);
+    bottom->setStretchFactor(0, 4);
+    bottom->setStretchFactor(1, 5);
+    auto *right = new QSplitter(Qt::Vertical);
+    right->addWidget(chartBox);
+    right->addWidget(bottom);
+    right->setStretchFactor(0, 3);
+    right->setStretchFactor(1, 2);
+    auto *panelScroll = new QScrollArea;
+    panelScroll->setWidget(panel_);
+    panelScroll->setWidgetResizable(true);
+    panelScroll->setFrameShape(QFrame::NoFrame);
+    panelScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    panelScroll->setMinimumWidth(panel_->minimumSizeHint().width() + 20);
+    auto *split = new QSplitter(Qt::Horizontal);
+    split->addWidget(panelScroll);
+    split->addWidget(right);
+    split->setStretchFactor(1, 1);
+    split->setCollapsible(0, false);
+    split->setCollapsible(1, false);
+    auto *content = new QWidget;
+    auto *layout = new QHBoxLayout(content);
+    layout->addWidget(split);
+    auto *scroll = new QScrollArea;
+    scroll->setWidget(content);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setObjectName(QStringLiteral("WindowScroll"));
+    setCentralWidget(scroll);
 
     const auto &w = panel_->widgets();
     QWidget *order[] = {w.telescope, w.focalLength, w.aperture, w.ocular, w.tl, w.d, w.camera,
@@ -117,13 +143,36 @@ void PlannerWindow::build()
         setTabOrder(order[i], order[i + 1]);
 
     connect(panel_, &SetupPanel::inputsChanged, this, &PlannerWindow::inputsChanged);
-    connect(chart_, &FocalChart::cursorMoved, cursorLabel_, &QLabel::setText);
+    connect(chart_, &FocalChart::cursorMoved, this, [this](const QString &text) {
+        cursorLabel_->setText(text);
+        announce(cursorLabel_, text);
+    });
     connect(chart_, &FocalChart::picked, panel_, &SetupPanel::pick);
     connect(solve_, &SolveTable::picked, panel_, &SetupPanel::pick);
     connect(view_, &QComboBox::currentIndexChanged, this, [this](int i) {
         chart_->setView(i == 1 ? FocalChart::View::PixelScale : FocalChart::View::FocalRatio);
     });
     resize(1240, 860);
+}
+
+void PlannerWindow::fitToScreen()
+{
+    // The window and its frame inside the screen's free area, at any scale.
+    const QScreen *sc = screen();
+    if (!sc)
+        return;
+    const QRect free = sc->availableGeometry();
+    QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                   frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+    // Before the window manager has framed the window, leave room for a title bar and borders.
+    if (frame.isNull())
+        frame = QMargins(4, 32, 4, 4);
+    const QRect room = free.marginsRemoved(frame);
+    QRect g = geometry();
+    g.setSize(g.size().boundedTo(room.size()));
+    g.moveLeft(std::clamp(g.left(), room.left(), std::max(room.left(), room.right() - g.width() + 1)));
+    g.moveTop(std::clamp(g.top(), room.top(), std::max(room.top(), room.bottom() - g.height() + 1)));
+    setGeometry(g);
 }
 
 void PlannerWindow::buildMenus()
@@ -141,6 +190,9 @@ void PlannerWindow::buildMenus()
         askAndExport(tr("Export solve table"), tr("CSV table (*.csv)"),
                      QStringLiteral("vkp2-solve.csv"), &PlannerWindow::exportSolveTable);
     });
+    file->addSeparator();
+    QAction *take = file->addAction(tr("&Take the calculator's setup"), this, &PlannerWindow::takeCalculatorSetup);
+    take->setObjectName(QStringLiteral("TakeCalculatorSetup"));
     file->addSeparator();
     QAction *quit = file->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
@@ -162,69 +214,43 @@ void PlannerWindow::about()
 
 void PlannerWindow::restoreState()
 {
-    QSettings settings = plannerSettings();
-    settings.beginGroup(QStringLiteral("Planner"));
-    PlannerInputs in;
-    // The kit follows the calculator; the planner's own copy serves when it has none.
-    if (const auto calc = planner::setupFromFile(storage::userEquipmentFilePath(storage::FolderCreation::ReadOnly))) {
-        in.setup = *calc;
-        in.setup.binning = settings.value(QStringLiteral("Binning"), in.setup.binning).toString();
-    } else if (settings.contains(QStringLiteral("Telescope"))) {
-        planner::Setup &s = in.setup;
-        auto text = [&](const char *key, const QString &fallback) {
-            return settings.value(QLatin1String(key), fallback).toString();
-        };
-        s.telescope = text("Telescope", s.telescope);
-        s.focalLength = text("FocalLength", s.focalLength);
-        s.aperture = text("Aperture", s.aperture);
-        s.ocular = text("Ocular", s.ocular);
-        s.tl = text("TL", s.tl);
-        s.d = text("D", s.d);
-        s.camera = text("Camera", s.camera);
-        s.pixelWidth = text("PixelWidth", s.pixelWidth);
-        s.pixelHeight = text("PixelHeight", s.pixelHeight);
-        s.chipWidth = text("ChipWidth", s.chipWidth);
-        s.chipHeight = text("ChipHeight", s.chipHeight);
-        s.binning = text("Binning", s.binning);
+    const PlannerState own = readPlannerState();
+    const QString calcPath = calculatorFile();
+    const auto calc = planner::setupFromFile(calcPath);
+    view_->setCurrentIndex(own.chartView);
+    const auto kind = own.goalKind == 1 ? SolveTable::GoalKind::PixelScale : SolveTable::GoalKind::FocalRatio;
+    if (own.goalValue)
+        solve_->setGoal(kind, *own.goalValue);
+    if (!own.geometry.isEmpty())
+        restoreGeometry(own.geometry);
+    fitToScreen();
+    panel_->setInputs(startingInputs(own, calc, QFileInfo(calcPath).lastModified()));
+}
+
+bool PlannerWindow::takeCalculatorSetup()
+{
+    const QString path = calculatorFile();
+    const auto calc = planner::setupFromFile(path);
+    if (!calc) {
+        messages_.show(tr("The calculator has no saved setup to take (%1).").arg(QDir::toNativeSeparators(path)),
+                       kPlannerTitle, MessageIcon::Information);
+        return false;
     }
-    in.seeingArcsec = settings.value(QStringLiteral("Seeing"), in.seeingArcsec).toDouble();
-    in.target = settings.value(QStringLiteral("Target"), in.target).toString();
-    in.typedTargetArcsec = settings.value(QStringLiteral("TargetSize"), in.typedTargetArcsec).toDouble();
-    in.colourSensor = settings.value(QStringLiteral("ColourSensor"), in.colourSensor).toBool();
-    in.wavelengthNm = settings.value(QStringLiteral("Wavelength"), in.wavelengthNm).toDouble();
-    view_->setCurrentIndex(settings.value(QStringLiteral("ChartView"), 0).toInt() == 1 ? 1 : 0);
-    const auto kind = settings.value(QStringLiteral("GoalKind"), 0).toInt() == 1
-                          ? SolveTable::GoalKind::PixelScale
-                          : SolveTable::GoalKind::FocalRatio;
-    if (settings.contains(QStringLiteral("GoalValue")))
-        solve_->setGoal(kind, settings.value(QStringLiteral("GoalValue")).toDouble());
-    if (settings.contains(QStringLiteral("Geometry")))
-        restoreGeometry(settings.value(QStringLiteral("Geometry")).toByteArray());
-    panel_->setInputs(in);
+    panel_->setInputs(withCalculatorSetup(panel_->inputs(), *calc));
+    return true;
 }
 
 void PlannerWindow::saveState() const
 {
-    QSettings settings = plannerSettings();
-    settings.beginGroup(QStringLiteral("Planner"));
-    const PlannerInputs &in = panel_->inputs();
-    const planner::Setup &s = in.setup;
-    const std::pair<const char *, QString> texts[] = {
-        {"Telescope", s.telescope}, {"FocalLength", s.focalLength}, {"Aperture", s.aperture},
-        {"Ocular", s.ocular},       {"TL", s.tl},                   {"D", s.d},
-        {"Camera", s.camera},       {"PixelWidth", s.pixelWidth},   {"PixelHeight", s.pixelHeight},
-        {"ChipWidth", s.chipWidth}, {"ChipHeight", s.chipHeight},   {"Binning", s.binning},
-        {"Target", in.target}};
-    for (const auto &[key, value] : texts)
-        settings.setValue(QLatin1String(key), value);
-    settings.setValue(QStringLiteral("Seeing"), in.seeingArcsec);
-    settings.setValue(QStringLiteral("TargetSize"), in.typedTargetArcsec);
-    settings.setValue(QStringLiteral("ColourSensor"), in.colourSensor);
-    settings.setValue(QStringLiteral("Wavelength"), in.wavelengthNm);
-    settings.setValue(QStringLiteral("ChartView"), view_->currentIndex());
-    settings.setValue(QStringLiteral("GoalKind"), solve_->goalKind() == SolveTable::GoalKind::PixelScale ? 1 : 0);
-    settings.setValue(QStringLiteral("GoalValue"), solve_->goalValue());
-    settings.setValue(QStringLiteral("Geometry"), saveGeometry());
+    PlannerState st;
+    st.inputs = panel_->inputs();
+    st.hasOwnSetup = true;
+    st.savedAt = QDateTime::currentDateTimeUtc();
+    st.chartView = view_->currentIndex();
+    st.goalKind = solve_->goalKind() == SolveTable::GoalKind::PixelScale ? 1 : 0;
+    st.goalValue = solve_->goalValue();
+    st.geometry = saveGeometry();
+    writePlannerState(st);
 }
 
 void PlannerWindow::closeEvent(QCloseEvent *event)
@@ -250,7 +276,7 @@ void PlannerWindow::updateFraming()
     f.target = in.target == kTypedTarget ? tr("Target") : in.target;
     f.minArcsec = in.targetMinArcsec();
     f.maxArcsec = in.targetMaxArcsec();
-    f.rings = in.target == QLatin1String("Saturn");
+    f.rings = advice::hasRings(in.target);
     if (const auto efl = shown.number("efl"); efl && *efl > 0) {
         f.scaleWidth = optics::pixelScaleArcsec(sensor.pixelWidthUm, *efl);
         f.scaleHeight = optics::pixelScaleArcsec(sensor.pixelHeightUm, *efl);
@@ -268,7 +294,9 @@ void PlannerWindow::updateFraming()
         lines << (sentences.size() > 1 ? tr("Filled: smallest size; dashed outline: largest.")
                                        : tr("Filled: the target; dashed outline: the same size."));
     }
-    framingText_->setText(lines.join(QLatin1Char('\n')));
+    const QString text = lines.join(QLatin1Char('\n'));
+    framingText_->setText(text);
+    announce(framingText_, text);
 }
 
 bool PlannerWindow::reportWrite(const QString &path, const QString &what, const QByteArray &bytes)
@@ -281,26 +309,49 @@ bool PlannerWindow::reportWrite(const QString &path, const QString &what, const 
     return false;
 }
 
+QStringList PlannerWindow::setupCaption() const
+{
+    const planner::Shown shown = planner::show(panel_->inputs().setup);
+    QString element = shown.ocular;
+    if (shown.ocular != entries::NoVkp2)
+        element = tr("%1, TL %2 mm, D %3 mm").arg(shown.ocular, shown.box("Distance_tl"), shown.box("Distance_d"));
+    else
+        element = tr("%1 (prime focus)").arg(shown.ocular);
+    return {tr("%1: %2 (%3 mm, %4 mm), %5; camera %6, binning %7")
+                .arg(kPlannerTitle, shown.telescope, shown.box("Flength"), shown.box("Aperture"), element,
+                     shown.camera, shown.binning)};
+}
+
 bool PlannerWindow::exportPicture(const QString &path, const QString &what,
                                   const std::function<void(QPainter &, const QSizeF &)> &paint,
-                                  const QSizeF &size)
+                                  const QSizeF &size, const QStringList &caption)
 {
-    const bool svg = QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
-    return reportWrite(path, what, svg ? svgOf(paint, size, kPlannerTitle + QStringLiteral(" – ") + what)
-                                       : pngOf(paint, size, 2));
+    const QByteArray format = pictureFormatOf(path);
+    if (format.isEmpty()) {
+        messages_.show(tr("The %1 could not be written to %2:\nthe name ends in “.%3”, which is no picture "
+                          "format the planner writes. Use .png or .svg.")
+                           .arg(what, QDir::toNativeSeparators(path), QFileInfo(path).suffix()),
+                       tr("Export failed"), MessageIcon::Critical);
+        return false;
+    }
+    QSizeF whole;
+    const PaintFunction captioned = withCaption(paint, size, caption, font(), palette(), &whole);
+    return reportWrite(path, what, format == "svg" ? svgOf(captioned, whole, kPlannerTitle + QStringLiteral(" – ") + what)
+                                                   : imageOf(captioned, whole, 2, format));
 }
 
 bool PlannerWindow::exportChart(const QString &path)
 {
     return exportPicture(path, tr("chart"), [this](QPainter &p, const QSizeF &s) { chart_->paintChart(p, s); },
-                         chart_->size());
+                         chart_->size(), setupCaption());
 }
 
 bool PlannerWindow::exportFraming(const QString &path)
 {
+    // The words go with the picture, as text.
     return exportPicture(path, tr("framing picture"),
                          [this](QPainter &p, const QSizeF &s) { framing_->paintFraming(p, s); },
-                         framing_->size());
+                         framing_->size(), setupCaption() + framingText_->text().split(QLatin1Char('\n')));
 }
 
 bool PlannerWindow::exportSolveTable(const QString &path)

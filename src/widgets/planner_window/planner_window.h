@@ -4,6 +4,7 @@
 // file; its own state lives in the settings store as "VKP2 Planner", group "Planner".
 
 #include "widgets/planner_window/planner_inputs.h"
+#include "widgets/planner_window/planner_state.h"
 
 #include <QMainWindow>
 
@@ -22,7 +23,6 @@ class SetupPanel;
 class SolveTable;
 
 inline const QString kPlannerTitle = QStringLiteral("VKP-2 Planner");
-inline const QString kSettingsApplication = QStringLiteral("VKP2 Planner");
 
 class PlannerWindow : public QMainWindow {
     Q_OBJECT
@@ -38,13 +38,16 @@ public:
     QLabel *framingText() const { return framingText_; }
     SolveTable *solveTable() const { return solve_; }
 
-    // Each writes the file whole or reports why not in a message box; PNG or SVG by the
-    // file's suffix for the pictures.
+    // Each writes the file whole or reports why not in a message box. The pictures are written
+    // in the format the file's suffix names (SVG, PNG or another image format Qt writes) with a
+    // caption of the setup; a suffix naming no such format is refused.
     bool exportChart(const QString &path);
     bool exportFraming(const QString &path);
     bool exportSolveTable(const QString &path);
 
     void saveState() const;
+    // File > Take the calculator's setup: its kit from the calculator's saved file.
+    bool takeCalculatorSetup();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -55,8 +58,10 @@ private:
     void restoreState();
     void inputsChanged();
     void updateFraming();
+    void fitToScreen();
+    QStringList setupCaption() const;
     bool exportPicture(const QString &path, const QString &what, const std::function<void(QPainter &, const QSizeF &)> &paint,
-                       const QSizeF &size);
+                       const QSizeF &size, const QStringList &caption);
     bool reportWrite(const QString &path, const QString &what, const QByteArray &bytes);
     void askAndExport(const QString &what, const QString &filters, const QString &defaultName,
                       bool (PlannerWindow::*exporter)(const QString &));

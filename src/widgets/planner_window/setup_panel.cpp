@@ -1,6 +1,8 @@
 #include "widgets/planner_window/setup_panel.h"
 
 #include "calculator/core/numbers.h"
+#include "widgets/planner_window/announce.h"
+#include "widgets/planner_window/checked_setup.h"
 #include "planner/targets.h"
 
 #include <QCheckBox>
@@ -87,7 +89,7 @@ void SetupPanel::build()
     w_.seeing->setObjectName(QStringLiteral("Seeing"));
     w_.target = list(tr("Target"), targetNames);
     w_.targetSize = numberEdit(tr("Target size (arcsec)"));
-    w_.colourSensor = new QCheckBox(tr("&Colour sensor (Bayer matrix)"));
+    w_.colourSensor = new QCheckBox(tr("Colo&ur sensor (Bayer matrix)"));
     w_.colourSensor->setAccessibleName(tr("Colour sensor"));
     w_.colourSensor->setObjectName(QStringLiteral("ColourSensor"));
     w_.wavelength = new QDoubleSpinBox;
@@ -101,6 +103,8 @@ void SetupPanel::build()
     w_.problems->setObjectName(QStringLiteral("Problems"));
     w_.problems->setWordWrap(true);
     w_.problems->setAccessibleName(tr("Input problems"));
+    w_.problems->setStyleSheet(QStringLiteral("QLabel { color: #d62728; }"));
+    w_.problems->setTextInteractionFlags(Qt::TextSelectableByMouse);
     w_.problems->hide();
 
     auto group = [](const QString &title, std::initializer_list<std::pair<QString, QWidget *>> rows) {
@@ -121,7 +125,7 @@ void SetupPanel::build()
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(group(tr("Telescope"), {{tr("&Telescope:"), w_.telescope},
-                                              {tr("&Focal length (mm):"), w_.focalLength},
+                                              {tr("Focal le&ngth (mm):"), w_.focalLength},
                                               {tr("&Aperture (mm):"), w_.aperture}}));
     layout->addWidget(group(tr("Projection"), {{tr("&Ocular:"), w_.ocular},
                                                {tr("T&L (mm):"), w_.tl},
@@ -129,11 +133,11 @@ void SetupPanel::build()
     layout->addWidget(group(tr("Camera"), {{tr("Ca&mera:"), w_.camera},
                                            {tr("&Binning:"), w_.binning},
                                            {tr("Pixel &width (µm):"), w_.pixelWidth},
-                                           {tr("Pixel &height (µm):"), w_.pixelHeight},
+                                           {tr("Pi&xel height (µm):"), w_.pixelHeight},
                                            {tr("Chip w&idth (px):"), w_.chipWidth},
                                            {tr("Chip h&eight (px):"), w_.chipHeight}}));
     layout->addWidget(group(tr("Sky and target"), {{tr("&Seeing:"), w_.seeing},
-                                                   {tr("Tar&get:"), w_.target},
+                                                   {tr("Ta&rget:"), w_.target},
                                                    {tr("Target si&ze (″):"), w_.targetSize},
                                                    {QString(), w_.colourSensor},
                                                    {tr("Wa&velength:"), w_.wavelength}}));
@@ -156,7 +160,10 @@ void SetupPanel::setInputs(const PlannerInputs &inputs)
 {
     inputs_ = inputs;
     showInputs();
-    emit inputsChanged();
+    // A setup from a file is checked as a typed one; when a box holds no number the pictures
+    // show what the calculator makes of the setup as it is, and the problems line says why.
+    if (!readBack())
+        emit inputsChanged();
 }
 
 void SetupPanel::pick(const QString &ocular, const QString &d)
@@ -233,10 +240,10 @@ void SetupPanel::cameraChosen()
     readBack();
 }
 
-void SetupPanel::readBack()
+bool SetupPanel::readBack()
 {
     if (updating_)
-        return;
+        return false;
     updateEnabled();
     // Boxes that take part and hold no number; empty camera boxes are "None or Film".
     QStringList problems;
@@ -254,20 +261,14 @@ void SetupPanel::readBack()
         if (!typedTarget && e == w_.targetSize)
             counts = false;
         const bool bad = counts && !numbers::isNumber(e->text());
-        if (bad != isMarkedInvalid(e)) {
-            e->setProperty(kInvalid, bad);
-            e->setStyleSheet(bad ? QStringLiteral("QLineEdit { border: 2px solid #d62728; }")
-                                 : QString());
-            e->setAccessibleDescription(bad ? tr("Not a number") : QString());
-        }
+        mark(e, bad ? tr("Not a number") : QString());
         if (bad)
             problems << tr("%1: “%2” is not a number.").arg(e->accessibleName(), e->text());
     }
-    w_.problems->setText(problems.join(QLatin1Char('\n')));
-    w_.problems->setStyleSheet(QStringLiteral("QLabel { color: #d62728; }"));
-    w_.problems->setVisible(!problems.isEmpty());
-    if (!problems.isEmpty())
-        return;
+    if (!problems.isEmpty()) {
+        showProblems(problems);
+        return false;
+    }
 
     PlannerInputs in = inputs_;
     planner::Setup &s = in.setup;
@@ -289,8 +290,49 @@ void SetupPanel::readBack()
         in.typedTargetArcsec = numbers::parse(w_.targetSize->text()).value_or(in.typedTargetArcsec);
     in.colourSensor = w_.colourSensor->isChecked();
     in.wavelengthNm = w_.wavelength->value();
+    // The calculator's own checks: what it replaces is marked on the box and the pictures use
+    // the calculator's value.
+    const CheckedSetup checked = checkSetup(s);
+    for (const Replaced &r : checked.replaced)
+        mark(kitEdit(r.box), tr("The calculator uses %1 instead of %2").arg(r.used, r.typed));
+    in.setup = checked.used;
+    showProblems(checked.messages);
     inputs_ = in;
     emit inputsChanged();
+    return true;
+}
+
+QLineEdit *SetupPanel::kitEdit(KitBox box) const
+{
+    switch (box) {
+    case KitBox::FocalLength: return w_.focalLength;
+    case KitBox::Aperture: return w_.aperture;
+    case KitBox::Tl: return w_.tl;
+    case KitBox::D: return w_.d;
+    case KitBox::PixelWidth: return w_.pixelWidth;
+    case KitBox::PixelHeight: return w_.pixelHeight;
+    case KitBox::ChipWidth: return w_.chipWidth;
+    case KitBox::ChipHeight: return w_.chipHeight;
+    }
+    return w_.d;
+}
+
+void SetupPanel::mark(QLineEdit *edit, const QString &why)
+{
+    const bool bad = !why.isEmpty();
+    if (bad != isMarkedInvalid(edit))
+        edit->setStyleSheet(bad ? QStringLiteral("QLineEdit { border: 2px solid #d62728; }") : QString());
+    edit->setProperty(kInvalid, bad);
+    edit->setToolTip(why);
+    announce(edit, why);
+}
+
+void SetupPanel::showProblems(const QStringList &problems)
+{
+    const QString text = problems.join(QLatin1Char('\n'));
+    w_.problems->setText(text);
+    w_.problems->setVisible(!problems.isEmpty());
+    announce(w_.problems, text);
 }
 
 } // namespace vkp2::planner_window

@@ -4,6 +4,7 @@
 // checked where they are typed: a red frame and a line of text, never a message box; the panel
 // keeps offering the last setup that read.
 
+#include "widgets/planner_window/checked_setup.h"
 #include "widgets/planner_window/planner_inputs.h"
 
 #include <QWidget>
@@ -36,7 +37,7 @@ public:
         QLabel *problems;
     };
     const Widgets &widgets() const { return w_; }
-    // Whether a typed box is marked as not holding a number.
+    // Whether a typed box is marked: it holds no number, or the calculator replaced its value.
     static bool isMarkedInvalid(const QLineEdit *edit);
 
 signals:
@@ -45,7 +46,13 @@ signals:
 private:
     void build();
     void showInputs();
-    void readBack(); // from the controls into inputs_, when every typed number reads
+    // From the controls into inputs_, when every typed number reads; false (and inputs_ kept)
+    // when one does not.
+    bool readBack();
+    QLineEdit *kitEdit(KitBox box) const;
+    // A red frame and the reason on a box; an empty reason takes them away.
+    static void mark(QLineEdit *edit, const QString &why);
+    void showProblems(const QStringList &problems);
     void telescopeChosen();
     void cameraChosen();
     void updateEnabled();

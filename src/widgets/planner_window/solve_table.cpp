@@ -2,8 +2,8 @@
 
 #include "calculator/core/numbers.h"
 #include "planner/csv_field.h"
-#include "planner/sampling.h"
 #include "planner/solve_setup.h"
+#include "widgets/planner_window/window_advice.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -42,7 +42,10 @@ SolveTable::SolveTable(QWidget *parent) : QWidget(parent)
     table_->setObjectName(QStringLiteral("SolveTable"));
     table_->setAccessibleName(tr("Distances that reach the goal"));
     table_->setHorizontalHeaderLabels({tr("Ocular"), tr("D (mm)"), tr("EFL (mm)"), tr("Focal ratio"),
-                                       tr("Field (′)"), tr("Scale (″/px)"), tr("Sampling")});
+                                       tr("Field (′)"), tr("Scale (″/px)"), tr("Sampling of the seeing"),
+                                       tr("Sampling by focal ratio")});
+    // Tab moves on to the next control; the arrows move inside the table.
+    table_->setTabKeyNavigation(false);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -51,7 +54,7 @@ SolveTable::SolveTable(QWidget *parent) : QWidget(parent)
     table_->setWordWrap(false);
     table_->installEventFilter(this);
 
-    auto *goalLabel = new QLabel(tr("G&oal:"));
+    auto *goalLabel = new QLabel(tr("&Goal:"));
     goalLabel->setBuddy(kind_);
     auto *top = new QHBoxLayout;
     top->addWidget(goalLabel);
@@ -114,13 +117,15 @@ void SolveTable::refill()
         Row row;
         row.ocular = solved.ocular;
         row.solved = solved.solution.ok();
-        row.reason = solved.solution.reason;
+        row.reason = advice::inLocale(solved.solution.reason);
+        row.csvReason = solved.solution.reason; // the CSV keeps the dot
         row.d = solved.dText;
         row.shown = solved.shown;
         if (row.solved) {
-            if (const auto scale = planner::unroundedPixelScale(row.shown))
-                if (const auto v = planner::seeingVerdict(*scale, inputs_.seeingArcsec))
-                    row.verdict = planner::samplingWord(*v);
+            row.seeingVerdict = advice::seeingVerdict(row.shown, inputs_);
+            row.ratioVerdict = advice::focalRatioVerdict(row.shown, inputs_);
+        } else if (solved.solution.status == planner::SolveStatus::OutOfRange) {
+            row.neededD = solved.solution.distanceMm;
         }
         rows_ << row;
     }
@@ -131,7 +136,7 @@ void SolveTable::refill()
         const Row &row = rows_.at(r);
         auto set = [&](int column, const QString &text) {
             auto *item = new QTableWidgetItem(text);
-            if (column != Ocular && column != Verdict)
+            if (column != Ocular && column != SeeingVerdict && column != RatioVerdict)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             table_->setItem(r, column, item);
         };
@@ -153,7 +158,8 @@ void SolveTable::refill()
         set(Field, camera ? QStringLiteral("%1 × %2").arg(s.box("Fov_width"), s.box("Fov_height")) : QString());
         set(Scale, camera ? QStringLiteral("%1 × %2").arg(s.box("Pixelscale_width"), s.box("Pixelscale_height"))
                           : QString());
-        set(Verdict, row.verdict);
+        set(SeeingVerdict, row.seeingVerdict);
+        set(RatioVerdict, row.ratioVerdict);
     }
     table_->resizeColumnsToContents();
 }
@@ -179,21 +185,48 @@ bool SolveTable::eventFilter(QObject *watched, QEvent *event)
 
 QByteArray SolveTable::csv() const
 {
-    QStringList lines{QStringLiteral("ocular,D (mm),EFL (mm),focal ratio,field width (arcmin),"
-                                     "field height (arcmin),pixel scale width (arcsec/px),"
-                                     "pixel scale height (arcsec/px),sampling,note")};
+    // One column per entry, so a name and its cells cannot drift apart. The names are those of
+    // `vkp2plan solve --format csv`, followed by its keys for the two verdicts.
+    using Cell = QString (*)(const Row &, const PlannerInputs &);
+    struct CsvColumn {
+        const char *name;
+        Cell cell;
+    };
+    static const CsvColumn columns[] = {
+        {"ocular", [](const Row &r, const PlannerInputs &) { return csvField(r.ocular); }},
+        {"tl_mm", [](const Row &r, const PlannerInputs &in) {
+             return csvNumber(r.solved ? r.shown.box("Distance_tl") : in.setup.tl);
+         }},
+        {"d_mm", [](const Row &r, const PlannerInputs &) { return r.solved ? csvNumber(r.d) : QString(); }},
+        {"efl_mm", [](const Row &r, const PlannerInputs &) { return csvNumber(r.shown.box("efl")); }},
+        {"efr", [](const Row &r, const PlannerInputs &) { return csvNumber(r.shown.box("efr")); }},
+        {"fov_width_arcmin", [](const Row &r, const PlannerInputs &) { return csvNumber(r.shown.box("Fov_width")); }},
+        {"fov_height_arcmin", [](const Row &r, const PlannerInputs &) { return csvNumber(r.shown.box("Fov_height")); }},
+        {"scale_width_arcsec_per_px",
+         [](const Row &r, const PlannerInputs &) { return csvNumber(r.shown.box("Pixelscale_width")); }},
+        {"scale_height_arcsec_per_px",
+         [](const Row &r, const PlannerInputs &) { return csvNumber(r.shown.box("Pixelscale_height")); }},
+        {"reason", [](const Row &r, const PlannerInputs &) { return csvField(r.csvReason); }},
+        {"needed_d_mm", [](const Row &r, const PlannerInputs &) {
+             return r.neededD ? QString::number(numbers::round2(*r.neededD), 'g', 15) : QString();
+         }},
+        {"note", [](const Row &r, const PlannerInputs &) {
+             QStringList texts;
+             for (const Message &m : r.shown.messages)
+                 texts << m.text;
+             return csvField(texts.join(QStringLiteral("; ")));
+         }},
+        {"sampling", [](const Row &r, const PlannerInputs &) { return csvField(r.seeingVerdict); }},
+        {"focal_ratio_sampling", [](const Row &r, const PlannerInputs &) { return csvField(r.ratioVerdict); }},
+    };
+    QStringList names;
+    for (const CsvColumn &c : columns)
+        names << QLatin1String(c.name);
+    QStringList lines{names.join(QLatin1Char(','))};
     for (const Row &row : rows_) {
-        const planner::Shown &s = row.shown;
-        QStringList f{csvField(row.ocular)};
-        if (row.solved) {
-            f << csvNumber(row.d) << csvNumber(s.box("efl")) << csvNumber(s.box("efr"))
-              << csvNumber(s.box("Fov_width")) << csvNumber(s.box("Fov_height"))
-              << csvNumber(s.box("Pixelscale_width")) << csvNumber(s.box("Pixelscale_height"))
-              << csvField(row.verdict) << QString();
-        } else {
-            f << QString() << QString() << QString() << QString() << QString() << QString()
-              << QString() << QString() << csvField(row.reason);
-        }
+        QStringList f;
+        for (const CsvColumn &c : columns)
+            f << c.cell(row, inputs_);
         lines << f.join(QLatin1Char(','));
     }
     return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();

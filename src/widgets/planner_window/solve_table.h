@@ -16,8 +16,8 @@ class SolveTable : public QWidget {
     Q_OBJECT
 public:
     enum class GoalKind { FocalRatio, PixelScale };
-    // Columns; CSV names carry the units.
-    enum Column { Ocular, Distance, Efl, Efr, Field, Scale, Verdict, ColumnCount };
+    // Columns of the view; the CSV has the command line's columns instead.
+    enum Column { Ocular, Distance, Efl, Efr, Field, Scale, SeeingVerdict, RatioVerdict, ColumnCount };
 
     explicit SolveTable(QWidget *parent = nullptr);
 
@@ -29,7 +29,8 @@ public:
     QTableWidget *table() const { return table_; }
     QComboBox *kindBox() const { return kind_; }
     QDoubleSpinBox *valueBox() const { return value_; }
-    // The table as CSV: dot decimals, units in the column names, one row per ocular.
+    // The table as CSV, with the column names `vkp2plan solve --format csv` uses (dot decimals,
+    // units in the names), then both verdicts; one row per ocular.
     QByteArray csv() const;
 
 signals:
@@ -44,8 +45,9 @@ private:
         bool solved = false;
         QString d;        // typed D, 2 decimals
         planner::Shown shown;
-        QString verdict;
-        QString reason;
+        QString seeingVerdict, ratioVerdict;
+        QString reason, csvReason;
+        std::optional<double> neededD; // the D out of the adapter's range it would need
     };
     void kindChanged();
     void refill();

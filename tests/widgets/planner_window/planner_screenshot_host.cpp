@@ -1,7 +1,9 @@
 // Shows the planner window for screenshots: a chosen kit, and with --dark the Fusion style
 // under a dark palette, as a dark desktop would hand it over. Not part of the product.
 //   planner_screenshot_host [--dark] [--telescope NAME] [--camera NAME] [--ocular NAME] [--d MM]
-//                           [--target NAME] [--pixel-scale]
+//                           [--target NAME] [--pixel-scale] [--grab FILE]
+// --grab saves the whole screen (window manager's frame included) to FILE after a moment, then
+// quits, for machines without ImageMagick's import.
 
 #include "support/recorded_message_boxes.h"
 #include "widgets/planner_window/planner_window.h"
@@ -10,6 +12,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QPalette>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
 #include <QStyleFactory>
 
 namespace {
@@ -69,5 +74,11 @@ int main(int argc, char *argv[])
     if (args.contains(QStringLiteral("--pixel-scale")))
         window.viewBox()->setCurrentIndex(1);
     window.show();
+    if (const QString grab = option("--grab"); !grab.isEmpty()) {
+        QTimer::singleShot(2000, &app, [&] {
+            const bool saved = window.screen()->grabWindow(0).save(grab, "PNG");
+            app.exit(saved ? 0 : 1);
+        });
+    }
     return app.exec();
 }

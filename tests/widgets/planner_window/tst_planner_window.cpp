@@ -18,6 +18,9 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -67,6 +70,14 @@ private slots:
     void solveRowPicksOcularAndD();
     void exportsParse_data();
     void exportsParse();
+    void exportRefusesAnUnknownSuffix_data();
+    void exportRefusesAnUnknownSuffix();
+    void solveCsvMatchesTheCommandLine_data();
+    void solveCsvMatchesTheCommandLine();
+    void solveVerdictsFollowTheBand_data();
+    void solveVerdictsFollowTheBand();
+    void bandLabelAndItsAbsence_data();
+    void bandLabelAndItsAbsence();
     void failedExportLeavesNoFileAndSaysSo();
     void typedMistakeIsMarkedInline();
     void neverWritesTheCalculatorsFile_data();
@@ -180,10 +191,14 @@ void TstPlannerWindow::framingTextMatchesTheDrawing_data()
     QTest::addColumn<QString>("d");
     QTest::addColumn<QString>("target");
     QTest::addColumn<bool>("fitsLargest");
-    QTest::newRow("Jupiter fits") << "SBIG ST-237A" << "WS 12.5mm" << "120" << "Jupiter" << true;
-    QTest::newRow("Mars, non-square pixels") << "Astrovid 2000" << "WS 7.5mm" << "150" << "Mars" << true;
-    QTest::newRow("Moon overflows") << "SBIG ST-237A" << "WS 24mm" << "40" << "Moon" << false;
-    QTest::newRow("Saturn's rings") << "Apogee KX4" << "PT 7mm" << "300" << "Saturn" << true;
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("Jupiter fits") << "SBIG ST-237A" << "WS 12.5mm" << "120" << "Jupiter" << true << "C";
+    QTest::newRow("Mars, non-square pixels") << "Astrovid 2000" << "WS 7.5mm" << "150" << "Mars" << true << "C";
+    QTest::newRow("tall pixels, Jupiter") << "Cookbook 245" << "WS 12.5mm" << "60" << "Jupiter" << true << "C";
+    QTest::newRow("Moon overflows") << "SBIG ST-237A" << "WS 24mm" << "40" << "Moon" << false << "C";
+    QTest::newRow("Saturn's rings") << "Apogee KX4" << "PT 7mm" << "300" << "Saturn" << true << "C";
+    QTest::newRow("German: Mars") << "Astrovid 2000" << "WS 7.5mm" << "150.5" << "Mars" << true << "de_DE";
+    QTest::newRow("German: Moon") << "SBIG ST-237A" << "WS 24mm" << "40" << "Moon" << false << "de_DE";
 }
 
 void TstPlannerWindow::framingTextMatchesTheDrawing()
@@ -193,11 +208,13 @@ void TstPlannerWindow::framingTextMatchesTheDrawing()
     QFETCH(QString, d);
     QFETCH(QString, target);
     QFETCH(bool, fitsLargest);
+    QFETCH(QString, locale);
+    QLocale::setDefault(QLocale(locale));
     planner::Setup setup;
     setup.chooseTelescope("CR-150");
     QVERIFY(setup.chooseCamera(camera));
     setup.ocular = ocular;
-    setup.d = d;
+    setup.d = QLocale().toString(d.toDouble(), 'g', 6);
     open(setup, target);
 
     // The scale follows the shown EFL, as the command line computes it.
@@ -211,18 +228,37 @@ void TstPlannerWindow::framingTextMatchesTheDrawing()
     const auto large = planner::fitTarget(t.maxArcsec, optics::pixelScaleArcsec(pw, efl),
                                           optics::pixelScaleArcsec(ph, efl), cw, ch).value();
     QCOMPARE(large.fits, fitsLargest);
+    // The engine's sentences, with the size's decimal in the locale's form.
+    const auto inLocale = [](QString sentence) {
+        const qsizetype to = sentence.indexOf(QChar(0x2033));
+        for (qsizetype i = 0; i < to; ++i)
+            if (sentence.at(i) == '.' && i > 0 && sentence.at(i - 1).isDigit())
+                sentence[i] = QLocale().decimalPoint().at(0);
+        return sentence;
+    };
     const QString words = window_->framingText()->text();
-    QVERIFY2(words.contains(planner::fitSentence(t.name, t.minArcsec, small)), qPrintable(words));
-    QVERIFY2(words.contains(planner::fitSentence(t.name, t.maxArcsec, large)), qPrintable(words));
+    QVERIFY2(words.contains(inLocale(planner::fitSentence(t.name, t.minArcsec, small))), qPrintable(words));
+    QVERIFY2(words.contains(inLocale(planner::fitSentence(t.name, t.maxArcsec, large))), qPrintable(words));
+    if (locale != "C") {
+        // Every number in the words and in the picture's description in the locale's form.
+        static const QRegularExpression dotted(QStringLiteral("\\d\\.\\d"));
+        QVERIFY2(!QString(words).remove(ocular).contains(dotted), qPrintable(words)); // "WS 7.5mm" is a name
+        QVERIFY(!window_->framing()->accessibleDescription().isEmpty());
+        QVERIFY2(!window_->framing()->accessibleDescription().contains(dotted),
+                 qPrintable(window_->framing()->accessibleDescription()));
+    }
 
+    // Drawn in sky angles: the frame has the field's aspect, discs are round, and the disc's
+    // share of the frame width is its size over the field width.
+    const double fieldW = cw * optics::pixelScaleArcsec(pw, efl), fieldH = ch * optics::pixelScaleArcsec(ph, efl);
     const FramingGeometry g = window_->framing()->framingGeometry();
     QVERIFY(g.valid);
     QVERIFY(QRectF(window_->framing()->rect()).contains(g.frame));
-    QCOMPARE(g.frame.width() / g.frame.height(), double(cw) / ch);
-    QCOMPARE(2 * g.minRadiusX / g.frame.width(), small.widthPx / cw);
-    QCOMPARE(2 * g.minRadiusY / g.frame.height(), small.heightPx / ch);
-    QCOMPARE(2 * g.maxRadiusX / g.frame.width(), large.widthPx / cw);
-    QCOMPARE(2 * g.maxRadiusY / g.frame.height(), large.heightPx / ch);
+    QCOMPARE(g.frame.width() / g.frame.height(), fieldW / fieldH);
+    QCOMPARE(g.minRadiusX, g.minRadiusY);
+    QCOMPARE(g.maxRadiusX, g.maxRadiusY);
+    QCOMPARE(2 * g.minRadiusX / g.frame.width(), t.minArcsec / fieldW);
+    QCOMPARE(2 * g.maxRadiusX / g.frame.width(), t.maxArcsec / fieldW);
 }
 
 void TstPlannerWindow::solveRowPicksOcularAndD()
@@ -267,10 +303,24 @@ void TstPlannerWindow::exportsParse_data()
     QTest::addColumn<QString>("locale");
     QTest::newRow("chart PNG") << "chart" << "chart.png" << "C";
     QTest::newRow("chart SVG") << "chart" << "chart.svg" << "C";
+    QTest::newRow("chart BMP") << "chart" << "chart.bmp" << "C";
     QTest::newRow("framing PNG") << "framing" << "framing.png" << "C";
     QTest::newRow("framing SVG") << "framing" << "framing.svg" << "C";
+    QTest::newRow("framing SVG, German") << "framing" << "framing.svg" << "de_DE";
     QTest::newRow("table CSV") << "table" << "solve.csv" << "C";
     QTest::newRow("table CSV, decimal comma") << "table" << "solve.csv" << "de_DE";
+}
+
+// Every text element of an SVG, in document order.
+static QStringList svgTexts(const QByteArray &bytes)
+{
+    QStringList out;
+    QXmlStreamReader xml(bytes);
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
+            out << xml.readElementText(QXmlStreamReader::IncludeChildElements).simplified();
+    }
+    return xml.hasError() ? QStringList{"XML error: " + xml.errorString()} : out;
 }
 
 void TstPlannerWindow::exportsParse()
@@ -296,37 +346,198 @@ void TstPlannerWindow::exportsParse()
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QByteArray bytes = f.readAll();
     QWidget *widget = what == "chart" ? static_cast<QWidget *>(window_->chart()) : window_->framing();
-    if (file.endsWith(".png")) {
-        const QImage image = QImage::fromData(bytes, "PNG");
+    if (file.endsWith(".png") || file.endsWith(".bmp")) {
+        // Written in the format its name says, at twice the size, with the caption below.
+        const QByteArray format = QFileInfo(file).suffix().toUpper().toLatin1();
+        QVERIFY(bytes.startsWith(format == "PNG" ? QByteArray("\x89PNG") : QByteArray("BM")));
+        const QImage image = QImage::fromData(bytes, format.constData());
         QVERIFY(!image.isNull());
-        QCOMPARE(image.size(), widget->size() * 2);
+        QCOMPARE(image.width(), widget->width() * 2);
+        QVERIFY(image.height() > widget->height() * 2);
     } else if (file.endsWith(".svg")) {
         QXmlStreamReader xml(bytes);
         QVERIFY(xml.readNextStartElement());
         QCOMPARE(xml.name().toString(), QString("svg"));
-        while (!xml.atEnd())
-            xml.readNext();
-        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        const QString texts = svgTexts(bytes).join('\n');
+        QVERIFY2(!texts.startsWith("XML error"), qPrintable(texts));
+        // The caption names the whole setup, as text.
+        for (const char *part : {"CR-150", "WS 12.5mm", "TL 5 mm", "D 120 mm", "SBIG ST-237A", "binning 1x1"})
+            QVERIFY2(texts.contains(QLatin1String(part)), qPrintable(texts + " lacks " + part));
+        if (what == "framing") {
+            for (const QString &line : window_->framingText()->text().split('\n'))
+                QVERIFY2(texts.contains(line.simplified()), qPrintable(texts + " lacks " + line));
+        }
     } else {
         const QStringList lines = QString::fromUtf8(bytes).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 1 + planner::ocularEntries().size());
         const QStringList header = csvFields(lines.first());
-        QCOMPARE(header.size(), 10);
-        QCOMPARE(header.at(1), QString("D (mm)"));
-        QVERIFY(header.contains("pixel scale width (arcsec/px)"));
-        const QStringList ws18 = csvFields(lines.at(1 + planner::ocularEntries().indexOf("WS 18mm")));
-        QCOMPARE(ws18.size(), 10);
+        QCOMPARE(header.mid(0, 3), (QStringList{"ocular", "tl_mm", "d_mm"}));
+        QVERIFY(header.contains("scale_width_arcsec_per_px"));
+        const int row = int(planner::ocularEntries().indexOf("WS 18mm"));
+        const QStringList ws18 = csvFields(lines.at(1 + row));
+        QCOMPARE(ws18.size(), header.size());
         QCOMPARE(ws18.at(0), QString("WS 18mm"));
         // Dot decimals whatever the locale, equal to what the table shows.
         bool isNumber = false;
-        const double d = ws18.at(1).toDouble(&isNumber);
-        QVERIFY2(isNumber, qPrintable(ws18.at(1)));
-        const int row = int(planner::ocularEntries().indexOf("WS 18mm"));
+        const double d = ws18.at(header.indexOf("d_mm")).toDouble(&isNumber);
+        QVERIFY2(isNumber, qPrintable(ws18.at(2)));
         QCOMPARE(numbers::format(d), window_->solveTable()->table()->item(row, SolveTable::Distance)->text());
-        QVERIFY(!ws18.at(8).isEmpty()); // the seeing verdict
+        QVERIFY(!ws18.at(header.indexOf("sampling")).isEmpty());
+        QVERIFY(!ws18.at(header.indexOf("focal_ratio_sampling")).isEmpty());
         const QStringList prime = csvFields(lines.at(1));
-        QCOMPARE(prime.size(), 10);
-        QVERIFY(!prime.at(9).isEmpty()); // why prime focus has no D
+        QCOMPARE(prime.size(), header.size());
+        QVERIFY(!prime.at(header.indexOf("reason")).isEmpty()); // why prime focus has no D
+    }
+}
+
+void TstPlannerWindow::exportRefusesAnUnknownSuffix_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("not a picture") << "chart.txt";
+    QTest::newRow("made-up suffix") << "chart.xyz";
+}
+
+void TstPlannerWindow::exportRefusesAnUnknownSuffix()
+{
+    QFETCH(QString, file);
+    open(planner::Setup());
+    QTemporaryDir out;
+    const QString path = out.filePath(file);
+    QVERIFY(!window_->exportChart(path));
+    QVERIFY(!window_->exportFraming(path));
+    QCOMPARE(messages_.shown.size(), 2);
+    QVERIFY2(messages_.shown.first().text.contains(QFileInfo(file).suffix()), qPrintable(messages_.shown.first().text));
+    QVERIFY(!QFile::exists(path));
+}
+
+void TstPlannerWindow::solveCsvMatchesTheCommandLine_data()
+{
+    QTest::addColumn<QString>("camera");
+    QTest::addColumn<QString>("goal");
+    QTest::addColumn<double>("value");
+    QTest::newRow("f/20") << "SBIG ST-237A" << "--focal-ratio" << 20.0;
+    QTest::newRow("f/60, tall pixels") << "Cookbook 245" << "--focal-ratio" << 60.0;
+    QTest::newRow("0.25 arcsec/px") << "SBIG ST-237A" << "--pixel-scale" << 0.25;
+}
+
+void TstPlannerWindow::solveCsvMatchesTheCommandLine()
+{
+    QFETCH(QString, camera);
+    QFETCH(QString, goal);
+    QFETCH(double, value);
+    planner::Setup setup;
+    setup.chooseTelescope("CR-150");
+    setup.chooseCamera(camera);
+    open(setup);
+    window_->solveTable()->setGoal(goal == "--pixel-scale" ? SolveTable::GoalKind::PixelScale
+                                                           : SolveTable::GoalKind::FocalRatio, value);
+    const QStringList ours = QString::fromUtf8(window_->solveTable()->csv()).split('\n', Qt::SkipEmptyParts);
+
+    QTemporaryDir cwd;
+    QProcess plan;
+    plan.setWorkingDirectory(cwd.path());
+    plan.start(QStringLiteral(VKP2PLAN_PATH), {"solve", "--telescope", "CR-150", "--camera", camera, goal,
+                                              QString::number(value), "--format", "csv"});
+    QVERIFY(plan.waitForFinished(30000));
+    const QStringList theirs = QString::fromUtf8(plan.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(theirs.size(), ours.size());
+    // The command line's columns come first, under its names, with its values.
+    const QStringList theirHeader = csvFields(theirs.first());
+    QCOMPARE(csvFields(ours.first()).mid(0, theirHeader.size()), theirHeader);
+    const qsizetype note = theirHeader.indexOf("note");
+    for (qsizetype i = 1; i < theirs.size(); ++i)
+        QCOMPARE(csvFields(ours.at(i)).mid(0, note), csvFields(theirs.at(i)).mid(0, note));
+}
+
+void TstPlannerWindow::solveVerdictsFollowTheBand_data()
+{
+    QTest::addColumn<QString>("camera");
+    QTest::addColumn<double>("goal");
+    QTest::addColumn<QString>("verdict");
+    // N = 2 p / 550 nm with p the larger pixel: 7.4 µm gives 26.9, 8.5 × 19.7 µm gives 71.6.
+    QTest::newRow("f/25 below the band") << "SBIG ST-237A" << 25.0 << "under-sampled";
+    QTest::newRow("f/32 in the band") << "SBIG ST-237A" << 32.0 << "well sampled";
+    QTest::newRow("f/60 over it") << "SBIG ST-237A" << 60.0 << "over-sampled";
+    QTest::newRow("tall pixels: f/60 below") << "Cookbook 245" << 60.0 << "under-sampled";
+    QTest::newRow("tall pixels: f/100 in") << "Cookbook 245" << 100.0 << "well sampled";
+}
+
+void TstPlannerWindow::solveVerdictsFollowTheBand()
+{
+    QFETCH(QString, camera);
+    QFETCH(double, goal);
+    QFETCH(QString, verdict);
+    planner::Setup setup;
+    setup.chooseTelescope("CR-150");
+    setup.chooseCamera(camera);
+    open(setup);
+    SolveTable *solve = window_->solveTable();
+    solve->setGoal(SolveTable::GoalKind::FocalRatio, goal);
+    QTableWidget *table = solve->table();
+    QCOMPARE(table->horizontalHeaderItem(SolveTable::SeeingVerdict)->text(), QString("Sampling of the seeing"));
+    QCOMPARE(table->horizontalHeaderItem(SolveTable::RatioVerdict)->text(), QString("Sampling by focal ratio"));
+    int solved = 0;
+    for (int r = 0; r < table->rowCount(); ++r) {
+        if (!table->item(r, SolveTable::RatioVerdict))
+            continue;
+        ++solved;
+        QCOMPARE(table->item(r, SolveTable::RatioVerdict)->text(), verdict);
+        QVERIFY(!table->item(r, SolveTable::SeeingVerdict)->text().isEmpty());
+    }
+    QVERIFY(solved > 3);
+    // The chart's band is the same one, and its label says where it lies.
+    const planner::Shown shown = planner::show(setup);
+    const double pitch = std::max(shown.number("Pixelsize_width").value(), shown.number("Pixelsize_height").value());
+    const double n = 2 * pitch / 0.55;
+    QVERIFY2(window_->chart()->bandLabel().contains(numbers::format(numbers::round2(n))),
+             qPrintable(window_->chart()->bandLabel()));
+    QVERIFY2(window_->chart()->bandLabel().contains(numbers::format(numbers::round2(1.5 * n))),
+             qPrintable(window_->chart()->bandLabel()));
+}
+
+void TstPlannerWindow::bandLabelAndItsAbsence_data()
+{
+    QTest::addColumn<QString>("camera");
+    QTest::addColumn<bool>("pixelScale");
+    QTest::addColumn<QString>("label"); // empty: no band
+    QTest::newRow("focal ratio") << "SBIG ST-237A" << false << "N = 26.91 to 1.5 N = 40.36";
+    QTest::newRow("pixel scale") << "SBIG ST-237A" << true << "seeing/3 = 0.67 to seeing/2 = 1";
+    QTest::newRow("no camera") << "None or Film" << false << "";
+    QTest::newRow("no camera, pixel scale") << "None or Film" << true << "";
+}
+
+void TstPlannerWindow::bandLabelAndItsAbsence()
+{
+    QFETCH(QString, camera);
+    QFETCH(bool, pixelScale);
+    QFETCH(QString, label);
+    planner::Setup setup;
+    setup.chooseTelescope("CR-150");
+    setup.chooseCamera(camera);
+    open(setup);
+    window_->viewBox()->setCurrentIndex(pixelScale ? 1 : 0);
+    FocalChart *chart = window_->chart();
+    if (label.isEmpty()) {
+        QVERIFY(chart->bandLabel().isEmpty());
+        QVERIFY(chart->bandLabelRect(chart->size()).isEmpty());
+        if (!pixelScale) // the pixel-scale view says why it has no curves at all
+            QVERIFY2(chart->noBandNote().contains("None or Film"), qPrintable(chart->noBandNote()));
+        return;
+    }
+    QVERIFY2(chart->bandLabel().contains(label), qPrintable(chart->bandLabel()));
+    QVERIFY(chart->noBandNote().isEmpty());
+    // Nothing crosses the label: its margin is plain ground from top to bottom.
+    QImage image(chart->size(), QImage::Format_ARGB32);
+    {
+        QPainter painter(&image);
+        chart->paintChart(painter, chart->size());
+    }
+    const QRect box = chart->bandLabelRect(chart->size()).toAlignedRect();
+    QVERIFY(QRect(QPoint(0, 0), chart->size()).contains(box));
+    const QRgb ground = chart->palette().color(QPalette::Base).rgb();
+    for (int y = box.top() + 3; y <= box.bottom() - 3; ++y) {
+        for (int x : {box.left() + 3, box.right() - 3})
+            QVERIFY2(image.pixel(x, y) == ground, qPrintable(QString("at %1, %2").arg(x).arg(y)));
     }
 }
 

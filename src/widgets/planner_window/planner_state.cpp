@@ -1,0 +1,146 @@
+#include "widgets/planner_window/planner_state.h"
+
+#include "calculator/core/numbers.h"
+
+#include <QLocale>
+#include <QSettings>
+
+namespace vkp2::planner_window {
+
+namespace {
+
+// Marks states whose numbers are written with a dot.
+const QString kNumberForm = QStringLiteral("NumberForm");
+const QString kDot = QStringLiteral("dot");
+
+QSettings plannerSettings() { return QSettings(QStringLiteral("VKP2"), kSettingsApplication); }
+
+struct KitField {
+    const char *key;
+    QString planner::Setup::*text;
+    bool number;
+};
+
+constexpr KitField kKitFields[] = {
+    {"Telescope", &planner::Setup::telescope, false}, {"FocalLength", &planner::Setup::focalLength, true},
+    {"Aperture", &planner::Setup::aperture, true},    {"Ocular", &planner::Setup::ocular, false},
+    {"TL", &planner::Setup::tl, true},                {"D", &planner::Setup::d, true},
+    {"Camera", &planner::Setup::camera, false},       {"PixelWidth", &planner::Setup::pixelWidth, true},
+    {"PixelHeight", &planner::Setup::pixelHeight, true}, {"ChipWidth", &planner::Setup::chipWidth, true},
+    {"ChipHeight", &planner::Setup::chipHeight, true}, {"Binning", &planner::Setup::binning, false},
+};
+
+std::optional<double> dotNumber(const QString &text)
+{
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double v = c.toDouble(text.trimmed(), &ok);
+    return ok ? std::optional<double>(v) : std::nullopt;
+}
+
+// A box text written with a dot, as the box shows it in this locale. A text that is no number
+// is kept as it is, so the panel can say so.
+QString fromDotForm(const QString &text)
+{
+    const auto v = dotNumber(text);
+    return v ? numbers::format(*v) : text;
+}
+
+// States from before the dot form hold the box text of whatever locale wrote them.
+QString fromOldForm(const QString &text)
+{
+    if (numbers::isNumber(text))
+        return text;
+    const auto v = dotNumber(QString(text).replace(QLatin1Char(','), QLatin1Char('.')));
+    return v ? numbers::format(*v) : text;
+}
+
+QString toDotForm(const QString &text)
+{
+    const auto v = numbers::parse(text);
+    return v ? QString::number(*v, 'g', 17) : text;
+}
+
+} // namespace
+
+PlannerState readPlannerState()
+{
+    QSettings settings = plannerSettings();
+    settings.beginGroup(QStringLiteral("Planner"));
+    PlannerState st;
+    PlannerInputs &in = st.inputs;
+    const bool dotForm = settings.value(kNumberForm).toString() == kDot;
+    st.hasOwnSetup = settings.contains(QStringLiteral("Telescope"));
+    if (st.hasOwnSetup) {
+        for (const KitField &f : kKitFields) {
+            QString &text = in.setup.*f.text;
+            const QString saved = settings.value(QLatin1String(f.key), text).toString();
+            text = !f.number ? saved : dotForm ? fromDotForm(saved) : fromOldForm(saved);
+        }
+    } else {
+        in.setup.binning = settings.value(QStringLiteral("Binning"), in.setup.binning).toString();
+    }
+    // QSettings writes doubles with a dot in every locale.
+    const auto number = [&](const char *key, double fallback) {
+        bool ok = false;
+        const double v = settings.value(QLatin1String(key)).toString().toDouble(&ok);
+        return ok ? v : fallback;
+    };
+    in.seeingArcsec = number("Seeing", in.seeingArcsec);
+    in.target = settings.value(QStringLiteral("Target"), in.target).toString();
+    in.typedTargetArcsec = number("TargetSize", in.typedTargetArcsec);
+    in.colourSensor = settings.value(QStringLiteral("ColourSensor"), in.colourSensor).toBool();
+    in.wavelengthNm = number("Wavelength", in.wavelengthNm);
+    st.savedAt = QDateTime::fromString(settings.value(QStringLiteral("SavedAt")).toString(), Qt::ISODateWithMs);
+    st.chartView = settings.value(QStringLiteral("ChartView"), 0).toInt() == 1 ? 1 : 0;
+    st.goalKind = settings.value(QStringLiteral("GoalKind"), 0).toInt() == 1 ? 1 : 0;
+    if (settings.contains(QStringLiteral("GoalValue")))
+        st.goalValue = number("GoalValue", 0);
+    st.geometry = settings.value(QStringLiteral("Geometry")).toByteArray();
+    return st;
+}
+
+void writePlannerState(const PlannerState &st)
+{
+    QSettings settings = plannerSettings();
+    settings.beginGroup(QStringLiteral("Planner"));
+    const PlannerInputs &in = st.inputs;
+    settings.setValue(kNumberForm, kDot);
+    for (const KitField &f : kKitFields) {
+        const QString &text = in.setup.*f.text;
+        settings.setValue(QLatin1String(f.key), f.number ? toDotForm(text) : text);
+    }
+    settings.setValue(QStringLiteral("Target"), in.target);
+    settings.setValue(QStringLiteral("Seeing"), in.seeingArcsec);
+    settings.setValue(QStringLiteral("TargetSize"), in.typedTargetArcsec);
+    settings.setValue(QStringLiteral("ColourSensor"), in.colourSensor);
+    settings.setValue(QStringLiteral("Wavelength"), in.wavelengthNm);
+    settings.setValue(QStringLiteral("SavedAt"), st.savedAt.toUTC().toString(Qt::ISODateWithMs));
+    settings.setValue(QStringLiteral("ChartView"), st.chartView);
+    settings.setValue(QStringLiteral("GoalKind"), st.goalKind);
+    if (st.goalValue)
+        settings.setValue(QStringLiteral("GoalValue"), *st.goalValue);
+    settings.setValue(QStringLiteral("Geometry"), st.geometry);
+}
+
+PlannerInputs withCalculatorSetup(PlannerInputs inputs, const planner::Setup &calculator)
+{
+    const QString binning = inputs.setup.binning;
+    inputs.setup = calculator;
+    inputs.setup.binning = binning;
+    return inputs;
+}
+
+PlannerInputs startingInputs(const PlannerState &own, const std::optional<planner::Setup> &calculator,
+                             const QDateTime &calculatorSavedAt)
+{
+    if (!calculator)
+        return own.inputs;
+    // A state saved before the time was kept cannot be compared; the calculator's setup led then.
+    const bool ownNewer = own.hasOwnSetup && own.savedAt.isValid() && calculatorSavedAt.isValid()
+                          && own.savedAt > calculatorSavedAt;
+    return ownNewer ? own.inputs : withCalculatorSetup(own.inputs, *calculator);
+}
+
+} // namespace vkp2::planner_window
