@@ -2,7 +2,7 @@
 
 namespace vkp2 {
 
-HeadlessCalculator::HeadlessCalculator(MessageBoxes *messages)
+HeadlessCalculator::HeadlessCalculator(MessageBoxes *messages, const HandlerDecorator &decorate)
     : controls_{Flength,          Aperture,         Fratio,         Distance_tl,
                 Distance_d,       efl,              efr,            Pixelsize_width,
                 Pixelsize_height, Chipsize_width,   Chipsize_height, Fov_width,
@@ -10,9 +10,10 @@ HeadlessCalculator::HeadlessCalculator(MessageBoxes *messages)
                 Ocular,           Ccd,              Binning},
       calculator_(std::make_unique<Calculator>(controls_, messages ? *messages : collected_))
 {
-    const auto bind = [this](const char *name) {
+    const auto bind = [this, &decorate](const char *name) {
         const Calculator::Procedure procedure = Calculator::handlerOf(name);
-        return Handler([this, procedure] { (calculator_.get()->*procedure)(); });
+        Handler handler([this, procedure] { (calculator_.get()->*procedure)(); });
+        return decorate ? decorate(name, std::move(handler)) : handler;
     };
     for (const char *name : kBoxNames) {
         if (Calculator::handlerOf(name))

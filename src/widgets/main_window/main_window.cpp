@@ -59,8 +59,8 @@ QRect keepOnScreen(QRect outer)
 
 } // namespace
 
-MainWindow::MainWindow(MessageBoxes &messages, QWidget *parent)
-    : QMainWindow(parent), messages_(messages)
+MainWindow::MainWindow(MessageBoxes &messages, HandlerDecorator decorate, QWidget *parent)
+    : QMainWindow(parent), messages_(messages), decorate_(std::move(decorate))
 {
     buildControls();
 
@@ -108,7 +108,8 @@ Handler MainWindow::handlerFor(const char *control)
     const auto procedure = Calculator::handlerOf(control);
     if (!procedure)
         return {};
-    return [this, procedure] { (calculator_.get()->*procedure)(); };
+    Handler handler = [this, procedure] { (calculator_.get()->*procedure)(); };
+    return decorate_ ? decorate_(control, std::move(handler)) : handler;
 }
 
 LineEditField &MainWindow::adapt(QLineEdit *edit, const char *control)
@@ -116,7 +117,6 @@ LineEditField &MainWindow::adapt(QLineEdit *edit, const char *control)
     auto field = std::make_unique<LineEditField>(edit);
     field->onChange(handlerFor(control));
     auto &ref = *field;
-    adapters_.fields.push_back(field.get());
     fields_.push_back(std::move(field));
     return ref;
 }
@@ -126,7 +126,6 @@ ComboList &MainWindow::adapt(QComboBox *combo, const char *control)
     auto list = std::make_unique<ComboList>(combo);
     list->onChoose(handlerFor(control));
     auto &ref = *list;
-    adapters_.lists.push_back(list.get());
     lists_.push_back(std::move(list));
     return ref;
 }

@@ -1,9 +1,9 @@
-// Choosing telescopes, oculars, cameras and binning modes in the real window.
+// Choosing telescopes, oculars, cameras and binning modes, through the calculator's own handlers.
 
 #include "calculator/catalog/binning_table.h"
 #include "calculator/catalog/camera_table.h"
 #include "calculator/core/numbers.h"
-#include "support/window_fixture.h"
+#include "support/calculator/headless_fixture.h"
 
 #include <QtTest>
 
@@ -41,63 +41,58 @@ private:
     QStringList cameraBoxes() const;
     QStringList cameraResults() const;
     QStringList shownTexts() const;
-    std::unique_ptr<test::WindowFixture> f;
+    std::unique_ptr<test::HeadlessFixture> f;
 };
 
 void TstCatalogChoices::init()
 {
     QLocale::setDefault(QLocale::c());
-    f = std::make_unique<test::WindowFixture>();
+    f = std::make_unique<test::HeadlessFixture>();
 }
 
 void TstCatalogChoices::cleanup() { f.reset(); }
 
 QStringList TstCatalogChoices::cameraBoxes() const
 {
-    return {f->w().Pixelsize_width->text(), f->w().Pixelsize_height->text(),
-            f->w().Chipsize_width->text(), f->w().Chipsize_height->text()};
+    return {f->h.Pixelsize_width.text(), f->h.Pixelsize_height.text(),
+            f->h.Chipsize_width.text(), f->h.Chipsize_height.text()};
 }
 
 QStringList TstCatalogChoices::cameraResults() const
 {
-    return {f->w().Fov_width->text(), f->w().Fov_height->text(),
-            f->w().Pixelscale_width->text(), f->w().Pixelscale_height->text()};
+    return {f->h.Fov_width.text(), f->h.Fov_height.text(),
+            f->h.Pixelscale_width.text(), f->h.Pixelscale_height.text()};
 }
 
 QStringList TstCatalogChoices::shownTexts() const
 {
-    QStringList out;
-    for (const QLineEdit *e : f->window->findChildren<QLineEdit *>())
-        out << e->objectName() + "=" + e->text() + (e->isEnabled() ? "" : " (off)");
-    for (const QComboBox *c : f->window->findChildren<QComboBox *>())
-        out << c->objectName() + "=" + c->currentText() + (c->isEnabled() ? "" : " (off)");
-    return out;
+    return f->shownTexts();
 }
 
 void TstCatalogChoices::startUpDefaults()
 {
-    const auto &w = f->w();
-    QCOMPARE(w.Telescope->count(), 20);
-    QCOMPARE(w.Ocular->count(), 11);
-    QCOMPARE(w.Ccd->count(), 77);
-    QCOMPARE(w.Binning->count(), 3);
-    QCOMPARE(w.Telescope->currentIndex(), 13);
-    QCOMPARE(w.Telescope->currentText(), QString("DR-106"));
-    QCOMPARE(w.Telescope->itemText(0), QString("User-Defined"));
-    QCOMPARE(w.Ocular->currentIndex(), 1);
-    QCOMPARE(w.Ocular->itemText(0), QString("No-VKP2"));
-    QCOMPARE(w.Ccd->currentText(), QString("None or Film"));
-    QCOMPARE(w.Ccd->itemText(1), QString("User-Defined"));
-    QCOMPARE(w.Binning->currentText(), QString("1x1"));
-    QCOMPARE((QStringList{w.Flength->text(), w.Aperture->text(), w.Fratio->text()}),
+    auto &w = f->h;
+    QCOMPARE(w.Telescope.count(), 20);
+    QCOMPARE(w.Ocular.count(), 11);
+    QCOMPARE(w.Ccd.count(), 77);
+    QCOMPARE(w.Binning.count(), 3);
+    QCOMPARE(test::indexOf(w.Telescope, w.Telescope.text()), 13);
+    QCOMPARE(w.Telescope.text(), QString("DR-106"));
+    QCOMPARE(w.Telescope.entries().at(0), QString("User-Defined"));
+    QCOMPARE(test::indexOf(w.Ocular, w.Ocular.text()), 1);
+    QCOMPARE(w.Ocular.entries().at(0), QString("No-VKP2"));
+    QCOMPARE(w.Ccd.text(), QString("None or Film"));
+    QCOMPARE(w.Ccd.entries().at(1), QString("User-Defined"));
+    QCOMPARE(w.Binning.text(), QString("1x1"));
+    QCOMPARE((QStringList{w.Flength.text(), w.Aperture.text(), w.Fratio.text()}),
              (QStringList{"530", "106", "5"}));
-    QVERIFY(!w.Flength->isEnabled() && !w.Aperture->isEnabled() && !w.Fratio->isEnabled());
-    QCOMPARE((QStringList{w.Distance_tl->text(), w.Distance_d->text()}), (QStringList{"5", "55"}));
+    QVERIFY(!w.Flength.isEnabled() && !w.Aperture.isEnabled() && !w.Fratio.isEnabled());
+    QCOMPARE((QStringList{w.Distance_tl.text(), w.Distance_d.text()}), (QStringList{"5", "55"}));
     QCOMPARE(cameraBoxes(), (QStringList{"", "", "", ""}));
-    QVERIFY(!w.Pixelsize_width->isEnabled() && !w.Chipsize_height->isEnabled());
-    QVERIFY(!w.Binning->isEnabled());
-    QCOMPARE(w.efl->text(), QString("7960.6"));
-    QCOMPARE(w.efr->text(), QString("75.1"));
+    QVERIFY(!w.Pixelsize_width.isEnabled() && !w.Chipsize_height.isEnabled());
+    QVERIFY(!w.Binning.isEnabled());
+    QCOMPARE(w.efl.text(), QString("7960.6"));
+    QCOMPARE(w.efr.text(), QString("75.1"));
     QCOMPARE(cameraResults(), (QStringList{"0", "0", "0", "0"}));
     QVERIFY(f->messages.shown.isEmpty());
 }
@@ -131,62 +126,62 @@ void TstCatalogChoices::telescopeFocalRatios()
     QFETCH(QString, focal);
     QFETCH(QString, aperture);
     QFETCH(QString, ratio);
-    QVERIFY(chooseAsUser(f->w().Ccd, "Audine"));
-    QVERIFY(chooseAsUser(f->w().Telescope, "User-Defined")); // unlocked first
-    QVERIFY(chooseAsUser(f->w().Telescope, telescope));
-    QCOMPARE(f->w().Flength->text(), focal);
-    QCOMPARE(f->w().Aperture->text(), aperture);
-    QCOMPARE(f->w().Fratio->text(), ratio);
-    QVERIFY(!f->w().Flength->isEnabled() && !f->w().Aperture->isEnabled());
+    QVERIFY(chooseAsUser(f->h.Ccd, "Audine"));
+    QVERIFY(chooseAsUser(f->h.Telescope, "User-Defined")); // unlocked first
+    QVERIFY(chooseAsUser(f->h.Telescope, telescope));
+    QCOMPARE(f->h.Flength.text(), focal);
+    QCOMPARE(f->h.Aperture.text(), aperture);
+    QCOMPARE(f->h.Fratio.text(), ratio);
+    QVERIFY(!f->h.Flength.isEnabled() && !f->h.Aperture.isEnabled());
     // The camera results follow the new extended focal length (WS 5mm: 15.02 times).
     const double efl = numbers::round2(15.02 * focal.toDouble());
-    QCOMPARE(f->w().efl->text(), numbers::format(efl));
-    QCOMPARE(f->w().Fov_width->text(), numbers::resultText(3439 * (6.912 / efl)));
+    QCOMPARE(f->h.efl.text(), numbers::format(efl));
+    QCOMPARE(f->h.Fov_width.text(), numbers::resultText(3439 * (6.912 / efl)));
 }
 
 void TstCatalogChoices::userDefinedTelescopeKeepsPreviousValues()
 {
-    QVERIFY(chooseAsUser(f->w().Telescope, "CR-100"));
-    QVERIFY(chooseAsUser(f->w().Telescope, "User-Defined"));
-    QCOMPARE(f->w().Flength->text(), QString("640"));
-    QCOMPARE(f->w().Aperture->text(), QString("100"));
-    QCOMPARE(f->w().Fratio->text(), QString("6.4"));
-    QVERIFY(f->w().Flength->isEnabled() && f->w().Aperture->isEnabled());
-    QVERIFY(!f->w().Fratio->isEnabled());
-    QVERIFY(chooseAsUser(f->w().Telescope, "CR-100"));
-    QVERIFY(!f->w().Flength->isEnabled() && !f->w().Aperture->isEnabled());
+    QVERIFY(chooseAsUser(f->h.Telescope, "CR-100"));
+    QVERIFY(chooseAsUser(f->h.Telescope, "User-Defined"));
+    QCOMPARE(f->h.Flength.text(), QString("640"));
+    QCOMPARE(f->h.Aperture.text(), QString("100"));
+    QCOMPARE(f->h.Fratio.text(), QString("6.4"));
+    QVERIFY(f->h.Flength.isEnabled() && f->h.Aperture.isEnabled());
+    QVERIFY(!f->h.Fratio.isEnabled());
+    QVERIFY(chooseAsUser(f->h.Telescope, "CR-100"));
+    QVERIFY(!f->h.Flength.isEnabled() && !f->h.Aperture.isEnabled());
 }
 
 void TstCatalogChoices::typedFocalLengthSurvivesReselection()
 {
-    QVERIFY(chooseAsUser(f->w().Telescope, "User-Defined"));
-    test::retype(f->w().Flength, "700.0");
-    QVERIFY(chooseAsUser(f->w().Telescope, "User-Defined"));
-    QCOMPARE(f->w().Flength->text(), QString("700.0"));
-    QCOMPARE(f->w().efl->text(), QString("10514")); // 700 x 15.02
-    QCOMPARE(f->w().Fratio->text(), QString("6.6"));
+    QVERIFY(chooseAsUser(f->h.Telescope, "User-Defined"));
+    test::retype(f->h.Flength, "700.0");
+    QVERIFY(chooseAsUser(f->h.Telescope, "User-Defined"));
+    QCOMPARE(f->h.Flength.text(), QString("700.0"));
+    QCOMPARE(f->h.efl.text(), QString("10514")); // 700 x 15.02
+    QCOMPARE(f->h.Fratio.text(), QString("6.6"));
     QVERIFY(f->messages.shown.isEmpty());
     // A catalogue choice replaces the typed values.
-    QVERIFY(chooseAsUser(f->w().Telescope, "DR-106"));
-    QCOMPARE(f->w().Flength->text(), QString("530"));
+    QVERIFY(chooseAsUser(f->h.Telescope, "DR-106"));
+    QCOMPARE(f->h.Flength.text(), QString("530"));
 }
 
 void TstCatalogChoices::primeFocusAndBack()
 {
-    QVERIFY(chooseAsUser(f->w().Ocular, "No-VKP2"));
-    QCOMPARE(f->w().efl->text(), QString("530"));
-    QCOMPARE(f->w().efr->text(), QString("5"));
-    QCOMPARE(f->w().Distance_d->text(), QString("0"));
-    QCOMPARE(f->w().Distance_tl->text(), QString("0"));
-    QVERIFY(!f->w().Distance_d->isEnabled() && !f->w().Distance_tl->isEnabled());
+    QVERIFY(chooseAsUser(f->h.Ocular, "No-VKP2"));
+    QCOMPARE(f->h.efl.text(), QString("530"));
+    QCOMPARE(f->h.efr.text(), QString("5"));
+    QCOMPARE(f->h.Distance_d.text(), QString("0"));
+    QCOMPARE(f->h.Distance_tl.text(), QString("0"));
+    QVERIFY(!f->h.Distance_d.isEnabled() && !f->h.Distance_tl.isEnabled());
     QCOMPARE(*f->state().OcularFocalLength.number(), 0.0);
 
-    QVERIFY(chooseAsUser(f->w().Ocular, "WS 5mm"));
-    QVERIFY(f->w().Distance_d->isEnabled() && f->w().Distance_tl->isEnabled());
-    QCOMPARE(f->w().Distance_d->text(), QString("0"));
+    QVERIFY(chooseAsUser(f->h.Ocular, "WS 5mm"));
+    QVERIFY(f->h.Distance_d.isEnabled() && f->h.Distance_tl.isEnabled());
+    QCOMPARE(f->h.Distance_d.text(), QString("0"));
     QCOMPARE(*f->state().ProjectionDistance.number(), 58 + 0 + 3 + 0 - 40.9);
-    QCOMPARE(f->w().efl->text(), QString("1600.6"));
-    QCOMPARE(f->w().efr->text(), QString("15.1"));
+    QCOMPARE(f->h.efl.text(), QString("1600.6"));
+    QCOMPARE(f->h.efr.text(), QString("15.1"));
     QVERIFY(f->messages.shown.isEmpty());
 }
 
@@ -194,8 +189,8 @@ void TstCatalogChoices::sameFocalLengthDifferentOculars()
 {
     QStringList efl;
     for (const char *ocular : {"WS 5mm", "PT 5mm", "WS 18mm", "PT 18mm"}) {
-        QVERIFY(chooseAsUser(f->w().Ocular, ocular));
-        efl << f->w().efl->text();
+        QVERIFY(chooseAsUser(f->h.Ocular, ocular));
+        efl << f->h.efl.text();
     }
     QCOMPARE(efl, (QStringList{"7960.6", "11641.98", "2226", "2367.92"}));
 }
@@ -225,55 +220,55 @@ void TstCatalogChoices::cameraAndBinning()
     QFETCH(QString, camera);
     QFETCH(QStringList, boxes);
     QFETCH(bool, binning);
-    QVERIFY(chooseAsUser(f->w().Ccd, "FLI IMG261E"));
-    QVERIFY(chooseAsUser(f->w().Binning, mode));
-    QVERIFY(chooseAsUser(f->w().Ccd, camera));
+    QVERIFY(chooseAsUser(f->h.Ccd, "FLI IMG261E"));
+    QVERIFY(chooseAsUser(f->h.Binning, mode));
+    QVERIFY(chooseAsUser(f->h.Ccd, camera));
     QCOMPARE(cameraBoxes(), boxes);
-    QCOMPARE(f->w().Binning->isEnabled(), binning);
-    QCOMPARE(f->w().Binning->currentText(), mode);
-    QVERIFY(!f->w().Pixelsize_width->isEnabled());
+    QCOMPARE(f->h.Binning.isEnabled(), binning);
+    QCOMPARE(f->h.Binning.text(), mode);
+    QVERIFY(!f->h.Pixelsize_width.isEnabled());
     QVERIFY(f->messages.shown.isEmpty());
 }
 
 void TstCatalogChoices::binningKeepsChipWidthFov()
 {
-    QVERIFY(chooseAsUser(f->w().Ccd, "FLI IMG261E"));
-    const QString fov1 = f->w().Fov_width->text();
-    QVERIFY(chooseAsUser(f->w().Binning, "2x2"));
-    QCOMPARE(f->w().Fov_width->text(), fov1); // 10.24 mm either way
-    QVERIFY(f->w().Pixelscale_width->text() != cameraResults()[0]);
-    QVERIFY(chooseAsUser(f->w().Binning, "3x3"));
-    QVERIFY(f->w().Fov_width->text().toDouble() < fov1.toDouble()); // 170 x 60 um = 10.2 mm
-    QCOMPARE(f->w().Fov_width->text(), numbers::resultText(3439 * (10.2 / 7960.6)));
+    QVERIFY(chooseAsUser(f->h.Ccd, "FLI IMG261E"));
+    const QString fov1 = f->h.Fov_width.text();
+    QVERIFY(chooseAsUser(f->h.Binning, "2x2"));
+    QCOMPARE(f->h.Fov_width.text(), fov1); // 10.24 mm either way
+    QVERIFY(f->h.Pixelscale_width.text() != cameraResults()[0]);
+    QVERIFY(chooseAsUser(f->h.Binning, "3x3"));
+    QVERIFY(f->h.Fov_width.text().toDouble() < fov1.toDouble()); // 170 x 60 um = 10.2 mm
+    QCOMPARE(f->h.Fov_width.text(), numbers::resultText(3439 * (10.2 / 7960.6)));
 }
 
 void TstCatalogChoices::binningModeSurvivesCameraChanges()
 {
-    QVERIFY(chooseAsUser(f->w().Ccd, "FLI IMG261E"));
-    QVERIFY(chooseAsUser(f->w().Binning, "3x3"));
-    QVERIFY(chooseAsUser(f->w().Ccd, "Audine"));
-    QVERIFY(!f->w().Binning->isEnabled());
-    QCOMPARE(f->w().Binning->currentText(), QString("3x3"));
+    QVERIFY(chooseAsUser(f->h.Ccd, "FLI IMG261E"));
+    QVERIFY(chooseAsUser(f->h.Binning, "3x3"));
+    QVERIFY(chooseAsUser(f->h.Ccd, "Audine"));
+    QVERIFY(!f->h.Binning.isEnabled());
+    QCOMPARE(f->h.Binning.text(), QString("3x3"));
     QCOMPARE(cameraBoxes(), (QStringList{"9", "9", "768", "512"}));
     // Back on a binning camera, the shown mode applies again.
-    QVERIFY(chooseAsUser(f->w().Ccd, "FLI MaxCam CM9"));
+    QVERIFY(chooseAsUser(f->h.Ccd, "FLI MaxCam CM9"));
     QCOMPARE(cameraBoxes(), (QStringList{"60", "60", "170", "170"}));
 
     // The refused pair, reached by a camera choice: the note once, then "2x2".
-    QVERIFY(chooseAsUser(f->w().Ccd, "Starlight Express HX916"));
+    QVERIFY(chooseAsUser(f->h.Ccd, "Starlight Express HX916"));
     QCOMPARE(f->messages.shown.size(), 1);
     QCOMPARE(f->messages.shown.first(),
              (ShownMessage{"This camera does not support 3x3 Binning", "Note", MessageIcon::Information}));
-    QCOMPARE(f->w().Binning->currentText(), QString("2x2"));
+    QCOMPARE(f->h.Binning.text(), QString("2x2"));
     QCOMPARE(cameraBoxes(), (QStringList{"13", "13", "650", "515"}));
     QCOMPARE(*f->state().PixelWidth.number(), 13.0);
     QCOMPARE(*f->state().ChipHeightPx.number(), 515.0);
 
     // ...and reached by a mode choice.
     f->messages.clear();
-    QVERIFY(chooseAsUser(f->w().Binning, "3x3"));
+    QVERIFY(chooseAsUser(f->h.Binning, "3x3"));
     QCOMPARE(f->messages.shown.size(), 1);
-    QCOMPARE(f->w().Binning->currentText(), QString("2x2"));
+    QCOMPARE(f->h.Binning.text(), QString("2x2"));
     QCOMPARE(cameraBoxes(), (QStringList{"13", "13", "650", "515"}));
 }
 
@@ -290,38 +285,38 @@ void TstCatalogChoices::userDefinedCameraKeepsPreviousValues()
 {
     QFETCH(QString, previous);
     QFETCH(QStringList, boxes);
-    QVERIFY(chooseAsUser(f->w().Ccd, previous));
+    QVERIFY(chooseAsUser(f->h.Ccd, previous));
     const QStringList results = cameraResults();
-    QVERIFY(chooseAsUser(f->w().Ccd, "User-Defined"));
+    QVERIFY(chooseAsUser(f->h.Ccd, "User-Defined"));
     QCOMPARE(cameraBoxes(), boxes);
     QCOMPARE(cameraResults(), results);
-    QVERIFY(f->w().Pixelsize_width->isEnabled() && f->w().Pixelsize_height->isEnabled());
-    QVERIFY(f->w().Chipsize_width->isEnabled() && f->w().Chipsize_height->isEnabled());
-    QVERIFY(!f->w().Binning->isEnabled());
+    QVERIFY(f->h.Pixelsize_width.isEnabled() && f->h.Pixelsize_height.isEnabled());
+    QVERIFY(f->h.Chipsize_width.isEnabled() && f->h.Chipsize_height.isEnabled());
+    QVERIFY(!f->h.Binning.isEnabled());
 }
 
 void TstCatalogChoices::catalogueCameraFollowsTelescopeChanges()
 {
-    QVERIFY(chooseAsUser(f->w().Ccd, "Meade Pictor 416XT"));
-    const QString before = f->w().Fov_width->text();
-    QVERIFY(chooseAsUser(f->w().Telescope, "AR-150"));
-    QVERIFY(chooseAsUser(f->w().Ocular, "PT 9mm"));
-    f->w().Distance_d->setText("100");
+    QVERIFY(chooseAsUser(f->h.Ccd, "Meade Pictor 416XT"));
+    const QString before = f->h.Fov_width.text();
+    QVERIFY(chooseAsUser(f->h.Telescope, "AR-150"));
+    QVERIFY(chooseAsUser(f->h.Ocular, "PT 9mm"));
+    f->h.Distance_d.setText("100");
     QCOMPARE(cameraBoxes(), (QStringList{"9", "9", "768", "512"}));
-    const double efl = f->w().efl->text().toDouble();
-    QCOMPARE(f->w().Fov_width->text(), numbers::resultText(3439 * (6.912 / efl)));
-    QCOMPARE(f->w().Pixelscale_height->text(), numbers::resultText(206265 * (0.009 / efl)));
-    QVERIFY(f->w().Fov_width->text() != before);
+    const double efl = f->h.efl.text().toDouble();
+    QCOMPARE(f->h.Fov_width.text(), numbers::resultText(3439 * (6.912 / efl)));
+    QCOMPARE(f->h.Pixelscale_height.text(), numbers::resultText(206265 * (0.009 / efl)));
+    QVERIFY(f->h.Fov_width.text() != before);
 }
 
 void TstCatalogChoices::binningWithoutPositiveFocalLength()
 {
-    QVERIFY(chooseAsUser(f->w().Ccd, "FLI IMG261E"));
-    QVERIFY(chooseAsUser(f->w().Telescope, "User-Defined"));
-    f->w().Flength->setText("0.0"); // a number, so it is taken; the extended focal length is 0
-    QCOMPARE(f->w().efl->text(), QString("0"));
+    QVERIFY(chooseAsUser(f->h.Ccd, "FLI IMG261E"));
+    QVERIFY(chooseAsUser(f->h.Telescope, "User-Defined"));
+    f->h.Flength.setText("0.0"); // a number, so it is taken; the extended focal length is 0
+    QCOMPARE(f->h.efl.text(), QString("0"));
     const QStringList results = cameraResults();
-    QVERIFY(chooseAsUser(f->w().Binning, "2x2"));
+    QVERIFY(chooseAsUser(f->h.Binning, "2x2"));
     QCOMPARE(cameraBoxes(), (QStringList{"40", "40", "256", "256"}));
     QCOMPARE(cameraResults(), results);
 }
@@ -339,10 +334,10 @@ void TstCatalogChoices::nestedCameraRunsChangeNothing()
     // A camera choice writes the camera boxes, whose handlers run the camera choice again,
     // nested. The nesting must stay shallow, and a further run must show nothing new.
     QFETCH(QString, camera);
-    QVERIFY(chooseAsUser(f->w().Ccd, "SBIG ST-10E"));
-    QVERIFY(chooseAsUser(f->w().Binning, "2x2"));
+    QVERIFY(chooseAsUser(f->h.Ccd, "SBIG ST-10E"));
+    QVERIFY(chooseAsUser(f->h.Binning, "2x2"));
     handlerStats().reset();
-    QVERIFY(chooseAsUser(f->w().Ccd, camera));
+    QVERIFY(chooseAsUser(f->h.Ccd, camera));
     QVERIFY2(handlerStats().deepest <= 6, qPrintable(QString::number(handlerStats().deepest)));
     const QStringList after = shownTexts();
     f->calc().Ccd_Click();
@@ -351,23 +346,23 @@ void TstCatalogChoices::nestedCameraRunsChangeNothing()
 
 void TstCatalogChoices::everyTelescopeWithEveryOcular()
 {
-    const auto &w = f->w();
-    for (int t = 0; t < w.Telescope->count(); ++t) {
-        for (int o = 0; o < w.Ocular->count(); ++o) {
-            const QString telescope = w.Telescope->itemText(t);
-            const QString ocular = w.Ocular->itemText(o);
+    auto &w = f->h;
+    for (int t = 0; t < w.Telescope.count(); ++t) {
+        for (int o = 0; o < w.Ocular.count(); ++o) {
+            const QString telescope = w.Telescope.entries().at(t);
+            const QString ocular = w.Ocular.entries().at(o);
             QVERIFY(chooseAsUser(w.Telescope, telescope));
             QVERIFY(chooseAsUser(w.Ocular, ocular));
             const QString where = telescope + " / " + ocular;
-            for (const QLineEdit *result : {w.efl, w.efr, w.Fratio}) {
+            for (const HeadlessField *result : {&w.efl, &w.efr, &w.Fratio}) {
                 QVERIFY2(numbers::isNumber(result->text()), qPrintable(where));
                 QVERIFY2(numbers::parse(result->text()).value() > 0, qPrintable(where));
             }
-            QCOMPARE(w.Flength->isEnabled(), t == 0);
-            QCOMPARE(w.Aperture->isEnabled(), t == 0);
-            QCOMPARE(w.Distance_d->isEnabled(), o != 0);
-            QCOMPARE(w.Distance_tl->isEnabled(), o != 0);
-            QCOMPARE(w.efl->text() == w.Flength->text(), o == 0);
+            QCOMPARE(w.Flength.isEnabled(), t == 0);
+            QCOMPARE(w.Aperture.isEnabled(), t == 0);
+            QCOMPARE(w.Distance_d.isEnabled(), o != 0);
+            QCOMPARE(w.Distance_tl.isEnabled(), o != 0);
+            QCOMPARE(w.efl.text() == w.Flength.text(), o == 0);
         }
     }
     QVERIFY(f->messages.shown.isEmpty());
@@ -375,12 +370,12 @@ void TstCatalogChoices::everyTelescopeWithEveryOcular()
 
 void TstCatalogChoices::everyCameraInEveryMode()
 {
-    const auto &w = f->w();
+    auto &w = f->h;
     for (const char *mode : catalog::kBinningModes) {
-        for (int c = 0; c < w.Ccd->count(); ++c) {
-            const QString camera = w.Ccd->itemText(c);
+        for (int c = 0; c < w.Ccd.count(); ++c) {
+            const QString camera = w.Ccd.entries().at(c);
             // Show the mode without choosing it: the camera choice is what applies it.
-            w.Binning->setCurrentIndex(w.Binning->findText(mode));
+            f->showQuietly("Binning", QLatin1String(mode));
             f->messages.clear();
             QVERIFY(chooseAsUser(w.Ccd, camera));
             const QString where = camera + " in " + mode;
@@ -392,9 +387,9 @@ void TstCatalogChoices::everyCameraInEveryMode()
             QCOMPARE(f->messages.shown.size(), refused ? 1 : 0);
             for (const QString &result : cameraResults())
                 QVERIFY2(numbers::isNumber(result), qPrintable(where + ": " + result));
-            QCOMPARE(w.Pixelsize_width->isEnabled(), camera == "User-Defined");
-            QCOMPARE(w.Chipsize_height->isEnabled(), camera == "User-Defined");
-            QCOMPARE(w.Binning->isEnabled(), row && row->binning);
+            QCOMPARE(w.Pixelsize_width.isEnabled(), camera == "User-Defined");
+            QCOMPARE(w.Chipsize_height.isEnabled(), camera == "User-Defined");
+            QCOMPARE(w.Binning.isEnabled(), row && row->binning);
             if (row && row->binning) {
                 const QString applied = refused ? QString("2x2") : QString(mode);
                 for (const auto &b : catalog::kBinning) {
@@ -414,5 +409,5 @@ void TstCatalogChoices::everyCameraInEveryMode()
     }
 }
 
-QTEST_MAIN(TstCatalogChoices)
+QTEST_GUILESS_MAIN(TstCatalogChoices)
 #include "tst_catalog_choices.moc"

@@ -1,9 +1,11 @@
 #pragma once
 // Counts handler runs and how deeply they nest, so tests and benchmarks can see hidden work.
-// It wraps the handlers already bound to a window's or a headless calculator's controls.
+// Give countHandlers to a window or a headless calculator as it is built: every control's handler
+// is wrapped where it is bound, the start-up runs included.
 
-#include "calculator/procedures/headless_calculator.h"
-#include "widgets/main_window/main_window.h"
+#include "calculator/toolkit/controls.h"
+
+#include <string_view>
 
 namespace vkp2 {
 
@@ -34,24 +36,10 @@ inline Handler counted(Handler handler)
     };
 }
 
-inline void countHandlers(MainWindow &window)
+// A HandlerDecorator that counts every control's handler alike.
+inline Handler countHandlers(std::string_view /*control*/, Handler handler)
 {
-    for (LineEditField *field : window.adapters().fields)
-        field->onChange(counted(field->changeHandler()));
-    for (ComboList *list : window.adapters().lists)
-        list->onChoose(counted(list->chooseHandler()));
-}
-
-inline void countHandlers(HeadlessCalculator &calc)
-{
-    for (const char *name : kBoxNames) {
-        HeadlessField *field = calc.field(name);
-        field->onChange(counted(field->changeHandler()));
-    }
-    for (const char *name : {"Telescope", "Ocular", "Ccd", "Binning"}) {
-        HeadlessList *list = calc.list(name);
-        list->onChoose(counted(list->chooseHandler()));
-    }
+    return counted(std::move(handler));
 }
 
 } // namespace vkp2

@@ -4,6 +4,7 @@
 #include "calculator/toolkit/message_boxes.h"
 
 #include <QList>
+#include <QMetaType>
 
 namespace vkp2 {
 
@@ -27,3 +28,5 @@ protected:
 };
 
 } // namespace vkp2
+
+Q_DECLARE_METATYPE(vkp2::MessageIcon)

@@ -3,7 +3,7 @@
 //   planner_screenshot_host [--dark] [--telescope NAME] [--camera NAME] [--ocular NAME] [--d MM]
 //                           [--target NAME] [--pixel-scale]
 
-#include "support/recorded_message_boxes.h"
+#include "support/calculator/recorded_message_boxes.h"
 #include "widgets/planner_window/planner_window.h"
 #include "widgets/planner_window/setup_panel.h"
 
