@@ -9,7 +9,8 @@
 // batches, so load from other processes hits all alike, and prints medians, spread and ratios.
 // VKP2_BENCH_QUICK=1 shrinks compare() to a smoke run.
 
-#include "support/window_fixture.h"
+#include "calculator/procedures/headless_calculator.h"
+#include "support/widgets/window_fixture.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -307,8 +308,7 @@ void BenchEvents::startup()
     std::unique_ptr<MainWindow> window;
     // The window runs the same start-up handlers as the headless calculator, which can be
     // counted from its very first handler run.
-    HeadlessCalculator headless;
-    countHandlers(headless);
+    HeadlessCalculator headless(nullptr, countHandlers);
     const Count count = countRuns([&] { headless.start(); });
     report("start-up (constructor)", count, -1);
     QVERIFY2(count.runs <= kMaxStartupRuns, qPrintable(QString::number(count.runs)));

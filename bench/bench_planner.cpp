@@ -3,7 +3,7 @@
 // filling that image, and against the 16 ms of one frame at 60 Hz. Ratios are printed; nothing
 // here fails on time.
 
-#include "support/recorded_message_boxes.h"
+#include "support/calculator/recorded_message_boxes.h"
 #include "widgets/planner_window/focal_chart.h"
 #include "widgets/planner_window/framing_view.h"
 #include "widgets/planner_window/planner_window.h"

@@ -1,7 +1,7 @@
 #pragma once
-// A start-up timing aid for bench/startup_compare.py, built into the benchmark's copy of the
-// calculator (vkp2calc_timed) and the bare window it is compared with, never into the shipped
-// program: with VKP2_EXIT_WHEN_SHOWN set, the program prints the monotonic clock once its first
+// A start-up timing aid for bench/startup_compare.py, built into the benchmark's copies of the
+// calculator (vkp2calc_timed) and the planner (vkp2planner_first_frame, see first_frame_hook.cpp)
+// and into the bare window they are compared with, never into the shipped programs: with VKP2_EXIT_WHEN_SHOWN set, the program prints the monotonic clock once its first
 // window's first frame has been painted, then ends at once (nothing is saved, no teardown, so
 // the peak memory is that of the shown window). Inert otherwise.
 
@@ -17,7 +17,7 @@ namespace vkp2 {
 
 class ExitWhenShown final : public QObject {
 public:
-    static void installIfRequested(QApplication &app)
+    static void installIfRequested(QCoreApplication &app)
     {
         static ExitWhenShown filter;
         if (qEnvironmentVariableIsSet("VKP2_EXIT_WHEN_SHOWN"))

@@ -1,10 +1,10 @@
 // libFuzzer: any text read as a number, and any double shown as text, in the C and a German
 // locale. Reading must accept only plain signed decimals; showing must read back. Both must
-// agree, to the bit, with the QLocale-only way kept in tests/support/numbers_oracle.h.
+// agree, to the bit, with the QLocale-only way kept in tests/support/calculator/numbers_oracle.h.
 
 #include "calculator/core/numbers.h"
 #include "calculator/core/working_value.h"
-#include "support/numbers_oracle.h"
+#include "support/calculator/numbers_oracle.h"
 
 #include <QLocale>
 #include <QRegularExpression>

@@ -4,8 +4,8 @@
 #include "calculator/core/numbers.h"
 #include "storage/user_equipment_file.h"
 #include "calculator/procedures/headless_calculator.h"
-#include "support/handler_counter.h"
-#include "support/recorded_message_boxes.h"
+#include "support/calculator/handler_counter.h"
+#include "support/calculator/recorded_message_boxes.h"
 #include "widgets/toolkit/widget_controls.h"
 #include "widgets/main_window/main_window.h"
 
@@ -142,8 +142,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // The headless calculator starts from the same setup, with shallow nesting; the window
     // must end with the same fifteen texts and the same messages.
-    HeadlessCalculator headless;
-    countHandlers(headless);
+    HeadlessCalculator headless(nullptr, countHandlers);
     handlerStats().reset();
     headless.start(userData);
     if (handlerStats().depth != 0 || handlerStats().deepest > 8)

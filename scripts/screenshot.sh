@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Takes a screenshot of the calculator under a virtual X server: docs/screenshot.png.
 # Usage: scripts/screenshot.sh [output.png] [scale] [light|dark]
-#   scale 2 shows the window at 2x; dark shows it in a dark palette (tests/support/palette_window)
+#   scale 2 shows the window at 2x; dark shows it in a dark palette (tests/support/widgets/palette_window)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/screenshot.png}

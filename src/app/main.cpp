@@ -3,19 +3,12 @@
 
 #include "app/program_start.h"
 
-#ifdef VKP2_EXIT_WHEN_SHOWN_HOOK // the benchmark's build only (bench/CMakeLists.txt)
-#include "exit_when_shown.h"
-#endif
-
 int main(int argc, char *argv[])
 {
     if (vkp2::program_start::displayMissing("vkp2calc"))
         return 1;
     vkp2::program_start::QtArguments qt(argc, argv, "vkp2calc");
     QApplication app(qt.argc, qt.argv);
-#ifdef VKP2_EXIT_WHEN_SHOWN_HOOK
-    vkp2::ExitWhenShown::installIfRequested(app);
-#endif
     // Lets Wayland desktops match the window to its launcher and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vkp2calc.VKP2Calculator"));
     vkp2::ModalMessageBoxes messages;

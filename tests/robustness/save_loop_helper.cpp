@@ -9,7 +9,7 @@
 
 #include "saving_setups.h"
 #include "storage/user_equipment_file.h"
-#include "support/recorded_message_boxes.h"
+#include "support/calculator/recorded_message_boxes.h"
 #include "widgets/main_window/main_window.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 
 #include "saving_setups.h"
 #include "storage/user_equipment_file.h"
-#include "support/window_fixture.h"
+#include "support/widgets/window_fixture.h"
 
 #include <QDir>
 #include <QFile>

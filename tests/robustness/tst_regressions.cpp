@@ -3,7 +3,7 @@
 
 #include "calculator/core/numbers.h"
 #include "storage/user_equipment_file.h"
-#include "support/window_fixture.h"
+#include "support/widgets/window_fixture.h"
 
 #include <QFile>
 #include <QRegularExpression>

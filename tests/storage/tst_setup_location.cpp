@@ -119,5 +119,5 @@ void TstSetupLocation::choosesFolder()
         QVERIFY(sameEntry(storage::userEquipmentFilePath(storage::FolderCreation::ReadOnly), path));
 }
 
-QTEST_MAIN(TstSetupLocation)
+QTEST_GUILESS_MAIN(TstSetupLocation)
 #include "tst_setup_location.moc"

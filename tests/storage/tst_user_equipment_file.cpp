@@ -1,8 +1,11 @@
-// The user equipment file: its reader, its writer, and round trips through the real window.
+// The user equipment file: its reader, its writer, and the calculator started from what it reads.
+// The round trips through the real window are in tests/widgets/main_window/tst_setup_round_trip.cpp.
 
 #include "storage/user_equipment_file.h"
-#include "support/window_fixture.h"
+#include "support/calculator/headless_fixture.h"
+#include "support/calculator/sandbox.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QStandardPaths>
@@ -20,7 +23,6 @@
 #endif
 
 using namespace vkp2;
-using test::chooseAsUser;
 
 class TstUserEquipmentFile : public QObject {
     Q_OBJECT
@@ -40,17 +42,11 @@ private slots:
     void staleTemporaryFiles_data();
     void staleTemporaryFiles();
 
-    void firstStartWritesDefaults();
-    void restores_data();
-    void restores();
     void unknownNamesFallBackToDefaults_data();
     void unknownNamesFallBackToDefaults();
     void shortFileEmptiesNamedFields();
     void emptyFirstLineIgnoresTelescopeValues();
     void savedNonNumberWarnsAgainAtStart();
-    void closeWithUnwritableFileKeepsRunning();
-    void setupKeptWhereFound_data();
-    void setupKeptWhereFound();
 };
 
 namespace {
@@ -68,11 +64,10 @@ QByteArray readBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Starts the window in the sandbox, optionally changes it, closes it, and returns the file.
-QByteArray closeAndRead(test::WindowFixture &f)
+// The calculator started from the file, as the window's start-up reads it.
+std::unique_ptr<test::HeadlessFixture> startFrom(const QString &path)
 {
-    f.window->close();
-    return readBytes(f.sandbox.setupFile());
+    return std::make_unique<test::HeadlessFixture>(storage::readUserEquipmentFile(path));
 }
 
 // Root passes permission bits by CAP_DAC_OVERRIDE. Lowering it in this thread while the guard
@@ -221,10 +216,10 @@ void TstUserEquipmentFile::readingHugeJunkIsBounded()
     QVERIFY(total <= storage::kMaxReadBytes);
 
     // And a start with it: defaults everywhere, no message, no crash.
-    test::WindowFixture f;
-    QCOMPARE(f.w()[List::Telescope]->currentText(), QString("DR-106"));
-    QCOMPARE(f.w()[List::Ccd]->currentText(), QString("None or Film"));
-    QVERIFY(f.messages.shown.isEmpty());
+    const auto f = startFrom(sandbox.file("vkp2user.dat"));
+    QCOMPARE(f->h[List::Telescope].text(), QString("DR-106"));
+    QCOMPARE(f->h[List::Ccd].text(), QString("None or Film"));
+    QVERIFY(f->messages.shown.isEmpty());
 }
 
 void TstUserEquipmentFile::readingWhatIsNoFile()
@@ -397,64 +392,6 @@ void TstUserEquipmentFile::staleTemporaryFiles()
     QVERIFY(QFileInfo::exists(written) || removed);
 }
 
-void TstUserEquipmentFile::firstStartWritesDefaults()
-{
-    test::WindowFixture f;
-    QCOMPARE(closeAndRead(f), QByteArray("DR-106\r\nWS 5mm\r\nNone or Film\r\n530\r\n106\r\n5\r\n55\r\n"
-                                         "\r\n\r\n\r\n\r\n"));
-}
-
-void TstUserEquipmentFile::restores_data()
-{
-    QTest::addColumn<QString>("telescope");
-    QTest::addColumn<QString>("camera");
-    QTest::addColumn<QStringList>("typed"); // Flength, Aperture, then four camera values
-    QTest::newRow("user telescope and camera")
-        << "User-Defined" << "User-Defined" << QStringList{"800", "100", "5.6", "5.6", "1000", "800"};
-    QTest::newRow("typed with trailing zero") << "User-Defined" << "Audine"
-                                              << QStringList{"530.0", "106", "", "", "", ""};
-    QTest::newRow("preset camera") << "CR-125" << "SBIG ST-7E" << QStringList{"", "", "", "", "", ""};
-}
-
-void TstUserEquipmentFile::restores()
-{
-    QFETCH(QString, telescope);
-    QFETCH(QString, camera);
-    QFETCH(QStringList, typed);
-    test::Sandbox sandbox;
-    QStringList shownBefore;
-    {
-        RecordedMessageBoxes messages;
-        MainWindow window(messages);
-        const auto &w = window.widgets();
-        QVERIFY(chooseAsUser(w[List::Telescope], telescope));
-        QVERIFY(chooseAsUser(w[List::Ocular], "PT 9mm"));
-        QVERIFY(chooseAsUser(w[List::Ccd], camera));
-        const QList<QLineEdit *> boxes{w[Box::Flength], w[Box::Aperture], w[Box::Pixelsize_width],
-                                       w[Box::Pixelsize_height], w[Box::Chipsize_width], w[Box::Chipsize_height]};
-        for (int i = 0; i < boxes.size(); ++i) {
-            if (!typed[i].isEmpty())
-                test::retype(boxes[i], typed[i]);
-        }
-        test::retype(w[Box::Distance_d], "70");
-        test::retype(w[Box::Distance_tl], "12.5");
-        for (const QLineEdit *e : window.findChildren<QLineEdit *>())
-            shownBefore << e->objectName() + "=" + e->text() + (e->isEnabled() ? "" : " (off)");
-        QVERIFY(messages.shown.isEmpty());
-        window.close();
-    }
-    RecordedMessageBoxes messages;
-    MainWindow window(messages);
-    QCOMPARE(window.widgets()[List::Telescope]->currentText(), telescope);
-    QCOMPARE(window.widgets()[List::Ocular]->currentText(), QString("PT 9mm"));
-    QCOMPARE(window.widgets()[List::Ccd]->currentText(), camera);
-    QStringList shownAfter;
-    for (const QLineEdit *e : window.findChildren<QLineEdit *>())
-        shownAfter << e->objectName() + "=" + e->text() + (e->isEnabled() ? "" : " (off)");
-    QCOMPARE(shownAfter, shownBefore);
-    QVERIFY(messages.shown.isEmpty());
-}
-
 void TstUserEquipmentFile::unknownNamesFallBackToDefaults_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -467,16 +404,16 @@ void TstUserEquipmentFile::unknownNamesFallBackToDefaults()
     QFETCH(QByteArray, bytes);
     test::Sandbox sandbox;
     writeBytes(sandbox.file("vkp2user.dat"), bytes);
-    RecordedMessageBoxes messages;
-    MainWindow window(messages);
-    const auto &w = window.widgets();
-    QCOMPARE(w[List::Telescope]->currentText(), QString("DR-106"));
-    QCOMPARE(w[List::Ocular]->currentText(), QString("WS 5mm"));
-    QCOMPARE(w[List::Ccd]->currentText(), QString("None or Film"));
-    QCOMPARE(w[Box::Flength]->text(), QString("530"));
-    QCOMPARE(w[Box::Distance_d]->text(), QString("55"));
-    QCOMPARE(w[Box::Pixelsize_width]->text(), QString());
-    QCOMPARE(w[Box::efl]->text(), QString("7960.6"));
+    const auto f = startFrom(sandbox.file("vkp2user.dat"));
+    const auto &w = f->h;
+    const auto &messages = f->messages;
+    QCOMPARE(w[List::Telescope].text(), QString("DR-106"));
+    QCOMPARE(w[List::Ocular].text(), QString("WS 5mm"));
+    QCOMPARE(w[List::Ccd].text(), QString("None or Film"));
+    QCOMPARE(w[Box::Flength].text(), QString("530"));
+    QCOMPARE(w[Box::Distance_d].text(), QString("55"));
+    QCOMPARE(w[Box::Pixelsize_width].text(), QString());
+    QCOMPARE(w[Box::efl].text(), QString("7960.6"));
     QVERIFY(messages.shown.isEmpty());
 }
 
@@ -484,20 +421,20 @@ void TstUserEquipmentFile::shortFileEmptiesNamedFields()
 {
     test::Sandbox sandbox;
     writeBytes(sandbox.file("vkp2user.dat"), "User-Defined\r\nPT 18mm\r\nUser-Defined\r\n640\r\n");
-    RecordedMessageBoxes messages;
-    MainWindow window(messages);
-    const auto &w = window.widgets();
-    QCOMPARE(w[List::Telescope]->currentText(), QString("User-Defined"));
-    QCOMPARE(w[Box::Flength]->text(), QString("640"));
-    QCOMPARE(w[Box::Aperture]->text(), QString()); // its slot is missing, so it is emptied
-    QCOMPARE(w[Box::Distance_tl]->text(), QString());
-    QCOMPARE(w[Box::Distance_d]->text(), QString());
+    const auto f = startFrom(sandbox.file("vkp2user.dat"));
+    const auto &w = f->h;
+    const auto &messages = f->messages;
+    QCOMPARE(w[List::Telescope].text(), QString("User-Defined"));
+    QCOMPARE(w[Box::Flength].text(), QString("640"));
+    QCOMPARE(w[Box::Aperture].text(), QString()); // its slot is missing, so it is emptied
+    QCOMPARE(w[Box::Distance_tl].text(), QString());
+    QCOMPARE(w[Box::Distance_d].text(), QString());
     // Emptying a box changes nothing: the ratio stays that of 640 / 106, and the last
     // calculation (D 55, TL 5 still in force) met an empty aperture, so no extended ratio.
-    QCOMPARE(w[Box::Fratio]->text(), QString("6.04"));
-    QCOMPARE(w[Box::efl]->text(), QString("2859.38")); // 640 with PT 18mm: (98.42 / 18 - 1) x 640
-    QCOMPARE(w[Box::efr]->text(), QString());
-    QVERIFY(w[Box::Pixelsize_width]->isEnabled());
+    QCOMPARE(w[Box::Fratio].text(), QString("6.04"));
+    QCOMPARE(w[Box::efl].text(), QString("2859.38")); // 640 with PT 18mm: (98.42 / 18 - 1) x 640
+    QCOMPARE(w[Box::efr].text(), QString());
+    QVERIFY(w[Box::Pixelsize_width].isEnabled());
     QVERIFY(messages.shown.isEmpty());
 }
 
@@ -505,12 +442,11 @@ void TstUserEquipmentFile::emptyFirstLineIgnoresTelescopeValues()
 {
     test::Sandbox sandbox;
     writeBytes(sandbox.file("vkp2user.dat"), "\r\nWS 7.5mm\r\nNone or Film\r\n800\r\n100\r\n5\r\n55\r\n\r\n\r\n\r\n\r\n");
-    RecordedMessageBoxes messages;
-    MainWindow window(messages);
-    QCOMPARE(window.widgets()[List::Telescope]->currentText(), QString("DR-106"));
-    QCOMPARE(window.widgets()[Box::Flength]->text(), QString("530"));
-    QCOMPARE(window.widgets()[Box::Aperture]->text(), QString("106"));
-    QCOMPARE(window.widgets()[Box::efl]->text(), QString("5964.27"));
+    const auto f = startFrom(sandbox.file("vkp2user.dat"));
+    QCOMPARE(f->h[List::Telescope].text(), QString("DR-106"));
+    QCOMPARE(f->h[Box::Flength].text(), QString("530"));
+    QCOMPARE(f->h[Box::Aperture].text(), QString("106"));
+    QCOMPARE(f->h[Box::efl].text(), QString("5964.27"));
 }
 
 void TstUserEquipmentFile::savedNonNumberWarnsAgainAtStart()
@@ -518,56 +454,13 @@ void TstUserEquipmentFile::savedNonNumberWarnsAgainAtStart()
     test::Sandbox sandbox;
     writeBytes(sandbox.file("vkp2user.dat"),
                "DR-106\r\nWS 5mm\r\nUser-Defined\r\n530\r\n106\r\n5\r\n55\r\n9x\r\n9\r\n768\r\n512\r\n");
-    RecordedMessageBoxes messages;
-    MainWindow window(messages);
+    const auto f = startFrom(sandbox.file("vkp2user.dat"));
+    const auto &messages = f->messages;
     QCOMPARE(messages.shown.size(), 1);
     QCOMPARE(messages.shown.first(),
              (ShownMessage{"Value out of range - Only enter numbers < 100", "Input Error", MessageIcon::Critical}));
-    QCOMPARE(window.widgets()[Box::Pixelsize_width]->text(), QString("9x"));
+    QCOMPARE(f->h[Box::Pixelsize_width].text(), QString("9x"));
 }
 
-void TstUserEquipmentFile::closeWithUnwritableFileKeepsRunning()
-{
-    test::WindowFixture f;
-    // The file's name in the data folder is taken by a folder: the write fails, the close goes on.
-    QVERIFY(QDir().mkpath(f.sandbox.dataFile()));
-    QVERIFY(f.window->close());
-    QVERIFY(QFileInfo(f.sandbox.dataFile()).isDir());
-    QVERIFY(QFile::exists(f.sandbox.file("settings/VKP2/VKP2.conf")));
-}
-
-void TstUserEquipmentFile::setupKeptWhereFound_data()
-{
-    QTest::addColumn<bool>("fileHere"); // a vkp2user.dat in the current folder before the start
-    QTest::newRow("none here: the data folder's") << false;
-    QTest::newRow("one here: that one") << true;
-}
-
-void TstUserEquipmentFile::setupKeptWhereFound()
-{
-    QFETCH(bool, fileHere);
-    test::Sandbox sandbox;
-    const QString here = sandbox.file("vkp2user.dat");
-    if (fileHere)
-        writeBytes(here, "CR-125\r\nPT 9mm\r\nNone or Film\r\n");
-    if (QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) != sandbox.file("data"))
-        QSKIP("this system does not take its data folder from XDG_DATA_HOME");
-    {
-        RecordedMessageBoxes messages;
-        MainWindow window(messages);
-        QCOMPARE(window.widgets()[List::Telescope]->currentText(), fileHere ? QString("CR-125") : QString("DR-106"));
-        QVERIFY(chooseAsUser(window.widgets()[List::Telescope], "CR-150"));
-        QVERIFY(window.close());
-    }
-    const QString used = fileHere ? here : sandbox.dataFile();
-    QVERIFY(readBytes(used).startsWith("CR-150\r\n"));
-    QCOMPARE(QFileInfo::exists(here), fileHere);
-    QCOMPARE(QFileInfo::exists(sandbox.dataFile()), !fileHere);
-
-    RecordedMessageBoxes messages;
-    MainWindow window(messages);
-    QCOMPARE(window.widgets()[List::Telescope]->currentText(), QString("CR-150"));
-}
-
-QTEST_MAIN(TstUserEquipmentFile)
+QTEST_GUILESS_MAIN(TstUserEquipmentFile)
 #include "tst_user_equipment_file.moc"

@@ -2,7 +2,7 @@
 
 namespace vkp2 {
 
-HeadlessCalculator::HeadlessCalculator(MessageBoxes *messages)
+HeadlessCalculator::HeadlessCalculator(MessageBoxes *messages, const HandlerDecorator &decorate)
 {
     for (const BoxInfo &info : kBoxes) {
         HeadlessField &box = boxes_[indexOf(info.id)];
@@ -14,9 +14,10 @@ HeadlessCalculator::HeadlessCalculator(MessageBoxes *messages)
         controls_.lists[i] = &lists_[i];
     calculator_ = std::make_unique<Calculator>(controls_, messages ? *messages : collected_);
 
-    const auto bind = [this](std::string_view name) {
+    const auto bind = [this, &decorate](std::string_view name) {
         const Calculator::Procedure procedure = Calculator::handlerOf(name);
-        return Handler([this, procedure] { (calculator_.get()->*procedure)(); });
+        Handler handler([this, procedure] { (calculator_.get()->*procedure)(); });
+        return decorate ? decorate(name, std::move(handler)) : handler;
     };
     for (const BoxInfo &info : kBoxes) {
         if (Calculator::handlerOf(info.name))

@@ -41,8 +41,9 @@ protected:
 
 class HeadlessCalculator {
 public:
-    // Messages go to `messages`, or are collected in messages() when none is given.
-    explicit HeadlessCalculator(MessageBoxes *messages = nullptr);
+    // Messages go to `messages`, or are collected in messages() when none is given. `decorate`,
+    // if given, wraps each control's handler as it is bound.
+    explicit HeadlessCalculator(MessageBoxes *messages = nullptr, const HandlerDecorator &decorate = {});
 
     // Start-up as the window runs it, from a saved setup (all empty: defaults).
     void start(const UserData &userData = {});

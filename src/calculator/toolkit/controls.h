@@ -15,11 +15,15 @@
 #include <QString>
 
 #include <functional>
+#include <string_view>
 
 namespace vkp2 {
 
 // A control's change or choose handler.
 using Handler = std::function<void()>;
+// Given where each control's handler is bound, by the control's name; returns the handler to
+// bind. Tests count handler runs this way without reaching into the controls afterwards.
+using HandlerDecorator = std::function<Handler(std::string_view control, Handler handler)>;
 
 class TextField {
 public:

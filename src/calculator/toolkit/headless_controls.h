@@ -17,7 +17,6 @@ public:
     {
     }
     void onChange(Handler handler) { handler_ = std::move(handler); }
-    const Handler &changeHandler() const { return handler_; }
 
     QString text() const override { return text_; }
     void setText(const QString &text) override;
@@ -33,7 +32,6 @@ private:
 class HeadlessList final : public ChoiceList {
 public:
     void onChoose(Handler handler) { handler_ = std::move(handler); }
-    const Handler &chooseHandler() const { return handler_; }
 
     QString text() const override { return current_ < 0 ? QString() : entries_.at(current_); }
     bool setText(const QString &text) override;

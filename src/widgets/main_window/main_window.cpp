@@ -59,8 +59,8 @@ QRect keepOnScreen(QRect outer)
 
 } // namespace
 
-MainWindow::MainWindow(MessageBoxes &messages, QWidget *parent)
-    : QMainWindow(parent), messages_(messages)
+MainWindow::MainWindow(MessageBoxes &messages, HandlerDecorator decorate, QWidget *parent)
+    : QMainWindow(parent), messages_(messages), decorate_(std::move(decorate))
 {
     buildControls();
 
@@ -69,14 +69,12 @@ MainWindow::MainWindow(MessageBoxes &messages, QWidget *parent)
         const std::size_t i = indexOf(info.id);
         auto field = std::make_unique<LineEditField>(w_.boxes[i]);
         field->onChange(handlerFor(info.name));
-        adapters_.fields[i] = field.get();
         controls.boxes[i] = field.get();
         fields_.push_back(std::move(field));
     }
     for (std::size_t i = 0; i < kListCount; ++i) {
         auto list = std::make_unique<ComboList>(w_.lists[i]);
         list->onChoose(handlerFor(kListNames[i]));
-        adapters_.lists[i] = list.get();
         controls.lists[i] = list.get();
         lists_.push_back(std::move(list));
     }
@@ -103,7 +101,8 @@ Handler MainWindow::handlerFor(std::string_view control)
     const auto procedure = Calculator::handlerOf(control);
     if (!procedure)
         return {};
-    return [this, procedure] { (calculator_.get()->*procedure)(); };
+    Handler handler = [this, procedure] { (calculator_.get()->*procedure)(); };
+    return decorate_ ? decorate_(control, std::move(handler)) : handler;
 }
 
 // Runs once, before the window is first shown: every list selects its entry and runs its

@@ -39,7 +39,8 @@ namespace vkp2 {
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(MessageBoxes &messages, QWidget *parent = nullptr);
+    // `decorate`, if given, wraps each control's handler as it is bound.
+    explicit MainWindow(MessageBoxes &messages, HandlerDecorator decorate = {}, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // The window's input and output controls, by their ids.
@@ -51,13 +52,6 @@ public:
     };
     const Widgets &widgets() const { return w_; }
     Calculator &calculator() { return *calculator_; }
-
-    // The contract's side of the window: every control's adapter, by id.
-    struct Adapters {
-        std::array<LineEditField *, kBoxCount> fields{};
-        std::array<ComboList *, kListCount> lists{};
-    };
-    const Adapters &adapters() const { return adapters_; }
 
     // The outer rectangle (frame and title bar included) in pixels, as it will be saved.
     QRect outerRect() const;
@@ -82,9 +76,9 @@ private:
     Widgets w_{};
     std::vector<std::unique_ptr<TextField>> fields_;
     std::vector<std::unique_ptr<ChoiceList>> lists_;
-    Adapters adapters_;
     std::unique_ptr<Calculator> calculator_;
     MessageBoxes &messages_;
+    HandlerDecorator decorate_; // used while the controls are bound
     QString setupPath_; // the user equipment file, chosen at start-up
     std::optional<QRect> wantedOuter_; // applied once the window manager's frame is known
     bool shown_ = false;

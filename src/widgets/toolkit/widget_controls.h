@@ -13,7 +13,6 @@ class LineEditField final : public TextField {
 public:
     explicit LineEditField(QLineEdit *edit);
     void onChange(Handler handler) { handler_ = std::move(handler); }
-    const Handler &changeHandler() const { return handler_; }
 
     QString text() const override;
     void setText(const QString &text) override;
@@ -30,7 +29,6 @@ class ComboList final : public ChoiceList {
 public:
     explicit ComboList(QComboBox *combo);
     void onChoose(Handler handler) { handler_ = std::move(handler); }
-    const Handler &chooseHandler() const { return handler_; }
 
     QString text() const override;
     bool setText(const QString &text) override;

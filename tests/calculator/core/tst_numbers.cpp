@@ -1,8 +1,8 @@
 // Reading and showing numbers, and the rounding of shown results.
 
 #include "calculator/core/numbers.h"
-#include "support/numbers_oracle.h"
-#include "support/window_fixture.h"
+#include "support/calculator/locale_scope.h"
+#include "support/calculator/numbers_oracle.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -356,5 +356,5 @@ void TstNumbers::randomValuesAgreeWithReference()
     }
 }
 
-QTEST_MAIN(TstNumbers)
+QTEST_GUILESS_MAIN(TstNumbers)
 #include "tst_numbers.moc"

@@ -1,8 +1,9 @@
 // Extended focal length and ratio, chip size, field of view and pixel scale, driven through the
-// real window's fields.
+// calculator's own handlers over in-memory boxes.
 
 #include "calculator/core/numbers.h"
-#include "support/window_fixture.h"
+#include "support/calculator/headless_fixture.h"
+#include "support/calculator/locale_scope.h"
 
 #include <QtTest>
 
@@ -36,13 +37,13 @@ private slots:
 private:
     void setCamera(double pixelW, double pixelH, double chipW, double chipH);
 
-    std::unique_ptr<test::WindowFixture> f;
+    std::unique_ptr<test::HeadlessFixture> f;
 };
 
 void TstCalculations::init()
 {
     QLocale::setDefault(QLocale::c());
-    f = std::make_unique<test::WindowFixture>();
+    f = std::make_unique<test::HeadlessFixture>();
 }
 
 void TstCalculations::cleanup() { f.reset(); }
@@ -50,7 +51,7 @@ void TstCalculations::cleanup() { f.reset(); }
 void TstCalculations::setCamera(double pixelW, double pixelH, double chipW, double chipH)
 {
     // "User-Defined" keeps whatever values the camera state holds.
-    QVERIFY(test::chooseAsUser(f->w()[List::Ccd], "User-Defined"));
+    QVERIFY(test::chooseAsUser(f->h[List::Ccd], "User-Defined"));
     f->state().PixelWidth = pixelW;
     f->state().PixelHeight = pixelH;
     f->state().ChipWidthPx = chipW;
@@ -79,10 +80,10 @@ void TstCalculations::extendedFocalWithOculars()
     QFETCH(double, projection);
     QFETCH(QString, efl);
     QFETCH(QString, efr);
-    QCOMPARE(f->w()[List::Telescope]->currentText(), QString("DR-106"));
-    QVERIFY(test::chooseAsUser(f->w()[List::Ocular], ocular));
-    QCOMPARE(f->w()[Box::efl]->text(), efl);
-    QCOMPARE(f->w()[Box::efr]->text(), efr);
+    QCOMPARE(f->h[List::Telescope].text(), QString("DR-106"));
+    QVERIFY(test::chooseAsUser(f->h[List::Ocular], ocular));
+    QCOMPARE(f->h[Box::efl].text(), efl);
+    QCOMPARE(f->h[Box::efr].text(), efr);
     if (projection >= 0)
         QCOMPARE(*f->state().ProjectionDistance.number(), projection);
     QVERIFY(f->messages.shown.isEmpty());
@@ -113,18 +114,18 @@ void TstCalculations::distanceLimits()
     QFETCH(QString, text);
     QFETCH(QString, message);
     QFETCH(QString, boxAfter);
-    QCOMPARE(f->w()[List::Ocular]->currentText(), QString("WS 5mm"));
-    QLineEdit *box = isD ? f->w()[Box::Distance_d] : f->w()[Box::Distance_tl];
-    box->setText(text); // runs the box's change handler, which calculates
-    QCOMPARE(box->text(), boxAfter);
+    QCOMPARE(f->h[List::Ocular].text(), QString("WS 5mm"));
+    HeadlessField &box = isD ? f->h[Box::Distance_d] : f->h[Box::Distance_tl];
+    box.setText(text); // runs the box's change handler, which calculates
+    QCOMPARE(box.text(), boxAfter);
     if (message.isEmpty()) {
         QVERIFY(f->messages.shown.isEmpty());
     } else {
         QCOMPARE(f->messages.shown.size(), 1);
         QCOMPARE(f->messages.shown.first(),
                  (ShownMessage{message, "Error", MessageIcon::Critical}));
-        QCOMPARE(f->w()[Box::efl]->text(), QString("7960.6")); // computed from 55 and 5 again
-        QCOMPARE(f->w()[Box::efr]->text(), QString("75.1"));
+        QCOMPARE(f->h[Box::efl].text(), QString("7960.6")); // computed from 55 and 5 again
+        QCOMPARE(f->h[Box::efr].text(), QString("75.1"));
     }
 }
 
@@ -144,19 +145,16 @@ void TstCalculations::nestedResetComputesFromResetValue()
     QFETCH(QString, tl);
     QFETCH(int, messages);
     // Write both boxes without running the handlers, as a saved setup can leave them.
-    {
-        const QSignalBlocker b1(f->w()[Box::Distance_d]), b2(f->w()[Box::Distance_tl]);
-        f->w()[Box::Distance_d]->setText(d);
-        f->w()[Box::Distance_tl]->setText(tl);
-    }
+    f->writeQuietly("Distance_d", d);
+    f->writeQuietly("Distance_tl", tl);
     f->calc().CalcExtendedFocal();
     QCOMPARE(f->messages.shown.size(), messages);
-    QCOMPARE(f->w()[Box::Distance_d]->text(), QString("55"));
-    QCOMPARE(f->w()[Box::Distance_tl]->text(), QString("5"));
+    QCOMPARE(f->h[Box::Distance_d].text(), QString("55"));
+    QCOMPARE(f->h[Box::Distance_tl].text(), QString("5"));
     QCOMPARE(*f->state().DistanceD.number(), 55.0);
     QCOMPARE(*f->state().DistanceTL.number(), 5.0);
-    QCOMPARE(f->w()[Box::efl]->text(), QString("7960.6"));
-    QCOMPARE(f->w()[Box::efr]->text(), QString("75.1"));
+    QCOMPARE(f->h[Box::efl].text(), QString("7960.6"));
+    QCOMPARE(f->h[Box::efr].text(), QString("75.1"));
 }
 
 void TstCalculations::firstCalculationBeforeAnyOcular()
@@ -166,21 +164,18 @@ void TstCalculations::firstCalculationBeforeAnyOcular()
     f->state().OcularLength = WorkingValue();
     f->state().OcularFocalLength = 5.0;
     f->calc().CalcExtendedFocal();
-    QCOMPARE(f->w()[Box::efl]->text(), QString("6148"));
-    QCOMPARE(f->w()[Box::efr]->text(), QString("58"));
+    QCOMPARE(f->h[Box::efl].text(), QString("6148"));
+    QCOMPARE(f->h[Box::efr].text(), QString("58"));
 }
 
 void TstCalculations::primeFocusCopiesTelescopeTexts()
 {
-    QVERIFY(test::chooseAsUser(f->w()[List::Ocular], "No-VKP2"));
-    {
-        const QSignalBlocker b(f->w()[Box::Flength]);
-        f->w()[Box::Flength]->setText("530.0");
-    }
-    f->w()[Box::Fratio]->setText("5");
+    QVERIFY(test::chooseAsUser(f->h[List::Ocular], "No-VKP2"));
+    f->writeQuietly("Flength", "530.0");
+    f->h[Box::Fratio].setText("5");
     f->calc().CalcExtendedFocal();
-    QCOMPARE(f->w()[Box::efl]->text(), QString("530.0"));
-    QCOMPARE(f->w()[Box::efr]->text(), QString("5"));
+    QCOMPARE(f->h[Box::efl].text(), QString("530.0"));
+    QCOMPARE(f->h[Box::efr].text(), QString("5"));
     QCOMPARE(*f->state().FocalLength.number(), 530.0);
     QVERIFY(f->state().FocalLength.isText());
 }
@@ -215,21 +210,18 @@ void TstCalculations::outOfRangeFocalOrAperture()
     QFETCH(QString, boxAfter);
     QFETCH(QString, efl);
     QFETCH(QString, efr);
-    QVERIFY(test::chooseAsUser(f->w()[List::Telescope], telescope));
-    QCOMPARE(f->w()[Box::efl]->text(), QString("7960.6"));
-    QLineEdit *box = focal ? f->w()[Box::Flength] : f->w()[Box::Aperture];
-    {
-        // As a saved setup can leave it, without the box's own handler.
-        const QSignalBlocker b(box);
-        box->setText(text);
-    }
+    QVERIFY(test::chooseAsUser(f->h[List::Telescope], telescope));
+    QCOMPARE(f->h[Box::efl].text(), QString("7960.6"));
+    const char *name = focal ? "Flength" : "Aperture";
+    // As a saved setup can leave it, without the box's own handler.
+    f->writeQuietly(name, text);
     handlerStats().reset();
     f->calc().CalcExtendedFocal();
     QCOMPARE(f->messages.shown.size(), 1);
     QCOMPARE(f->messages.shown.first(), (ShownMessage{message, "Error", MessageIcon::Critical}));
-    QCOMPARE(box->text(), boxAfter);
-    QCOMPARE(f->w()[Box::efl]->text(), efl);
-    QCOMPARE(f->w()[Box::efr]->text(), efr);
+    QCOMPARE(f->box(name).text(), boxAfter);
+    QCOMPARE(f->h[Box::efl].text(), efl);
+    QCOMPARE(f->h[Box::efr].text(), efr);
     QVERIFY(handlerStats().deepest <= 8);
 }
 
@@ -257,31 +249,27 @@ void TstCalculations::uncomputableResultsShowEmpty()
     QFETCH(QString, efl);
     QFETCH(QString, efr);
     QFETCH(QString, fov);
-    QVERIFY(test::chooseAsUser(f->w()[List::Ccd], "Apogee AP1E")); // 9 x 9 um, 768 x 512
-    QCOMPARE(f->w()[Box::Fov_width]->text(), QString("2.99"));
-    auto *edit = f->window->findChild<QLineEdit *>(box);
-    QVERIFY(edit);
-    {
-        const QSignalBlocker b(edit);
-        edit->setText(text);
-    }
+    QVERIFY(test::chooseAsUser(f->h[List::Ccd], "Apogee AP1E")); // 9 x 9 um, 768 x 512
+    QCOMPARE(f->h[Box::Fov_width].text(), QString("2.99"));
+    QVERIFY(f->h.field(qPrintable(box)));
+    f->writeQuietly(qPrintable(box), text);
     f->calc().CalcExtendedFocal();
     f->calc().CalcFovAndScale();
-    QCOMPARE(f->w()[Box::efl]->text(), efl);
-    QCOMPARE(f->w()[Box::efr]->text(), efr);
-    QCOMPARE(f->w()[Box::Fov_width]->text(), fov);
+    QCOMPARE(f->h[Box::efl].text(), efl);
+    QCOMPARE(f->h[Box::efr].text(), efr);
+    QCOMPARE(f->h[Box::Fov_width].text(), fov);
     QVERIFY(f->messages.shown.isEmpty());
 }
 
 void TstCalculations::germanLocale()
 {
     test::LocaleScope de(QLocale(QLocale::German, QLocale::Germany));
-    QVERIFY(test::chooseAsUser(f->w()[List::Ocular], "WS 7.5mm"));
-    f->w()[Box::Distance_d]->setText("55,0");
-    QCOMPARE(f->w()[Box::efl]->text(), QString("5964,27"));
-    QCOMPARE(f->w()[Box::efr]->text(), QString("56,27"));
-    QCOMPARE(f->w()[Box::Distance_d]->text(), QString("55,0")); // the typed text is kept
-    f->w()[Box::Distance_tl]->setText("5.5"); // a point is no decimal separator here
+    QVERIFY(test::chooseAsUser(f->h[List::Ocular], "WS 7.5mm"));
+    f->h[Box::Distance_d].setText("55,0");
+    QCOMPARE(f->h[Box::efl].text(), QString("5964,27"));
+    QCOMPARE(f->h[Box::efr].text(), QString("56,27"));
+    QCOMPARE(f->h[Box::Distance_d].text(), QString("55,0")); // the typed text is kept
+    f->h[Box::Distance_tl].setText("5.5"); // a point is no decimal separator here
     QCOMPARE(f->messages.shown.size(), 1);
     QCOMPARE(f->messages.shown.first().title, QString("Input Error"));
 }
@@ -315,13 +303,13 @@ void TstCalculations::fovAndScale()
     QFETCH(QString, efl);
     QFETCH(QStringList, results);
     setCamera(pixel, pixel, chipW, chipH);
-    QCOMPARE(f->w()[Box::Pixelsize_width]->text(), numbers::format(pixel));
-    QCOMPARE(f->w()[Box::Chipsize_width]->text(), numbers::format(chipW));
-    QCOMPARE(f->w()[Box::Chipsize_height]->text(), numbers::format(chipH));
-    f->w()[Box::efl]->setText(efl);
+    QCOMPARE(f->h[Box::Pixelsize_width].text(), numbers::format(pixel));
+    QCOMPARE(f->h[Box::Chipsize_width].text(), numbers::format(chipW));
+    QCOMPARE(f->h[Box::Chipsize_height].text(), numbers::format(chipH));
+    f->h[Box::efl].setText(efl);
     f->calc().CalcFovAndScale();
-    QCOMPARE((QStringList{f->w()[Box::Fov_width]->text(), f->w()[Box::Fov_height]->text(),
-                          f->w()[Box::Pixelscale_width]->text(), f->w()[Box::Pixelscale_height]->text()}),
+    QCOMPARE((QStringList{f->h[Box::Fov_width].text(), f->h[Box::Fov_height].text(),
+                          f->h[Box::Pixelscale_width].text(), f->h[Box::Pixelscale_height].text()}),
              results);
 }
 
@@ -340,14 +328,14 @@ void TstCalculations::fovGuardKeepsResults()
     QFETCH(QString, efl);
     QFETCH(QString, fov);
     setCamera(9, 9, 768, 512);
-    f->w()[Box::efl]->setText("2000");
+    f->h[Box::efl].setText("2000");
     f->calc().CalcFovAndScale();
-    QCOMPARE(f->w()[Box::Fov_width]->text(), QString("11.89"));
-    f->w()[Box::efl]->setText(efl);
+    QCOMPARE(f->h[Box::Fov_width].text(), QString("11.89"));
+    f->h[Box::efl].setText(efl);
     f->calc().CalcFovAndScale();
-    QCOMPARE(f->w()[Box::Fov_width]->text(), fov);
-    QCOMPARE(f->w()[Box::Pixelscale_height]->text(), fov.isEmpty() ? QString() : QString("0.93"));
+    QCOMPARE(f->h[Box::Fov_width].text(), fov);
+    QCOMPARE(f->h[Box::Pixelscale_height].text(), fov.isEmpty() ? QString() : QString("0.93"));
 }
 
-QTEST_MAIN(TstCalculations)
+QTEST_GUILESS_MAIN(TstCalculations)
 #include "tst_calculations.moc"

@@ -1,9 +1,9 @@
-// Choosing telescopes, oculars, cameras and binning modes in the real window.
+// Choosing telescopes, oculars, cameras and binning modes, through the calculator's own handlers.
 
 #include "calculator/catalog/binning_table.h"
 #include "calculator/catalog/camera_table.h"
 #include "calculator/core/numbers.h"
-#include "support/window_fixture.h"
+#include "support/calculator/headless_fixture.h"
 
 #include <QtTest>
 
@@ -41,63 +41,58 @@ private:
     QStringList cameraBoxes() const;
     QStringList cameraResults() const;
     QStringList shownTexts() const;
-    std::unique_ptr<test::WindowFixture> f;
+    std::unique_ptr<test::HeadlessFixture> f;
 };
 
 void TstCatalogChoices::init()
 {
     QLocale::setDefault(QLocale::c());
-    f = std::make_unique<test::WindowFixture>();
+    f = std::make_unique<test::HeadlessFixture>();
 }
 
 void TstCatalogChoices::cleanup() { f.reset(); }
 
 QStringList TstCatalogChoices::cameraBoxes() const
 {
-    return {f->w()[Box::Pixelsize_width]->text(), f->w()[Box::Pixelsize_height]->text(),
-            f->w()[Box::Chipsize_width]->text(), f->w()[Box::Chipsize_height]->text()};
+    return {f->h[Box::Pixelsize_width].text(), f->h[Box::Pixelsize_height].text(),
+            f->h[Box::Chipsize_width].text(), f->h[Box::Chipsize_height].text()};
 }
 
 QStringList TstCatalogChoices::cameraResults() const
 {
-    return {f->w()[Box::Fov_width]->text(), f->w()[Box::Fov_height]->text(),
-            f->w()[Box::Pixelscale_width]->text(), f->w()[Box::Pixelscale_height]->text()};
+    return {f->h[Box::Fov_width].text(), f->h[Box::Fov_height].text(),
+            f->h[Box::Pixelscale_width].text(), f->h[Box::Pixelscale_height].text()};
 }
 
 QStringList TstCatalogChoices::shownTexts() const
 {
-    QStringList out;
-    for (const QLineEdit *e : f->window->findChildren<QLineEdit *>())
-        out << e->objectName() + "=" + e->text() + (e->isEnabled() ? "" : " (off)");
-    for (const QComboBox *c : f->window->findChildren<QComboBox *>())
-        out << c->objectName() + "=" + c->currentText() + (c->isEnabled() ? "" : " (off)");
-    return out;
+    return f->shownTexts();
 }
 
 void TstCatalogChoices::startUpDefaults()
 {
-    const auto &w = f->w();
-    QCOMPARE(w[List::Telescope]->count(), 20);
-    QCOMPARE(w[List::Ocular]->count(), 11);
-    QCOMPARE(w[List::Ccd]->count(), 77);
-    QCOMPARE(w[List::Binning]->count(), 3);
-    QCOMPARE(w[List::Telescope]->currentIndex(), 13);
-    QCOMPARE(w[List::Telescope]->currentText(), QString("DR-106"));
-    QCOMPARE(w[List::Telescope]->itemText(0), QString("User-Defined"));
-    QCOMPARE(w[List::Ocular]->currentIndex(), 1);
-    QCOMPARE(w[List::Ocular]->itemText(0), QString("No-VKP2"));
-    QCOMPARE(w[List::Ccd]->currentText(), QString("None or Film"));
-    QCOMPARE(w[List::Ccd]->itemText(1), QString("User-Defined"));
-    QCOMPARE(w[List::Binning]->currentText(), QString("1x1"));
-    QCOMPARE((QStringList{w[Box::Flength]->text(), w[Box::Aperture]->text(), w[Box::Fratio]->text()}),
+    auto &w = f->h;
+    QCOMPARE(w[List::Telescope].count(), 20);
+    QCOMPARE(w[List::Ocular].count(), 11);
+    QCOMPARE(w[List::Ccd].count(), 77);
+    QCOMPARE(w[List::Binning].count(), 3);
+    QCOMPARE(test::indexOf(w[List::Telescope], w[List::Telescope].text()), 13);
+    QCOMPARE(w[List::Telescope].text(), QString("DR-106"));
+    QCOMPARE(w[List::Telescope].entries().at(0), QString("User-Defined"));
+    QCOMPARE(test::indexOf(w[List::Ocular], w[List::Ocular].text()), 1);
+    QCOMPARE(w[List::Ocular].entries().at(0), QString("No-VKP2"));
+    QCOMPARE(w[List::Ccd].text(), QString("None or Film"));
+    QCOMPARE(w[List::Ccd].entries().at(1), QString("User-Defined"));
+    QCOMPARE(w[List::Binning].text(), QString("1x1"));
+    QCOMPARE((QStringList{w[Box::Flength].text(), w[Box::Aperture].text(), w[Box::Fratio].text()}),
              (QStringList{"530", "106", "5"}));
-    QVERIFY(!w[Box::Flength]->isEnabled() && !w[Box::Aperture]->isEnabled() && !w[Box::Fratio]->isEnabled());
-    QCOMPARE((QStringList{w[Box::Distance_tl]->text(), w[Box::Distance_d]->text()}), (QStringList{"5", "55"}));
+    QVERIFY(!w[Box::Flength].isEnabled() && !w[Box::Aperture].isEnabled() && !w[Box::Fratio].isEnabled());
+    QCOMPARE((QStringList{w[Box::Distance_tl].text(), w[Box::Distance_d].text()}), (QStringList{"5", "55"}));
     QCOMPARE(cameraBoxes(), (QStringList{"", "", "", ""}));
-    QVERIFY(!w[Box::Pixelsize_width]->isEnabled() && !w[Box::Chipsize_height]->isEnabled());
-    QVERIFY(!w[List::Binning]->isEnabled());
-    QCOMPARE(w[Box::efl]->text(), QString("7960.6"));
-    QCOMPARE(w[Box::efr]->text(), QString("75.1"));
+    QVERIFY(!w[Box::Pixelsize_width].isEnabled() && !w[Box::Chipsize_height].isEnabled());
+    QVERIFY(!w[List::Binning].isEnabled());
+    QCOMPARE(w[Box::efl].text(), QString("7960.6"));
+    QCOMPARE(w[Box::efr].text(), QString("75.1"));
     QCOMPARE(cameraResults(), (QStringList{"0", "0", "0", "0"}));
     QVERIFY(f->messages.shown.isEmpty());
 }
@@ -131,62 +126,62 @@ void TstCatalogChoices::telescopeFocalRatios()
     QFETCH(QString, focal);
     QFETCH(QString, aperture);
     QFETCH(QString, ratio);
-    QVERIFY(chooseAsUser(f->w()[List::Ccd], "Audine"));
-    QVERIFY(chooseAsUser(f->w()[List::Telescope], "User-Defined")); // unlocked first
-    QVERIFY(chooseAsUser(f->w()[List::Telescope], telescope));
-    QCOMPARE(f->w()[Box::Flength]->text(), focal);
-    QCOMPARE(f->w()[Box::Aperture]->text(), aperture);
-    QCOMPARE(f->w()[Box::Fratio]->text(), ratio);
-    QVERIFY(!f->w()[Box::Flength]->isEnabled() && !f->w()[Box::Aperture]->isEnabled());
+    QVERIFY(chooseAsUser(f->h[List::Ccd], "Audine"));
+    QVERIFY(chooseAsUser(f->h[List::Telescope], "User-Defined")); // unlocked first
+    QVERIFY(chooseAsUser(f->h[List::Telescope], telescope));
+    QCOMPARE(f->h[Box::Flength].text(), focal);
+    QCOMPARE(f->h[Box::Aperture].text(), aperture);
+    QCOMPARE(f->h[Box::Fratio].text(), ratio);
+    QVERIFY(!f->h[Box::Flength].isEnabled() && !f->h[Box::Aperture].isEnabled());
     // The camera results follow the new extended focal length (WS 5mm: 15.02 times).
     const double efl = numbers::round2(15.02 * focal.toDouble());
-    QCOMPARE(f->w()[Box::efl]->text(), numbers::format(efl));
-    QCOMPARE(f->w()[Box::Fov_width]->text(), numbers::resultText(3439 * (6.912 / efl)));
+    QCOMPARE(f->h[Box::efl].text(), numbers::format(efl));
+    QCOMPARE(f->h[Box::Fov_width].text(), numbers::resultText(3439 * (6.912 / efl)));
 }
 
 void TstCatalogChoices::userDefinedTelescopeKeepsPreviousValues()
 {
-    QVERIFY(chooseAsUser(f->w()[List::Telescope], "CR-100"));
-    QVERIFY(chooseAsUser(f->w()[List::Telescope], "User-Defined"));
-    QCOMPARE(f->w()[Box::Flength]->text(), QString("640"));
-    QCOMPARE(f->w()[Box::Aperture]->text(), QString("100"));
-    QCOMPARE(f->w()[Box::Fratio]->text(), QString("6.4"));
-    QVERIFY(f->w()[Box::Flength]->isEnabled() && f->w()[Box::Aperture]->isEnabled());
-    QVERIFY(!f->w()[Box::Fratio]->isEnabled());
-    QVERIFY(chooseAsUser(f->w()[List::Telescope], "CR-100"));
-    QVERIFY(!f->w()[Box::Flength]->isEnabled() && !f->w()[Box::Aperture]->isEnabled());
+    QVERIFY(chooseAsUser(f->h[List::Telescope], "CR-100"));
+    QVERIFY(chooseAsUser(f->h[List::Telescope], "User-Defined"));
+    QCOMPARE(f->h[Box::Flength].text(), QString("640"));
+    QCOMPARE(f->h[Box::Aperture].text(), QString("100"));
+    QCOMPARE(f->h[Box::Fratio].text(), QString("6.4"));
+    QVERIFY(f->h[Box::Flength].isEnabled() && f->h[Box::Aperture].isEnabled());
+    QVERIFY(!f->h[Box::Fratio].isEnabled());
+    QVERIFY(chooseAsUser(f->h[List::Telescope], "CR-100"));
+    QVERIFY(!f->h[Box::Flength].isEnabled() && !f->h[Box::Aperture].isEnabled());
 }
 
 void TstCatalogChoices::typedFocalLengthSurvivesReselection()
 {
-    QVERIFY(chooseAsUser(f->w()[List::Telescope], "User-Defined"));
-    test::retype(f->w()[Box::Flength], "700.0");
-    QVERIFY(chooseAsUser(f->w()[List::Telescope], "User-Defined"));
-    QCOMPARE(f->w()[Box::Flength]->text(), QString("700.0"));
-    QCOMPARE(f->w()[Box::efl]->text(), QString("10514")); // 700 x 15.02
-    QCOMPARE(f->w()[Box::Fratio]->text(), QString("6.6"));
+    QVERIFY(chooseAsUser(f->h[List::Telescope], "User-Defined"));
+    test::retype(f->h[Box::Flength], "700.0");
+    QVERIFY(chooseAsUser(f->h[List::Telescope], "User-Defined"));
+    QCOMPARE(f->h[Box::Flength].text(), QString("700.0"));
+    QCOMPARE(f->h[Box::efl].text(), QString("10514")); // 700 x 15.02
+    QCOMPARE(f->h[Box::Fratio].text(), QString("6.6"));
     QVERIFY(f->messages.shown.isEmpty());
     // A catalogue choice replaces the typed values.
-    QVERIFY(chooseAsUser(f->w()[List::Telescope], "DR-106"));
-    QCOMPARE(f->w()[Box::Flength]->text(), QString("530"));
+    QVERIFY(chooseAsUser(f->h[List::Telescope], "DR-106"));
+    QCOMPARE(f->h[Box::Flength].text(), QString("530"));
 }
 
 void TstCatalogChoices::primeFocusAndBack()
 {
-    QVERIFY(chooseAsUser(f->w()[List::Ocular], "No-VKP2"));
-    QCOMPARE(f->w()[Box::efl]->text(), QString("530"));
-    QCOMPARE(f->w()[Box::efr]->text(), QString("5"));
-    QCOMPARE(f->w()[Box::Distance_d]->text(), QString("0"));
-    QCOMPARE(f->w()[Box::Distance_tl]->text(), QString("0"));
-    QVERIFY(!f->w()[Box::Distance_d]->isEnabled() && !f->w()[Box::Distance_tl]->isEnabled());
+    QVERIFY(chooseAsUser(f->h[List::Ocular], "No-VKP2"));
+    QCOMPARE(f->h[Box::efl].text(), QString("530"));
+    QCOMPARE(f->h[Box::efr].text(), QString("5"));
+    QCOMPARE(f->h[Box::Distance_d].text(), QString("0"));
+    QCOMPARE(f->h[Box::Distance_tl].text(), QString("0"));
+    QVERIFY(!f->h[Box::Distance_d].isEnabled() && !f->h[Box::Distance_tl].isEnabled());
     QCOMPARE(*f->state().OcularFocalLength.number(), 0.0);
 
-    QVERIFY(chooseAsUser(f->w()[List::Ocular], "WS 5mm"));
-    QVERIFY(f->w()[Box::Distance_d]->isEnabled() && f->w()[Box::Distance_tl]->isEnabled());
-    QCOMPARE(f->w()[Box::Distance_d]->text(), QString("0"));
+    QVERIFY(chooseAsUser(f->h[List::Ocular], "WS 5mm"));
+    QVERIFY(f->h[Box::Distance_d].isEnabled() && f->h[Box::Distance_tl].isEnabled());
+    QCOMPARE(f->h[Box::Distance_d].text(), QString("0"));
     QCOMPARE(*f->state().ProjectionDistance.number(), 58 + 0 + 3 + 0 - 40.9);
-    QCOMPARE(f->w()[Box::efl]->text(), QString("1600.6"));
-    QCOMPARE(f->w()[Box::efr]->text(), QString("15.1"));
+    QCOMPARE(f->h[Box::efl].text(), QString("1600.6"));
+    QCOMPARE(f->h[Box::efr].text(), QString("15.1"));
     QVERIFY(f->messages.shown.isEmpty());
 }
 
@@ -194,8 +189,8 @@ void TstCatalogChoices::sameFocalLengthDifferentOculars()
 {
     QStringList efl;
     for (const char *ocular : {"WS 5mm", "PT 5mm", "WS 18mm", "PT 18mm"}) {
-        QVERIFY(chooseAsUser(f->w()[List::Ocular], ocular));
-        efl << f->w()[Box::efl]->text();
+        QVERIFY(chooseAsUser(f->h[List::Ocular], ocular));
+        efl << f->h[Box::efl].text();
     }
     QCOMPARE(efl, (QStringList{"7960.6", "11641.98", "2226", "2367.92"}));
 }
@@ -225,55 +220,55 @@ void TstCatalogChoices::cameraAndBinning()
     QFETCH(QString, camera);
     QFETCH(QStringList, boxes);
     QFETCH(bool, binning);
-    QVERIFY(chooseAsUser(f->w()[List::Ccd], "FLI IMG261E"));
-    QVERIFY(chooseAsUser(f->w()[List::Binning], mode));
-    QVERIFY(chooseAsUser(f->w()[List::Ccd], camera));
+    QVERIFY(chooseAsUser(f->h[List::Ccd], "FLI IMG261E"));
+    QVERIFY(chooseAsUser(f->h[List::Binning], mode));
+    QVERIFY(chooseAsUser(f->h[List::Ccd], camera));
     QCOMPARE(cameraBoxes(), boxes);
-    QCOMPARE(f->w()[List::Binning]->isEnabled(), binning);
-    QCOMPARE(f->w()[List::Binning]->currentText(), mode);
-    QVERIFY(!f->w()[Box::Pixelsize_width]->isEnabled());
+    QCOMPARE(f->h[List::Binning].isEnabled(), binning);
+    QCOMPARE(f->h[List::Binning].text(), mode);
+    QVERIFY(!f->h[Box::Pixelsize_width].isEnabled());
     QVERIFY(f->messages.shown.isEmpty());
 }
 
 void TstCatalogChoices::binningKeepsChipWidthFov()
 {
-    QVERIFY(chooseAsUser(f->w()[List::Ccd], "FLI IMG261E"));
-    const QString fov1 = f->w()[Box::Fov_width]->text();
-    QVERIFY(chooseAsUser(f->w()[List::Binning], "2x2"));
-    QCOMPARE(f->w()[Box::Fov_width]->text(), fov1); // 10.24 mm either way
-    QVERIFY(f->w()[Box::Pixelscale_width]->text() != cameraResults()[0]);
-    QVERIFY(chooseAsUser(f->w()[List::Binning], "3x3"));
-    QVERIFY(f->w()[Box::Fov_width]->text().toDouble() < fov1.toDouble()); // 170 x 60 um = 10.2 mm
-    QCOMPARE(f->w()[Box::Fov_width]->text(), numbers::resultText(3439 * (10.2 / 7960.6)));
+    QVERIFY(chooseAsUser(f->h[List::Ccd], "FLI IMG261E"));
+    const QString fov1 = f->h[Box::Fov_width].text();
+    QVERIFY(chooseAsUser(f->h[List::Binning], "2x2"));
+    QCOMPARE(f->h[Box::Fov_width].text(), fov1); // 10.24 mm either way
+    QVERIFY(f->h[Box::Pixelscale_width].text() != cameraResults()[0]);
+    QVERIFY(chooseAsUser(f->h[List::Binning], "3x3"));
+    QVERIFY(f->h[Box::Fov_width].text().toDouble() < fov1.toDouble()); // 170 x 60 um = 10.2 mm
+    QCOMPARE(f->h[Box::Fov_width].text(), numbers::resultText(3439 * (10.2 / 7960.6)));
 }
 
 void TstCatalogChoices::binningModeSurvivesCameraChanges()
 {
-    QVERIFY(chooseAsUser(f->w()[List::Ccd], "FLI IMG261E"));
-    QVERIFY(chooseAsUser(f->w()[List::Binning], "3x3"));
-    QVERIFY(chooseAsUser(f->w()[List::Ccd], "Audine"));
-    QVERIFY(!f->w()[List::Binning]->isEnabled());
-    QCOMPARE(f->w()[List::Binning]->currentText(), QString("3x3"));
+    QVERIFY(chooseAsUser(f->h[List::Ccd], "FLI IMG261E"));
+    QVERIFY(chooseAsUser(f->h[List::Binning], "3x3"));
+    QVERIFY(chooseAsUser(f->h[List::Ccd], "Audine"));
+    QVERIFY(!f->h[List::Binning].isEnabled());
+    QCOMPARE(f->h[List::Binning].text(), QString("3x3"));
     QCOMPARE(cameraBoxes(), (QStringList{"9", "9", "768", "512"}));
     // Back on a binning camera, the shown mode applies again.
-    QVERIFY(chooseAsUser(f->w()[List::Ccd], "FLI MaxCam CM9"));
+    QVERIFY(chooseAsUser(f->h[List::Ccd], "FLI MaxCam CM9"));
     QCOMPARE(cameraBoxes(), (QStringList{"60", "60", "170", "170"}));
 
     // The refused pair, reached by a camera choice: the note once, then "2x2".
-    QVERIFY(chooseAsUser(f->w()[List::Ccd], "Starlight Express HX916"));
+    QVERIFY(chooseAsUser(f->h[List::Ccd], "Starlight Express HX916"));
     QCOMPARE(f->messages.shown.size(), 1);
     QCOMPARE(f->messages.shown.first(),
              (ShownMessage{"This camera does not support 3x3 Binning", "Note", MessageIcon::Information}));
-    QCOMPARE(f->w()[List::Binning]->currentText(), QString("2x2"));
+    QCOMPARE(f->h[List::Binning].text(), QString("2x2"));
     QCOMPARE(cameraBoxes(), (QStringList{"13.4", "13.4", "650", "515"}));
     QCOMPARE(*f->state().PixelWidth.number(), 13.4);
     QCOMPARE(*f->state().ChipHeightPx.number(), 515.0);
 
     // ...and reached by a mode choice.
     f->messages.clear();
-    QVERIFY(chooseAsUser(f->w()[List::Binning], "3x3"));
+    QVERIFY(chooseAsUser(f->h[List::Binning], "3x3"));
     QCOMPARE(f->messages.shown.size(), 1);
-    QCOMPARE(f->w()[List::Binning]->currentText(), QString("2x2"));
+    QCOMPARE(f->h[List::Binning].text(), QString("2x2"));
     QCOMPARE(cameraBoxes(), (QStringList{"13.4", "13.4", "650", "515"}));
 }
 
@@ -290,38 +285,38 @@ void TstCatalogChoices::userDefinedCameraKeepsPreviousValues()
 {
     QFETCH(QString, previous);
     QFETCH(QStringList, boxes);
-    QVERIFY(chooseAsUser(f->w()[List::Ccd], previous));
+    QVERIFY(chooseAsUser(f->h[List::Ccd], previous));
     const QStringList results = cameraResults();
-    QVERIFY(chooseAsUser(f->w()[List::Ccd], "User-Defined"));
+    QVERIFY(chooseAsUser(f->h[List::Ccd], "User-Defined"));
     QCOMPARE(cameraBoxes(), boxes);
     QCOMPARE(cameraResults(), results);
-    QVERIFY(f->w()[Box::Pixelsize_width]->isEnabled() && f->w()[Box::Pixelsize_height]->isEnabled());
-    QVERIFY(f->w()[Box::Chipsize_width]->isEnabled() && f->w()[Box::Chipsize_height]->isEnabled());
-    QVERIFY(!f->w()[List::Binning]->isEnabled());
+    QVERIFY(f->h[Box::Pixelsize_width].isEnabled() && f->h[Box::Pixelsize_height].isEnabled());
+    QVERIFY(f->h[Box::Chipsize_width].isEnabled() && f->h[Box::Chipsize_height].isEnabled());
+    QVERIFY(!f->h[List::Binning].isEnabled());
 }
 
 void TstCatalogChoices::catalogueCameraFollowsTelescopeChanges()
 {
-    QVERIFY(chooseAsUser(f->w()[List::Ccd], "Meade Pictor 416XT"));
-    const QString before = f->w()[Box::Fov_width]->text();
-    QVERIFY(chooseAsUser(f->w()[List::Telescope], "AR-150"));
-    QVERIFY(chooseAsUser(f->w()[List::Ocular], "PT 9mm"));
-    f->w()[Box::Distance_d]->setText("100");
+    QVERIFY(chooseAsUser(f->h[List::Ccd], "Meade Pictor 416XT"));
+    const QString before = f->h[Box::Fov_width].text();
+    QVERIFY(chooseAsUser(f->h[List::Telescope], "AR-150"));
+    QVERIFY(chooseAsUser(f->h[List::Ocular], "PT 9mm"));
+    f->h[Box::Distance_d].setText("100");
     QCOMPARE(cameraBoxes(), (QStringList{"9", "9", "768", "512"}));
-    const double efl = f->w()[Box::efl]->text().toDouble();
-    QCOMPARE(f->w()[Box::Fov_width]->text(), numbers::resultText(3439 * (6.912 / efl)));
-    QCOMPARE(f->w()[Box::Pixelscale_height]->text(), numbers::resultText(206265 * (0.009 / efl)));
-    QVERIFY(f->w()[Box::Fov_width]->text() != before);
+    const double efl = f->h[Box::efl].text().toDouble();
+    QCOMPARE(f->h[Box::Fov_width].text(), numbers::resultText(3439 * (6.912 / efl)));
+    QCOMPARE(f->h[Box::Pixelscale_height].text(), numbers::resultText(206265 * (0.009 / efl)));
+    QVERIFY(f->h[Box::Fov_width].text() != before);
 }
 
 void TstCatalogChoices::binningWithoutPositiveFocalLength()
 {
-    QVERIFY(chooseAsUser(f->w()[List::Ccd], "FLI IMG261E"));
-    QVERIFY(chooseAsUser(f->w()[List::Telescope], "User-Defined"));
-    f->w()[Box::Flength]->setText("0.0"); // a number, so it is taken; the extended focal length is 0
-    QCOMPARE(f->w()[Box::efl]->text(), QString("0"));
+    QVERIFY(chooseAsUser(f->h[List::Ccd], "FLI IMG261E"));
+    QVERIFY(chooseAsUser(f->h[List::Telescope], "User-Defined"));
+    f->h[Box::Flength].setText("0.0"); // a number, so it is taken; the extended focal length is 0
+    QCOMPARE(f->h[Box::efl].text(), QString("0"));
     const QStringList results = cameraResults();
-    QVERIFY(chooseAsUser(f->w()[List::Binning], "2x2"));
+    QVERIFY(chooseAsUser(f->h[List::Binning], "2x2"));
     QCOMPARE(cameraBoxes(), (QStringList{"40", "40", "256", "256"}));
     QCOMPARE(cameraResults(), results);
 }
@@ -339,10 +334,10 @@ void TstCatalogChoices::nestedCameraRunsChangeNothing()
     // A camera choice writes the camera boxes, whose handlers run the camera choice again,
     // nested. The nesting must stay shallow, and a further run must show nothing new.
     QFETCH(QString, camera);
-    QVERIFY(chooseAsUser(f->w()[List::Ccd], "SBIG ST-10E"));
-    QVERIFY(chooseAsUser(f->w()[List::Binning], "2x2"));
+    QVERIFY(chooseAsUser(f->h[List::Ccd], "SBIG ST-10E"));
+    QVERIFY(chooseAsUser(f->h[List::Binning], "2x2"));
     handlerStats().reset();
-    QVERIFY(chooseAsUser(f->w()[List::Ccd], camera));
+    QVERIFY(chooseAsUser(f->h[List::Ccd], camera));
     QVERIFY2(handlerStats().deepest <= 6, qPrintable(QString::number(handlerStats().deepest)));
     const QStringList after = shownTexts();
     f->calc().Ccd_Click();
@@ -351,23 +346,23 @@ void TstCatalogChoices::nestedCameraRunsChangeNothing()
 
 void TstCatalogChoices::everyTelescopeWithEveryOcular()
 {
-    const auto &w = f->w();
-    for (int t = 0; t < w[List::Telescope]->count(); ++t) {
-        for (int o = 0; o < w[List::Ocular]->count(); ++o) {
-            const QString telescope = w[List::Telescope]->itemText(t);
-            const QString ocular = w[List::Ocular]->itemText(o);
+    auto &w = f->h;
+    for (int t = 0; t < w[List::Telescope].count(); ++t) {
+        for (int o = 0; o < w[List::Ocular].count(); ++o) {
+            const QString telescope = w[List::Telescope].entries().at(t);
+            const QString ocular = w[List::Ocular].entries().at(o);
             QVERIFY(chooseAsUser(w[List::Telescope], telescope));
             QVERIFY(chooseAsUser(w[List::Ocular], ocular));
             const QString where = telescope + " / " + ocular;
-            for (const QLineEdit *result : {w[Box::efl], w[Box::efr], w[Box::Fratio]}) {
+            for (const HeadlessField *result : {&w[Box::efl], &w[Box::efr], &w[Box::Fratio]}) {
                 QVERIFY2(numbers::isNumber(result->text()), qPrintable(where));
                 QVERIFY2(numbers::parse(result->text()).value() > 0, qPrintable(where));
             }
-            QCOMPARE(w[Box::Flength]->isEnabled(), t == 0);
-            QCOMPARE(w[Box::Aperture]->isEnabled(), t == 0);
-            QCOMPARE(w[Box::Distance_d]->isEnabled(), o != 0);
-            QCOMPARE(w[Box::Distance_tl]->isEnabled(), o != 0);
-            QCOMPARE(w[Box::efl]->text() == w[Box::Flength]->text(), o == 0);
+            QCOMPARE(w[Box::Flength].isEnabled(), t == 0);
+            QCOMPARE(w[Box::Aperture].isEnabled(), t == 0);
+            QCOMPARE(w[Box::Distance_d].isEnabled(), o != 0);
+            QCOMPARE(w[Box::Distance_tl].isEnabled(), o != 0);
+            QCOMPARE(w[Box::efl].text() == w[Box::Flength].text(), o == 0);
         }
     }
     QVERIFY(f->messages.shown.isEmpty());
@@ -375,12 +370,12 @@ void TstCatalogChoices::everyTelescopeWithEveryOcular()
 
 void TstCatalogChoices::everyCameraInEveryMode()
 {
-    const auto &w = f->w();
+    auto &w = f->h;
     for (const char *mode : catalog::kBinningModes) {
-        for (int c = 0; c < w[List::Ccd]->count(); ++c) {
-            const QString camera = w[List::Ccd]->itemText(c);
+        for (int c = 0; c < w[List::Ccd].count(); ++c) {
+            const QString camera = w[List::Ccd].entries().at(c);
             // Show the mode without choosing it: the camera choice is what applies it.
-            w[List::Binning]->setCurrentIndex(w[List::Binning]->findText(mode));
+            f->showQuietly("Binning", QLatin1String(mode));
             f->messages.clear();
             QVERIFY(chooseAsUser(w[List::Ccd], camera));
             const QString where = camera + " in " + mode;
@@ -392,9 +387,9 @@ void TstCatalogChoices::everyCameraInEveryMode()
             QCOMPARE(f->messages.shown.size(), refused ? 1 : 0);
             for (const QString &result : cameraResults())
                 QVERIFY2(numbers::isNumber(result), qPrintable(where + ": " + result));
-            QCOMPARE(w[Box::Pixelsize_width]->isEnabled(), camera == "User-Defined");
-            QCOMPARE(w[Box::Chipsize_height]->isEnabled(), camera == "User-Defined");
-            QCOMPARE(w[List::Binning]->isEnabled(), row && row->binning);
+            QCOMPARE(w[Box::Pixelsize_width].isEnabled(), camera == "User-Defined");
+            QCOMPARE(w[Box::Chipsize_height].isEnabled(), camera == "User-Defined");
+            QCOMPARE(w[List::Binning].isEnabled(), row && row->binning);
             if (row && row->binning) {
                 const QString applied = refused ? QString("2x2") : QString(mode);
                 for (const auto &b : catalog::kBinning) {
@@ -414,5 +409,5 @@ void TstCatalogChoices::everyCameraInEveryMode()
     }
 }
 
-QTEST_MAIN(TstCatalogChoices)
+QTEST_GUILESS_MAIN(TstCatalogChoices)
 #include "tst_catalog_choices.moc"

@@ -1,7 +1,7 @@
 // The main window as a user meets it: captions, names read by screen readers, focus order,
 // fonts, the status bar and resizing.
 
-#include "support/window_fixture.h"
+#include "support/widgets/window_fixture.h"
 #include "widgets/main_window/clock_status_bar.h"
 
 #include <QAction>

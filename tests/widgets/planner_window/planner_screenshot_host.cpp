@@ -5,7 +5,7 @@
 // --grab saves the whole screen (window manager's frame included) to FILE after a moment, then
 // quits, for machines without ImageMagick's import.
 
-#include "support/recorded_message_boxes.h"
+#include "support/calculator/recorded_message_boxes.h"
 #include "widgets/planner_window/planner_window.h"
 #include "widgets/planner_window/setup_panel.h"
 

@@ -6,7 +6,7 @@
 #include "calculator/core/optics.h"
 #include "planner/solve.h"
 #include "planner/targets.h"
-#include "support/recorded_message_boxes.h"
+#include "support/calculator/recorded_message_boxes.h"
 #include "widgets/planner_window/focal_chart.h"
 #include "widgets/planner_window/framing_view.h"
 #include "widgets/planner_window/planner_window.h"

@@ -4,7 +4,7 @@
 
 #include "calculator/core/numbers.h"
 #include "planner/setup.h"
-#include "support/recorded_message_boxes.h"
+#include "support/calculator/recorded_message_boxes.h"
 #include "widgets/planner_window/focal_chart.h"
 #include "widgets/planner_window/framing_view.h"
 #include "widgets/planner_window/planner_window.h"

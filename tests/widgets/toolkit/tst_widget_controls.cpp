@@ -1,6 +1,6 @@
 // The toolkit contract's rules, on real QLineEdit and QComboBox widgets.
 
-#include "support/recorded_message_boxes.h"
+#include "support/calculator/recorded_message_boxes.h"
 #include "widgets/toolkit/widget_controls.h"
 
 #include <QComboBox>

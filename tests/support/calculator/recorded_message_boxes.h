@@ -5,6 +5,7 @@
 #include "calculator/toolkit/message_boxes.h"
 
 #include <QList>
+#include <QMetaType>
 
 namespace vkp2 {
 
@@ -39,3 +40,5 @@ protected:
 };
 
 } // namespace vkp2
+
+Q_DECLARE_METATYPE(vkp2::MessageIcon)
