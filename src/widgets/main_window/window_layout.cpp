@@ -104,9 +104,12 @@ void name(QWidget *control, const char *objectName, QLabel *by, const QString &s
 QLineEdit *field(QWidget *parent, const QString &text, const QRect &rect, bool enabled,
                  double points = 8.25, Weight weight = Weight::Regular)
 {
-    auto *e = new QLineEdit(text, parent);
+    // The text comes after the font: laid out before it, it would load the application's
+    // default font, which nothing in this window shows.
+    auto *e = new QLineEdit(parent);
     e->setGeometry(rect);
     e->setFont(controlFont(points, weight));
+    e->setText(text);
     e->setEnabled(enabled);
     return e;
 }
