@@ -46,16 +46,19 @@ QFont controlFont(double points, Weight weight)
 // shrinks its text a little instead of being cut off.
 void fitText(QLabel *label)
 {
-    const qreal needed = QFontMetricsF(label->font()).horizontalAdvance(label->text()) + 2;
+    // Each size is measured once: shaping the text is most of what this costs.
+    const QString text = label->text();
+    QFont font = label->font();
+    qreal advance = QFontMetricsF(font).horizontalAdvance(text);
+    const qreal needed = advance + 2;
     if ((label->alignment() & Qt::AlignRight) && needed > label->width()) {
         QRect r = label->geometry();
         r.setLeft(qMax(4, r.right() + 1 - qCeil(needed)));
         label->setGeometry(r);
     }
-    QFont font = label->font();
-    while (font.pointSizeF() > 6.0
-           && QFontMetricsF(font).horizontalAdvance(label->text()) > label->width() - 1) {
+    while (font.pointSizeF() > 6.0 && advance > label->width() - 1) {
         font.setPointSizeF(font.pointSizeF() - 0.25);
+        advance = QFontMetricsF(font).horizontalAdvance(text);
     }
     label->setFont(font);
 }
@@ -104,8 +107,7 @@ void name(QWidget *control, const char *objectName, QLabel *by, const QString &s
 QLineEdit *field(QWidget *parent, const QString &text, const QRect &rect, bool enabled,
                  double points = 8.25, Weight weight = Weight::Regular)
 {
-    // The text comes after the font: laid out before it, it would load the application's
-    // default font, which nothing in this window shows.
+    // The text comes after the font, so that it is shaped once, in the font it is shown in.
     auto *e = new QLineEdit(parent);
     e->setGeometry(rect);
     e->setFont(controlFont(points, weight));
