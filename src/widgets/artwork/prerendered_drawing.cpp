@@ -2,27 +2,90 @@
 
 #include "widgets/artwork/artwork.h"
 
+#include <QPainter>
 #include <QTransform>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vkp2::artwork {
 
-QImage prerenderedAdapterDrawing(int scale)
+namespace {
+
+// Rows decoded per band: small enough that the band buffer stays a few kilobytes.
+constexpr int kBandRows = 16;
+
+const RenderedPicture *pictureFor(int scale)
 {
     for (const RenderedPicture &picture : kRenderedAdapterDrawings) {
-        if (picture.scale != scale)
-            continue;
-        // The rendering tool writes the sizes it was given; a mismatch would mean a stale file.
-        if (picture.width != kDrawingWidth * scale || picture.height != kDrawingHeight * scale)
-            return QImage();
-        QImage image(reinterpret_cast<const uchar *>(picture.pixels), picture.width,
-                     picture.height, picture.width * 4, QImage::Format_RGB32);
-        image.setDevicePixelRatio(scale);
-        return image;
+        // The rendering tool writes the sizes it painted; other sizes would mean a stale file.
+        if (picture.scale == scale && picture.width == kDrawingWidth * scale
+            && picture.height == kDrawingHeight * scale)
+            return &picture;
     }
-    return QImage();
+    return nullptr;
 }
+
+// Walks the runs row by row, writing them into image rows.
+class RunReader {
+public:
+    explicit RunReader(const RenderedPicture &picture) : picture_(picture) {}
+
+    // Fills row `y` of `image` with the next row; false if the runs do not make one.
+    bool readRow(QImage &image, int y)
+    {
+        auto *out = reinterpret_cast<QRgb *>(image.scanLine(y));
+        int x = 0;
+        while (x < picture_.width) {
+            if (next_ + 1 >= picture_.runValues)
+                return false;
+            const int length = picture_.runs[next_];
+            const int colour = picture_.runs[next_ + 1];
+            next_ += 2;
+            if (length == 0 || length > picture_.width - x || colour >= picture_.paletteSize)
+                return false;
+            std::fill_n(out + x, length, picture_.palette[colour]);
+            x += length;
+        }
+        return true;
+    }
+
+private:
+    const RenderedPicture &picture_;
+    int next_ = 0;
+};
+
+// Checks every row before anything is drawn, so a broken table draws nothing at all.
+bool wellFormed(const RenderedPicture &picture)
+{
+    int next = 0;
+    for (int y = 0; y < picture.height; ++y) {
+        int x = 0;
+        while (x < picture.width) {
+            if (next + 1 >= picture.runValues)
+                return false;
+            const int length = picture.runs[next];
+            if (length == 0 || length > picture.width - x
+                || picture.runs[next + 1] >= picture.paletteSize)
+                return false;
+            x += length;
+            next += 2;
+        }
+    }
+    return next == picture.runValues;
+}
+
+const RenderedPicture *checkedPictureFor(int scale)
+{
+    const RenderedPicture *picture = pictureFor(scale);
+    if (!picture)
+        return nullptr;
+    static const bool ok[2] = {wellFormed(kRenderedAdapterDrawings[0]),
+                               wellFormed(kRenderedAdapterDrawings[1])};
+    return ok[picture - kRenderedAdapterDrawings] ? picture : nullptr;
+}
+
+} // namespace
 
 int exactRenderedScale(const QTransform &t)
 {
@@ -35,6 +98,38 @@ int exactRenderedScale(const QTransform &t)
         if (t.m11() == picture.scale)
             return picture.scale;
     return 0;
+}
+
+bool paintPrerenderedAdapterDrawing(QPainter &painter, int scale)
+{
+    const RenderedPicture *picture = checkedPictureFor(scale);
+    if (!picture)
+        return false;
+    QImage band(picture->width, kBandRows, QImage::Format_RGB32);
+    band.setDevicePixelRatio(scale);
+    RunReader reader(*picture);
+    for (int top = 0; top < picture->height; top += kBandRows) {
+        const int rows = std::min(kBandRows, picture->height - top);
+        for (int y = 0; y < rows; ++y)
+            reader.readRow(band, y);
+        // Whole device rows: the band lands exactly on the pixels it was rendered for.
+        painter.drawImage(QPointF(0, qreal(top) / scale), band,
+                          QRect(0, 0, picture->width, rows));
+    }
+    return true;
+}
+
+QImage prerenderedAdapterDrawing(int scale)
+{
+    const RenderedPicture *picture = checkedPictureFor(scale);
+    if (!picture)
+        return QImage();
+    QImage image(picture->width, picture->height, QImage::Format_RGB32);
+    RunReader reader(*picture);
+    for (int y = 0; y < picture->height; ++y)
+        reader.readRow(image, y);
+    image.setDevicePixelRatio(scale);
+    return image;
 }
 
 } // namespace vkp2::artwork

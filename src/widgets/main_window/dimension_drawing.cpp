@@ -27,13 +27,9 @@ void DimensionDrawing::paintEvent(QPaintEvent *event)
     painter.translate(inside.topLeft());
     // The rendering made at build time shows the same pixels without loading its fonts; a
     // scale it was not made for gets the drawing painted afresh, as sharp as ever.
-    if (const int scale = artwork::exactRenderedScale(painter.deviceTransform())) {
-        const QImage rendered = artwork::prerenderedAdapterDrawing(scale);
-        if (!rendered.isNull()) {
-            painter.drawImage(QPointF(0, 0), rendered);
-            return;
-        }
-    }
+    const int scale = artwork::exactRenderedScale(painter.deviceTransform());
+    if (scale && artwork::paintPrerenderedAdapterDrawing(painter, scale))
+        return;
     painter.setRenderHint(QPainter::Antialiasing);
     artwork::paintAdapterDrawing(painter);
 }

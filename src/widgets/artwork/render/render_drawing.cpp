@@ -1,17 +1,67 @@
 // Build-time tool: renders the adapter drawing at 1x and 2x with the program's own painting
-// code and writes the pixels as a C++ source, which the widgets library compiles in.
+// code and writes it as a C++ source, which the widgets library compiles in: per scale a
+// palette and, row by row, runs of one colour (see prerendered_drawing.h).
 // Usage: vkp2_render_drawing OUTPUT.cpp   (run offscreen by the build)
 
 #include "widgets/artwork/artwork.h"
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QHash>
 #include <QImage>
+#include <QList>
 #include <QPixmap>
 #include <QSaveFile>
 #include <QTextStream>
 
 #include <cstdio>
+
+namespace {
+
+struct Encoded {
+    QSize size;
+    QList<QRgb> palette;
+    QList<int> runs; // length, colour index, ...
+};
+
+Encoded encode(const QImage &image)
+{
+    Encoded e;
+    e.size = image.size();
+    QHash<QRgb, int> index;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width();) {
+            const QRgb colour = line[x];
+            int length = 1;
+            while (x + length < image.width() && line[x + length] == colour)
+                ++length;
+            auto found = index.constFind(colour);
+            if (found == index.constEnd()) {
+                found = index.insert(colour, int(e.palette.size()));
+                e.palette.append(colour);
+            }
+            e.runs << length << *found;
+            x += length;
+        }
+    }
+    return e;
+}
+
+template <typename List>
+void writeValues(QTextStream &out, const List &values, bool hex)
+{
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        if (hex)
+            out << "0x" << QString::number(values[i], 16);
+        else
+            out << values[i];
+        out << (i % 16 == 15 ? ",\n" : ",");
+    }
+    out << "\n";
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -30,26 +80,26 @@ int main(int argc, char *argv[])
            "#include \"widgets/artwork/prerendered_drawing.h\"\n\n"
            "namespace vkp2::artwork {\n\nnamespace {\n\n";
     const int scales[] = {1, 2};
-    QSize sizes[2];
+    Encoded encoded[2];
     for (int i = 0; i < 2; ++i) {
         const int scale = scales[i];
-        const QImage image =
-            vkp2::artwork::adapterDrawing(scale).toImage().convertToFormat(QImage::Format_RGB32);
-        sizes[i] = image.size();
-        out << "// " << image.width() << " x " << image.height() << " at " << scale << "x\n"
-            << "alignas(16) constexpr std::uint32_t kPixels" << scale << "[] = {\n";
-        for (int y = 0; y < image.height(); ++y) {
-            const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-            for (int x = 0; x < image.width(); ++x)
-                out << "0x" << QString::number(line[x], 16) << (x % 12 == 11 ? ",\n" : ",");
-            out << "\n";
-        }
+        encoded[i] = encode(
+            vkp2::artwork::adapterDrawing(scale).toImage().convertToFormat(QImage::Format_RGB32));
+        const Encoded &e = encoded[i];
+        out << "// " << e.size.width() << " x " << e.size.height() << " at " << scale << "x: "
+            << e.palette.size() << " colours, " << e.runs.size() / 2 << " runs\n"
+            << "constexpr std::uint32_t kPalette" << scale << "[] = {\n";
+        writeValues(out, e.palette, true);
+        out << "};\nconstexpr std::uint16_t kRuns" << scale << "[] = {\n";
+        writeValues(out, e.runs, false);
         out << "};\n\n";
     }
     out << "} // namespace\n\nconst RenderedPicture kRenderedAdapterDrawings[2] = {\n";
     for (int i = 0; i < 2; ++i)
-        out << "    {" << scales[i] << ", " << sizes[i].width() << ", " << sizes[i].height()
-            << ", kPixels" << scales[i] << "},\n";
+        out << "    {" << scales[i] << ", " << encoded[i].size.width() << ", "
+            << encoded[i].size.height() << ", kPalette" << scales[i] << ", "
+            << encoded[i].palette.size() << ", kRuns" << scales[i] << ", "
+            << encoded[i].runs.size() << "},\n";
     out << "};\n\n} // namespace vkp2::artwork\n";
     out.flush();
     if (out.status() != QTextStream::Ok || !file.commit()) {
