@@ -11,6 +11,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,11 +32,31 @@ QRect twips(int left, int top, int width, int height)
 
 enum class Weight { Regular, Bold };
 
+// The fonts the window asks for, best first, leaving out those not installed: Qt searches for
+// stand-ins for the first name it is given when that one is missing, a costly search at every
+// start whose result the window never uses. Matching still takes the first installed one.
+const QStringList &controlFamilies()
+{
+    static const QStringList families = [] {
+        const QStringList wanted{QStringLiteral("MS Sans Serif"),
+                                 QStringLiteral("Microsoft Sans Serif"),
+                                 QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+        QStringList installed = QFontDatabase::families();
+        for (QString &family : installed) // "Family [Foundry]" where several foundries have it
+            family = family.section(QLatin1String(" ["), 0, 0);
+        QStringList present;
+        for (const QString &family : wanted)
+            if (installed.contains(family, Qt::CaseInsensitive))
+                present << family;
+        return present.isEmpty() ? wanted : present;
+    }();
+    return families;
+}
+
 QFont controlFont(double points, Weight weight)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies(controlFamilies());
     font.setPointSizeF(points);
     font.setBold(weight == Weight::Bold);
     return font;
