@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <optional>
 
 namespace vkp2::artwork {
 
@@ -80,9 +82,13 @@ const RenderedPicture *checkedPictureFor(int scale)
     const RenderedPicture *picture = pictureFor(scale);
     if (!picture)
         return nullptr;
-    static const bool ok[2] = {wellFormed(kRenderedAdapterDrawings[0]),
-                               wellFormed(kRenderedAdapterDrawings[1])};
-    return ok[picture - kRenderedAdapterDrawings] ? picture : nullptr;
+    // Checked once, and only the rendering that is asked for (pictures are painted on the GUI
+    // thread only).
+    static std::optional<bool> checked[std::size(kRenderedAdapterDrawings)];
+    std::optional<bool> &ok = checked[picture - kRenderedAdapterDrawings];
+    if (!ok)
+        ok = wellFormed(*picture);
+    return *ok ? picture : nullptr;
 }
 
 } // namespace
