@@ -313,6 +313,10 @@ const QColor kIconSensor(220, 40, 40);
 void paintAdapterDrawing(QPainter &painter)
 {
     painter.save();
+    // Clipped to its own bounds wherever it is painted: Qt rasterizes the thin lines a little
+    // differently with a clip than without, and the window always paints it clipped, so the
+    // rendering made at build time must be clipped as well to match it pixel for pixel.
+    painter.setClipRect(QRectF(0, 0, kDrawingWidth, kDrawingHeight), Qt::IntersectClip);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(QRectF(0, 0, kDrawingWidth, kDrawingHeight), Qt::white);
     drawLight(painter);

@@ -1,6 +1,7 @@
 #include "widgets/main_window/dimension_drawing.h"
 
 #include "widgets/artwork/artwork.h"
+#include "widgets/artwork/prerendered_drawing.h"
 
 #include <QPainter>
 
@@ -24,6 +25,11 @@ void DimensionDrawing::paintEvent(QPaintEvent *event)
     painter.setClipRect(inside);
     painter.fillRect(inside, Qt::white);
     painter.translate(inside.topLeft());
+    // The rendering made at build time shows the same pixels without loading its fonts; a
+    // scale it was not made for gets the drawing painted afresh, as sharp as ever.
+    const int scale = artwork::exactRenderedScale(painter.deviceTransform());
+    if (scale && artwork::paintPrerenderedAdapterDrawing(painter, scale))
+        return;
     painter.setRenderHint(QPainter::Antialiasing);
     artwork::paintAdapterDrawing(painter);
 }

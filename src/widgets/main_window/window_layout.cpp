@@ -11,6 +11,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,11 +37,31 @@ QRect twips(int left, int top, int width, int height)
 
 enum class Weight { Regular, Bold };
 
+// The fonts the window asks for, best first, leaving out those not installed: Qt searches for
+// stand-ins for the first name it is given when that one is missing, a costly search at every
+// start whose result the window never uses. Matching still takes the first installed one.
+const QStringList &controlFamilies()
+{
+    static const QStringList families = [] {
+        const QStringList wanted{QStringLiteral("MS Sans Serif"),
+                                 QStringLiteral("Microsoft Sans Serif"),
+                                 QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+        QStringList installed = QFontDatabase::families();
+        for (QString &family : installed) // "Family [Foundry]" where several foundries have it
+            family = family.section(QLatin1String(" ["), 0, 0);
+        QStringList present;
+        for (const QString &family : wanted)
+            if (installed.contains(family, Qt::CaseInsensitive))
+                present << family;
+        return present.isEmpty() ? wanted : present;
+    }();
+    return families;
+}
+
 QFont controlFont(double points, Weight weight)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies(controlFamilies());
     font.setPointSizeF(points);
     font.setBold(weight == Weight::Bold);
     return font;
@@ -51,16 +72,19 @@ QFont controlFont(double points, Weight weight)
 // shrinks its text a little instead of being cut off.
 void fitText(QLabel *label)
 {
-    const qreal needed = QFontMetricsF(label->font()).horizontalAdvance(label->text()) + 2;
+    // Each size is measured once: shaping the text is most of what this costs.
+    const QString text = label->text();
+    QFont font = label->font();
+    qreal advance = QFontMetricsF(font).horizontalAdvance(text);
+    const qreal needed = advance + 2;
     if ((label->alignment() & Qt::AlignRight) && needed > label->width()) {
         QRect r = label->geometry();
         r.setLeft(qMax(4, r.right() + 1 - qCeil(needed)));
         label->setGeometry(r);
     }
-    QFont font = label->font();
-    while (font.pointSizeF() > 6.0
-           && QFontMetricsF(font).horizontalAdvance(label->text()) > label->width() - 1) {
+    while (font.pointSizeF() > 6.0 && advance > label->width() - 1) {
         font.setPointSizeF(font.pointSizeF() - 0.25);
+        advance = QFontMetricsF(font).horizontalAdvance(text);
     }
     label->setFont(font);
 }
@@ -108,9 +132,11 @@ void name(QWidget *control, QLabel *by, const QString &suffix = {})
 QLineEdit *field(QWidget *parent, const QString &text, const QRect &rect, bool enabled,
                  double points = 8.25, Weight weight = Weight::Regular)
 {
-    auto *e = new QLineEdit(text, parent);
+    // The text comes after the font, so that it is shaped once, in the font it is shown in.
+    auto *e = new QLineEdit(parent);
     e->setGeometry(rect);
     e->setFont(controlFont(points, weight));
+    e->setText(text);
     e->setEnabled(enabled);
     return e;
 }

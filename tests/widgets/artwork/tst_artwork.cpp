@@ -1,6 +1,8 @@
-// The painted pictures: right sizes at every scale, real content, the agreed backgrounds.
+// The painted pictures: right sizes at every scale, real content, the agreed backgrounds; the
+// adapter drawing rendered at build time is the same, pixel for pixel, as a fresh paint.
 
 #include "widgets/artwork/artwork.h"
+#include "widgets/artwork/prerendered_drawing.h"
 
 #include <QImage>
 #include <QPainter>
@@ -16,6 +18,12 @@ private slots:
     void drawingHasLinesAndLabels();
     void drawingStaysInsideItsFrame();
     void drawingIsSharperAtDoubleScale();
+    void renderedDrawingIsAFreshPaint_data();
+    void renderedDrawingIsAFreshPaint();
+    void renderedDrawingPaintsInPlace_data();
+    void renderedDrawingPaintsInPlace();
+    void renderedOnlyWhereExact_data();
+    void renderedOnlyWhereExact();
     void logoSize_data();
     void logoSize();
     void logoSitsOnLightGrey();
@@ -46,6 +54,22 @@ bool isWhite(QRgb p)
 bool isDark(QRgb p)
 {
     return qGray(p) < 100;
+}
+
+QImage freshDrawing(qreal dpr)
+{
+    return adapterDrawing(dpr).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// Pixels of `image` inside `area` that differ from `expected` (same size as the area).
+int differingPixels(const QImage &image, const QRect &area, const QImage &expected)
+{
+    int differing = 0;
+    for (int y = 0; y < area.height(); ++y)
+        for (int x = 0; x < area.width(); ++x)
+            if (image.pixel(area.x() + x, area.y() + y) != expected.pixel(x, y))
+                ++differing;
+    return differing;
 }
 
 } // namespace
@@ -117,6 +141,77 @@ void TstArtwork::drawingIsSharperAtDoubleScale()
             if (two.pixel(x, y) != upscaled.pixel(x, y))
                 ++differing;
     QVERIFY2(differing > 2000, qPrintable(QString::number(differing)));
+}
+
+void TstArtwork::renderedDrawingIsAFreshPaint_data()
+{
+    QTest::addColumn<int>("scale");
+    QTest::newRow("1x") << 1;
+    QTest::newRow("2x") << 2;
+}
+
+void TstArtwork::renderedDrawingIsAFreshPaint()
+{
+    QFETCH(int, scale);
+    const QImage rendered = prerenderedAdapterDrawing(scale);
+    QVERIFY(!rendered.isNull());
+    QCOMPARE(rendered.devicePixelRatio(), qreal(scale));
+    const QImage fresh = freshDrawing(scale);
+    QCOMPARE(rendered.size(), fresh.size());
+    QCOMPARE(differingPixels(rendered, rendered.rect(), fresh), 0);
+}
+
+void TstArtwork::renderedDrawingPaintsInPlace_data()
+{
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<QPoint>("origin");
+    QTest::newRow("1x at 0,0") << 1 << QPoint(0, 0);
+    QTest::newRow("1x at 7,3") << 1 << QPoint(7, 3);
+    QTest::newRow("2x at 0,0") << 2 << QPoint(0, 0);
+    QTest::newRow("2x at 5,9") << 2 << QPoint(5, 9);
+}
+
+void TstArtwork::renderedDrawingPaintsInPlace()
+{
+    // Drawn band by band onto a page, it covers exactly its own rectangle with the fresh paint.
+    QFETCH(int, scale);
+    QFETCH(QPoint, origin);
+    QImage page(QSize(kDrawingWidth + 20, kDrawingHeight + 20) * scale, QImage::Format_RGB32);
+    page.setDevicePixelRatio(scale);
+    page.fill(Qt::red);
+    {
+        QPainter painter(&page);
+        painter.translate(origin);
+        QVERIFY(paintPrerenderedAdapterDrawing(painter, scale));
+    }
+    const QImage fresh = freshDrawing(scale);
+    const QRect area(origin * scale, fresh.size());
+    QCOMPARE(differingPixels(page, area, fresh), 0);
+    const int red = countPixels(page, [](QRgb p) { return p == qRgb(255, 0, 0); });
+    QCOMPARE(red, page.width() * page.height() - area.width() * area.height());
+}
+
+void TstArtwork::renderedOnlyWhereExact_data()
+{
+    QTest::addColumn<QTransform>("transform");
+    QTest::addColumn<int>("scale");
+    QTest::newRow("none") << QTransform() << 1;
+    QTest::newRow("whole pixels moved") << QTransform::fromTranslate(233, 21) << 1;
+    QTest::newRow("half a pixel moved") << QTransform::fromTranslate(0.5, 0) << 0;
+    QTest::newRow("2x") << QTransform::fromScale(2, 2) << 2;
+    QTest::newRow("2x moved by odd pixels") << QTransform(2, 0, 0, 2, 3, 5) << 2;
+    QTest::newRow("2x moved by half a pixel") << QTransform(2, 0, 0, 2, 1.5, 0) << 0;
+    QTest::newRow("1.5x") << QTransform::fromScale(1.5, 1.5) << 0;
+    QTest::newRow("3x") << QTransform::fromScale(3, 3) << 0;
+    QTest::newRow("stretched") << QTransform::fromScale(2, 1) << 0;
+    QTest::newRow("turned") << QTransform().rotate(90) << 0;
+}
+
+void TstArtwork::renderedOnlyWhereExact()
+{
+    QFETCH(QTransform, transform);
+    QFETCH(int, scale);
+    QCOMPARE(exactRenderedScale(transform), scale);
 }
 
 void TstArtwork::logoSize_data()
