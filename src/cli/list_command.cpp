@@ -17,15 +17,15 @@ using planner::Shown;
 Table telescopes(const Context &cx)
 {
     using Col = Column<Shown>;
-    const auto box = [&cx](const char *name) {
+    const auto box = [&cx](Box name) {
         return [&cx, name](const Shown &sh) { return cx.box(sh.box(name)); };
     };
     const QList<Col> columns{
         {QStringLiteral("name"), QStringLiteral("Telescope"),
          [](const Shown &sh) { return Cell::str(sh.telescope); }},
-        {QStringLiteral("focal_length_mm"), QStringLiteral("Focal length (mm)"), box("Flength")},
-        {QStringLiteral("aperture_mm"), QStringLiteral("Aperture (mm)"), box("Aperture")},
-        {QStringLiteral("focal_ratio"), QStringLiteral("F-Ratio"), box("Fratio")},
+        {QStringLiteral("focal_length_mm"), QStringLiteral("Focal length (mm)"), box(Box::Flength)},
+        {QStringLiteral("aperture_mm"), QStringLiteral("Aperture (mm)"), box(Box::Aperture)},
+        {QStringLiteral("focal_ratio"), QStringLiteral("F-Ratio"), box(Box::Fratio)},
     };
     Table t = tableOf(columns);
     for (const QString &name : planner::telescopeEntries()) {

@@ -20,7 +20,7 @@ using Col = Column<SolvedRow>;
 QList<Col> solveColumns(const Context &cx)
 {
     // A box of the calculator at the solved D; empty when there is none.
-    const auto box = [&cx](const char *name) {
+    const auto box = [&cx](Box name) {
         return [&cx, name](const SolvedRow &r) {
             return r.solved.solution.ok() ? cx.box(r.solved.shown.box(name)) : Cell::num({});
         };
@@ -30,16 +30,16 @@ QList<Col> solveColumns(const Context &cx)
          [](const SolvedRow &r) { return Cell::str(r.solved.ocular); }},
         {QStringLiteral("tl_mm"), QStringLiteral("TL (mm)"),
          [&cx](const SolvedRow &r) {
-             return cx.box(r.solved.solution.ok() ? r.solved.shown.box("Distance_tl") : r.base.tl);
+             return cx.box(r.solved.solution.ok() ? r.solved.shown.box(Box::Distance_tl) : r.base.tl);
          }},
-        {QStringLiteral("d_mm"), QStringLiteral("D (mm)"), box("Distance_d")},
-        {QStringLiteral("efl_mm"), QStringLiteral("EFL (mm)"), box("efl")},
-        {QStringLiteral("efr"), QStringLiteral("Focal ratio"), box("efr")},
-        {QStringLiteral("fov_width_arcmin"), QStringLiteral("FOV (arcmin)"), box("Fov_width")},
-        {QStringLiteral("fov_height_arcmin"), QString(), box("Fov_height"), Col::Shown::WithPrevious},
+        {QStringLiteral("d_mm"), QStringLiteral("D (mm)"), box(Box::Distance_d)},
+        {QStringLiteral("efl_mm"), QStringLiteral("EFL (mm)"), box(Box::efl)},
+        {QStringLiteral("efr"), QStringLiteral("Focal ratio"), box(Box::efr)},
+        {QStringLiteral("fov_width_arcmin"), QStringLiteral("FOV (arcmin)"), box(Box::Fov_width)},
+        {QStringLiteral("fov_height_arcmin"), QString(), box(Box::Fov_height), Col::Shown::WithPrevious},
         {QStringLiteral("scale_width_arcsec_per_px"), QStringLiteral("Scale (arcsec/px)"),
-         box("Pixelscale_width")},
-        {QStringLiteral("scale_height_arcsec_per_px"), QString(), box("Pixelscale_height"),
+         box(Box::Pixelscale_width)},
+        {QStringLiteral("scale_height_arcsec_per_px"), QString(), box(Box::Pixelscale_height),
          Col::Shown::WithPrevious},
         {QStringLiteral("reason"), QStringLiteral("Why not"),
          [&cx](const SolvedRow &r) {
@@ -99,7 +99,7 @@ Result runSolve(const Context &cx)
     if (!(wanted > 0))
         fail(goalOption, QStringLiteral("must be greater than 0"));
     if (goal->kind == planner::Goal::Kind::PixelScale
-        && !(planner::show(base).number("Pixelsize_width").value_or(0) > 0))
+        && !(planner::show(base).number(Box::Pixelsize_width).value_or(0) > 0))
         fail(goalOption, QStringLiteral("the setup has no camera; give --camera or --pixel"));
 
     const QList<Col> columns = solveColumns(cx);

@@ -12,7 +12,7 @@ using Col = Column<KitRow>;
 
 QList<Col> kitColumns(const Context &cx)
 {
-    const auto box = [&cx](const char *name) {
+    const auto box = [&cx](Box name) {
         return [&cx, name](const KitRow &r) { return cx.box(r.sh.box(name)); };
     };
     QList<Col> c{
@@ -28,17 +28,17 @@ QList<Col> kitColumns(const Context &cx)
              return Cell::str(planner::cameraHasBinning(r.sh.camera) ? r.sh.binning : QString());
          },
          Col::Shown::Own, true},
-        {QStringLiteral("tl_mm"), QStringLiteral("TL (mm)"), box("Distance_tl"), Col::Shown::Own, true},
-        {QStringLiteral("d_mm"), QStringLiteral("D (mm)"), box("Distance_d")},
+        {QStringLiteral("tl_mm"), QStringLiteral("TL (mm)"), box(Box::Distance_tl), Col::Shown::Own, true},
+        {QStringLiteral("d_mm"), QStringLiteral("D (mm)"), box(Box::Distance_d)},
         {QStringLiteral("magnification"), QStringLiteral("Magnification"),
          [&cx](const KitRow &r) { return cx.result(r.advice.magnification); }},
-        {QStringLiteral("efl_mm"), QStringLiteral("EFL (mm)"), box("efl")},
-        {QStringLiteral("efr"), QStringLiteral("Focal ratio"), box("efr")},
-        {QStringLiteral("fov_width_arcmin"), QStringLiteral("FOV (arcmin)"), box("Fov_width")},
-        {QStringLiteral("fov_height_arcmin"), QString(), box("Fov_height"), Col::Shown::WithPrevious},
+        {QStringLiteral("efl_mm"), QStringLiteral("EFL (mm)"), box(Box::efl)},
+        {QStringLiteral("efr"), QStringLiteral("Focal ratio"), box(Box::efr)},
+        {QStringLiteral("fov_width_arcmin"), QStringLiteral("FOV (arcmin)"), box(Box::Fov_width)},
+        {QStringLiteral("fov_height_arcmin"), QString(), box(Box::Fov_height), Col::Shown::WithPrevious},
         {QStringLiteral("scale_width_arcsec_per_px"), QStringLiteral("Scale (arcsec/px)"),
-         box("Pixelscale_width")},
-        {QStringLiteral("scale_height_arcsec_per_px"), QString(), box("Pixelscale_height"),
+         box(Box::Pixelscale_width)},
+        {QStringLiteral("scale_height_arcsec_per_px"), QString(), box(Box::Pixelscale_height),
          Col::Shown::WithPrevious},
         {QStringLiteral("sampling"), QStringLiteral("Sampling"),
          [](const KitRow &r) { return Cell::str(seeingVerdictText(r.advice)); }},

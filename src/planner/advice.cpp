@@ -35,8 +35,8 @@ QList<FitAt> fitsOf(const Target &target, const Shown &shown, const Advice &a)
     else
         out << FitAt{FitAt::Size::Smallest, target.minArcsec, {}}
             << FitAt{FitAt::Size::Largest, target.maxArcsec, {}};
-    const auto cw = chipPixels(shown.number("Chipsize_width"));
-    const auto ch = chipPixels(shown.number("Chipsize_height"));
+    const auto cw = chipPixels(shown.number(Box::Chipsize_width));
+    const auto ch = chipPixels(shown.number(Box::Chipsize_height));
     for (FitAt &f : out) {
         if (a.scaleWidth && a.scaleHeight && cw && ch && *cw > 0 && *ch > 0)
             f.fit = fitTarget(f.sizeArcsec, *a.scaleWidth, *a.scaleHeight, *cw, *ch);
@@ -59,8 +59,8 @@ QString noteText(AdviceNote note)
 
 std::optional<double> samplingPitchUm(const Shown &shown)
 {
-    const auto pw = positive(shown.number("Pixelsize_width"));
-    const auto ph = positive(shown.number("Pixelsize_height"));
+    const auto pw = positive(shown.number(Box::Pixelsize_width));
+    const auto ph = positive(shown.number(Box::Pixelsize_height));
     if (!pw || !ph)
         return std::nullopt;
     return std::max(*pw, *ph);
@@ -77,10 +77,10 @@ Advice adviseOn(const Shown &shown, const AdviceOptions &options)
             a.notes << AdviceNote::ProjectionReduces;
     }
     // Each box read once: the kit walk advises on every one of its rows.
-    const auto efl = positive(shown.number("efl"));
-    const auto aperture = positive(shown.number("Aperture"));
-    const auto pw = positive(shown.number("Pixelsize_width"));
-    const auto ph = positive(shown.number("Pixelsize_height"));
+    const auto efl = positive(shown.number(Box::efl));
+    const auto aperture = positive(shown.number(Box::Aperture));
+    const auto pw = positive(shown.number(Box::Pixelsize_width));
+    const auto ph = positive(shown.number(Box::Pixelsize_height));
     a.focalRatio = numbers::quotient(efl, aperture);
     if (efl && pw)
         a.scaleWidth = optics::pixelScaleArcsec(*pw, *efl);

@@ -16,9 +16,9 @@ std::optional<double> positive(std::optional<double> v)
     return v && std::isfinite(*v) && *v > 0 ? v : std::nullopt;
 }
 
-std::optional<double> scaleOf(const Shown &shown, std::string_view pixelBox)
+std::optional<double> scaleOf(const Shown &shown, Box pixelBox)
 {
-    const auto efl = positive(shown.number("efl"));
+    const auto efl = positive(shown.number(Box::efl));
     const auto pixel = positive(shown.number(pixelBox));
     if (!efl || !pixel)
         return std::nullopt;
@@ -35,9 +35,9 @@ QList<SolvedOcular> solveEveryOcular(const Setup &setup, Goal::Kind kind, double
     const Shown base = show(setup);
     // A rejected focal length leaves the results empty, so an empty EFL box means no
     // telescope the calculator accepts.
-    const bool telescope = positive(base.number("efl")).has_value();
-    const auto focal = positive(base.number("Flength"));
-    const auto tl = base.number("Distance_tl");
+    const bool telescope = positive(base.number(Box::efl)).has_value();
+    const auto focal = positive(base.number(Box::Flength));
+    const auto tl = base.number(Box::Distance_tl);
     std::optional<Goal> goal;
     QString noGoal;
     switch (kind) {
@@ -45,13 +45,13 @@ QList<SolvedOcular> solveEveryOcular(const Setup &setup, Goal::Kind kind, double
         goal = Goal::focalLength(value);
         break;
     case Goal::Kind::FocalRatio:
-        if (const auto aperture = positive(base.number("Aperture")))
+        if (const auto aperture = positive(base.number(Box::Aperture)))
             goal = Goal::focalRatio(value, *aperture);
         else
             noGoal = QStringLiteral("no aperture");
         break;
     case Goal::Kind::PixelScale:
-        if (const auto pixel = positive(base.number("Pixelsize_width")))
+        if (const auto pixel = positive(base.number(Box::Pixelsize_width)))
             goal = Goal::pixelScale(value, *pixel);
         else
             noGoal = QStringLiteral("no camera pixel size");
@@ -88,12 +88,12 @@ QList<SolvedOcular> solveEveryOcular(const Setup &setup, Goal::Kind kind, double
 
 std::optional<double> unroundedPixelScale(const Shown &shown)
 {
-    return scaleOf(shown, "Pixelsize_width");
+    return scaleOf(shown, Box::Pixelsize_width);
 }
 
 std::optional<double> unroundedPixelScaleHeight(const Shown &shown)
 {
-    return scaleOf(shown, "Pixelsize_height");
+    return scaleOf(shown, Box::Pixelsize_height);
 }
 
 } // namespace vkp2::planner
