@@ -36,6 +36,24 @@ constexpr qsizetype kQuickLength = 64;
 bool isAsciiDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 bool isJust(const QString &s, char16_t c) { return s.size() == 1 && s.at(0).unicode() == c; }
 
+// The default locale's zero, sign and decimal point, read once for each default locale: a system
+// locale answers every one of them through a query that costs more than reading a box text.
+struct Symbols {
+    QLocale locale;
+    bool asciiZero = false;
+    QString minus;
+    QString point;
+};
+
+const Symbols &symbols()
+{
+    thread_local Symbols cached{QLocale::c(), true, QStringLiteral("-"), QStringLiteral(".")};
+    const QLocale now;
+    if (!(now == cached.locale))
+        cached = {now, isJust(now.zeroDigit(), u'0'), now.negativeSign(), now.decimalPoint()};
+    return cached;
+}
+
 // What QLocale::toDouble gives for the usual shape of a box text ("-" digits, one decimal point,
 // digits), read with from_chars, which rounds correctly as Qt does. Anything else is left to
 // QLocale (returns false), so both ways always agree.
@@ -49,17 +67,17 @@ bool readPlain(const QString &text, std::optional<double> &out)
     if (n > kQuickLength)
         return false;
 
-    const QLocale locale;
-    if (!isJust(locale.zeroDigit(), u'0'))
+    const Symbols &locale = symbols();
+    if (!locale.asciiZero)
         return false;
     std::array<char, kQuickLength> ascii;
     const char16_t *s = reinterpret_cast<const char16_t *>(text.constData());
     qsizetype i = 0;
-    if (s[0] == u'-' && isJust(locale.negativeSign(), u'-')) {
+    if (s[0] == u'-' && isJust(locale.minus, u'-')) {
         ascii[0] = '-';
         i = 1;
     }
-    QString point; // fetched only when a non-digit comes
+    const QString &point = locale.point;
     bool seenPoint = false;
     bool seenDigit = false;
     for (; i < n; ++i) {
@@ -71,13 +89,10 @@ bool readPlain(const QString &text, std::optional<double> &out)
         }
         if (seenPoint)
             return false;
-        if (point.isNull()) {
-            point = locale.decimalPoint();
-            // A point that is itself a digit or a sign would make the shape ambiguous.
-            if (point.size() != 1 || isJust(point, u'-') || point.at(0).unicode() >= 0x80
-                || isAsciiDigit(point.at(0).unicode()) || point.at(0).isLetter())
-                return false;
-        }
+        // A point that is itself a digit or a sign would make the shape ambiguous.
+        if (point.size() != 1 || isJust(point, u'-') || point.at(0).unicode() >= 0x80
+            || isAsciiDigit(point.at(0).unicode()) || point.at(0).isLetter())
+            return false;
         if (c != point.at(0).unicode())
             return false;
         ascii[std::size_t(i)] = '.';
@@ -197,10 +212,10 @@ QString format(double value)
         fractionDigits = count;
     }
 
-    const QLocale locale;
-    const QString minus = value < 0 ? locale.negativeSign() : QString();
+    const Symbols &locale = symbols();
+    const QString minus = value < 0 ? locale.minus : QString();
     const bool hasFraction = leadZeros + fractionDigits > 0;
-    const QString point = hasFraction ? locale.decimalPoint() : QString();
+    const QString point = hasFraction ? locale.point : QString();
     QString out(minus.size() + wholeDigits + pad + point.size() + leadZeros + fractionDigits,
                 Qt::Uninitialized);
     QChar *p = out.data();
