@@ -2,6 +2,7 @@
 // A table's columns, each its key, heading and how a row's value is found, so a header
 // and its cells cannot drift apart.
 
+#include "calculator/toolkit/boxes.h"
 #include "cli/output.h"
 
 #include <QList>
@@ -24,6 +25,24 @@ struct Column {
     Shown shown = Shown::Own;
     bool headerWhenConstant = false; // text: said once above the table when alike in every row
 };
+
+// The calculator's results as every table shows them: EFL, focal ratio, field and scale. `box`
+// gives a box's cell for a row.
+template <typename Row, typename BoxCell>
+QList<Column<Row>> resultColumns(const BoxCell &box)
+{
+    using Col = Column<Row>;
+    return {
+        {QStringLiteral("efl_mm"), QStringLiteral("EFL (mm)"), box(Box::efl)},
+        {QStringLiteral("efr"), QStringLiteral("Focal ratio"), box(Box::efr)},
+        {QStringLiteral("fov_width_arcmin"), QStringLiteral("FOV (arcmin)"), box(Box::Fov_width)},
+        {QStringLiteral("fov_height_arcmin"), QString(), box(Box::Fov_height), Col::Shown::WithPrevious},
+        {QStringLiteral("scale_width_arcsec_per_px"), QStringLiteral("Scale (arcsec/px)"),
+         box(Box::Pixelscale_width)},
+        {QStringLiteral("scale_height_arcsec_per_px"), QString(), box(Box::Pixelscale_height),
+         Col::Shown::WithPrevious},
+    };
+}
 
 template <typename Row>
 Table tableOf(const QList<Column<Row>> &columns)

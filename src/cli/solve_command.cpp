@@ -25,7 +25,7 @@ QList<Col> solveColumns(const Context &cx)
             return r.solved.solution.ok() ? cx.box(r.solved.shown.box(name)) : Cell::num({});
         };
     };
-    return {
+    QList<Col> columns{
         {QStringLiteral("ocular"), QStringLiteral("Ocular"),
          [](const SolvedRow &r) { return Cell::str(r.solved.ocular); }},
         {QStringLiteral("tl_mm"), QStringLiteral("TL (mm)"),
@@ -33,14 +33,9 @@ QList<Col> solveColumns(const Context &cx)
              return cx.box(r.solved.solution.ok() ? r.solved.shown.box(Box::Distance_tl) : r.base.tl);
          }},
         {QStringLiteral("d_mm"), QStringLiteral("D (mm)"), box(Box::Distance_d)},
-        {QStringLiteral("efl_mm"), QStringLiteral("EFL (mm)"), box(Box::efl)},
-        {QStringLiteral("efr"), QStringLiteral("Focal ratio"), box(Box::efr)},
-        {QStringLiteral("fov_width_arcmin"), QStringLiteral("FOV (arcmin)"), box(Box::Fov_width)},
-        {QStringLiteral("fov_height_arcmin"), QString(), box(Box::Fov_height), Col::Shown::WithPrevious},
-        {QStringLiteral("scale_width_arcsec_per_px"), QStringLiteral("Scale (arcsec/px)"),
-         box(Box::Pixelscale_width)},
-        {QStringLiteral("scale_height_arcsec_per_px"), QString(), box(Box::Pixelscale_height),
-         Col::Shown::WithPrevious},
+    };
+    columns << resultColumns<SolvedRow>(box);
+    columns << QList<Col>{
         {QStringLiteral("reason"), QStringLiteral("Why not"),
          [&cx](const SolvedRow &r) {
              return Cell::str(r.solved.solution.ok()
@@ -60,6 +55,7 @@ QList<Col> solveColumns(const Context &cx)
          },
          Col::Shown::Own, true},
     };
+    return columns;
 }
 
 struct GoalOption {

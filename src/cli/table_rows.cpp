@@ -32,14 +32,9 @@ QList<Col> kitColumns(const Context &cx)
         {QStringLiteral("d_mm"), QStringLiteral("D (mm)"), box(Box::Distance_d)},
         {QStringLiteral("magnification"), QStringLiteral("Magnification"),
          [&cx](const KitRow &r) { return cx.result(r.advice.magnification); }},
-        {QStringLiteral("efl_mm"), QStringLiteral("EFL (mm)"), box(Box::efl)},
-        {QStringLiteral("efr"), QStringLiteral("Focal ratio"), box(Box::efr)},
-        {QStringLiteral("fov_width_arcmin"), QStringLiteral("FOV (arcmin)"), box(Box::Fov_width)},
-        {QStringLiteral("fov_height_arcmin"), QString(), box(Box::Fov_height), Col::Shown::WithPrevious},
-        {QStringLiteral("scale_width_arcsec_per_px"), QStringLiteral("Scale (arcsec/px)"),
-         box(Box::Pixelscale_width)},
-        {QStringLiteral("scale_height_arcsec_per_px"), QString(), box(Box::Pixelscale_height),
-         Col::Shown::WithPrevious},
+    };
+    c << resultColumns<KitRow>(box);
+    c << QList<Col>{
         {QStringLiteral("sampling"), QStringLiteral("Sampling"),
          [](const KitRow &r) { return Cell::str(seeingVerdictText(r.advice)); }},
     };

@@ -4,6 +4,7 @@
 // home, so no user's setup is ever read.
 
 #include "cli/commands.h"
+#include "planner/setup.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -85,6 +86,21 @@ inline QList<QStringList> parseCsv(const QString &text)
         }
     }
     return rows;
+}
+
+// A setup as the window saves it: presets take their values, the rest is as given.
+inline vkp2::planner::Setup setupOf(const QString &telescope, const QString &ocular,
+                                    const QString &tl, const QString &d, const QString &camera,
+                                    const QString &binning)
+{
+    vkp2::planner::Setup s;
+    s.chooseTelescope(telescope);
+    s.ocular = ocular;
+    s.tl = tl;
+    s.d = d;
+    s.chooseCamera(camera);
+    s.binning = binning;
+    return s;
 }
 
 } // namespace cli_runs

@@ -15,19 +15,6 @@ using namespace vkp2;
 
 namespace {
 
-planner::Setup setupOf(const QString &telescope, const QString &ocular, const QString &tl,
-                       const QString &d, const QString &camera, const QString &binning)
-{
-    planner::Setup s;
-    s.chooseTelescope(telescope);
-    s.ocular = ocular;
-    s.tl = tl;
-    s.d = d;
-    s.chooseCamera(camera);
-    s.binning = binning;
-    return s;
-}
-
 void compareBox(const QJsonValue &value, const QString &box, const char *what)
 {
     const auto expected = numbers::parse(box);

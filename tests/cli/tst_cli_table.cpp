@@ -11,19 +11,6 @@ using namespace vkp2;
 
 namespace {
 
-planner::Setup setupOf(const QString &telescope, const QString &ocular, const QString &tl,
-                       const QString &d, const QString &camera, const QString &binning)
-{
-    planner::Setup s;
-    s.chooseTelescope(telescope);
-    s.ocular = ocular;
-    s.tl = tl;
-    s.d = d;
-    s.chooseCamera(camera);
-    s.binning = binning;
-    return s;
-}
-
 const char *const kResultBoxes[][2] = {
     {"efl", "efl_mm"},
     {"efr", "efr"},
