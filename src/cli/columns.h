@@ -28,18 +28,25 @@ struct Column {
 
 // The calculator's results as every table shows them: EFL, focal ratio, field and scale. `box`
 // gives a box's cell for a row.
+// A box's CSV and JSON key, as the registry has it.
+inline QString keyOf(Box box)
+{
+    const std::string_view key = infoOf(box).key;
+    return QLatin1String(key.data(), qsizetype(key.size()));
+}
+
 template <typename Row, typename BoxCell>
 QList<Column<Row>> resultColumns(const BoxCell &box)
 {
     using Col = Column<Row>;
     return {
-        {QStringLiteral("efl_mm"), QStringLiteral("EFL (mm)"), box(Box::efl)},
-        {QStringLiteral("efr"), QStringLiteral("Focal ratio"), box(Box::efr)},
-        {QStringLiteral("fov_width_arcmin"), QStringLiteral("FOV (arcmin)"), box(Box::Fov_width)},
-        {QStringLiteral("fov_height_arcmin"), QString(), box(Box::Fov_height), Col::Shown::WithPrevious},
-        {QStringLiteral("scale_width_arcsec_per_px"), QStringLiteral("Scale (arcsec/px)"),
+        {keyOf(Box::efl), QStringLiteral("EFL (mm)"), box(Box::efl)},
+        {keyOf(Box::efr), QStringLiteral("Focal ratio"), box(Box::efr)},
+        {keyOf(Box::Fov_width), QStringLiteral("FOV (arcmin)"), box(Box::Fov_width)},
+        {keyOf(Box::Fov_height), QString(), box(Box::Fov_height), Col::Shown::WithPrevious},
+        {keyOf(Box::Pixelscale_width), QStringLiteral("Scale (arcsec/px)"),
          box(Box::Pixelscale_width)},
-        {QStringLiteral("scale_height_arcsec_per_px"), QString(), box(Box::Pixelscale_height),
+        {keyOf(Box::Pixelscale_height), QString(), box(Box::Pixelscale_height),
          Col::Shown::WithPrevious},
     };
 }

@@ -23,9 +23,9 @@ Table telescopes(const Context &cx)
     const QList<Col> columns{
         {QStringLiteral("name"), QStringLiteral("Telescope"),
          [](const Shown &sh) { return Cell::str(sh.telescope); }},
-        {QStringLiteral("focal_length_mm"), QStringLiteral("Focal length (mm)"), box(Box::Flength)},
-        {QStringLiteral("aperture_mm"), QStringLiteral("Aperture (mm)"), box(Box::Aperture)},
-        {QStringLiteral("focal_ratio"), QStringLiteral("F-Ratio"), box(Box::Fratio)},
+        {keyOf(Box::Flength), QStringLiteral("Focal length (mm)"), box(Box::Flength)},
+        {keyOf(Box::Aperture), QStringLiteral("Aperture (mm)"), box(Box::Aperture)},
+        {keyOf(Box::Fratio), QStringLiteral("F-Ratio"), box(Box::Fratio)},
     };
     Table t = tableOf(columns);
     for (const QString &name : planner::telescopeEntries()) {
@@ -67,10 +67,10 @@ Table cameras(const Context &cx)
     const QList<Col> columns{
         {QStringLiteral("name"), QStringLiteral("Camera"),
          [](const Setup &s) { return Cell::str(s.camera); }},
-        {QStringLiteral("pixel_width_um"), QStringLiteral("Pixel (µm)"), text(&Setup::pixelWidth)},
-        {QStringLiteral("pixel_height_um"), QString(), text(&Setup::pixelHeight), Col::Shown::WithPrevious},
-        {QStringLiteral("chip_width_px"), QStringLiteral("Chip (px)"), text(&Setup::chipWidth)},
-        {QStringLiteral("chip_height_px"), QString(), text(&Setup::chipHeight), Col::Shown::WithPrevious},
+        {keyOf(Box::Pixelsize_width), QStringLiteral("Pixel (µm)"), text(&Setup::pixelWidth)},
+        {keyOf(Box::Pixelsize_height), QString(), text(&Setup::pixelHeight), Col::Shown::WithPrevious},
+        {keyOf(Box::Chipsize_width), QStringLiteral("Chip (px)"), text(&Setup::chipWidth)},
+        {keyOf(Box::Chipsize_height), QString(), text(&Setup::chipHeight), Col::Shown::WithPrevious},
         {QStringLiteral("binning"), QStringLiteral("Binning modes"),
          [](const Setup &s) { return Cell::boolean(planner::cameraHasBinning(s.camera)); }},
     };

@@ -28,11 +28,11 @@ QList<Col> solveColumns(const Context &cx)
     QList<Col> columns{
         {QStringLiteral("ocular"), QStringLiteral("Ocular"),
          [](const SolvedRow &r) { return Cell::str(r.solved.ocular); }},
-        {QStringLiteral("tl_mm"), QStringLiteral("TL (mm)"),
+        {keyOf(Box::Distance_tl), QStringLiteral("TL (mm)"),
          [&cx](const SolvedRow &r) {
              return cx.box(r.solved.solution.ok() ? r.solved.shown.box(Box::Distance_tl) : r.base.tl);
          }},
-        {QStringLiteral("d_mm"), QStringLiteral("D (mm)"), box(Box::Distance_d)},
+        {keyOf(Box::Distance_d), QStringLiteral("D (mm)"), box(Box::Distance_d)},
     };
     columns << resultColumns<SolvedRow>(box);
     columns << QList<Col>{

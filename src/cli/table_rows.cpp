@@ -28,8 +28,8 @@ QList<Col> kitColumns(const Context &cx)
              return Cell::str(planner::cameraHasBinning(r.sh.camera) ? r.sh.binning : QString());
          },
          Col::Shown::Own, true},
-        {QStringLiteral("tl_mm"), QStringLiteral("TL (mm)"), box(Box::Distance_tl), Col::Shown::Own, true},
-        {QStringLiteral("d_mm"), QStringLiteral("D (mm)"), box(Box::Distance_d)},
+        {keyOf(Box::Distance_tl), QStringLiteral("TL (mm)"), box(Box::Distance_tl), Col::Shown::Own, true},
+        {keyOf(Box::Distance_d), QStringLiteral("D (mm)"), box(Box::Distance_d)},
         {QStringLiteral("magnification"), QStringLiteral("Magnification"),
          [&cx](const KitRow &r) { return cx.result(r.advice.magnification); }},
     };
