@@ -11,13 +11,13 @@ using namespace vkp2;
 
 namespace {
 
-const char *const kResultBoxes[][2] = {
-    {"efl", "efl_mm"},
-    {"efr", "efr"},
-    {"Fov_width", "fov_width_arcmin"},
-    {"Fov_height", "fov_height_arcmin"},
-    {"Pixelscale_width", "scale_width_arcsec_per_px"},
-    {"Pixelscale_height", "scale_height_arcsec_per_px"},
+const std::pair<Box, const char *> kResultBoxes[] = {
+    {Box::efl, "efl_mm"},
+    {Box::efr, "efr"},
+    {Box::Fov_width, "fov_width_arcmin"},
+    {Box::Fov_height, "fov_height_arcmin"},
+    {Box::Pixelscale_width, "scale_width_arcsec_per_px"},
+    {Box::Pixelscale_height, "scale_height_arcsec_per_px"},
 };
 
 const QString kRefusal = QStringLiteral("Note: This camera does not support 3x3 Binning (binning falls back to 2x2)");
@@ -46,7 +46,7 @@ private slots:
             QCOMPARE(rows[i].size(), head.size());
             QCOMPARE(rows[i][d].toDouble(), 25.0 * (i - 1));
             QCOMPARE(rows[i][efl], planner::show(setupOf("DR-106", "WS 12.5mm", "5", rows[i][d],
-                                                         "SBIG ST-7E", "1x1")).box("efl"));
+                                                         "SBIG ST-7E", "1x1")).box(vkp2::Box::efl));
         }
     }
 
@@ -74,8 +74,8 @@ private slots:
         QCOMPARE(rows[1][head.indexOf("note")], kRefusal);
         const planner::Shown shown = planner::show(setupOf("DR-106", "WS 5mm", "5", "55",
                                                            "Starlight Express HX916", "3x3"));
-        QCOMPARE(rows[1][head.indexOf("efl_mm")], shown.box("efl"));
-        QCOMPARE(rows[1][head.indexOf("scale_width_arcsec_per_px")], shown.box("Pixelscale_width"));
+        QCOMPARE(rows[1][head.indexOf("efl_mm")], shown.box(vkp2::Box::efl));
+        QCOMPARE(rows[1][head.indexOf("scale_width_arcsec_per_px")], shown.box(vkp2::Box::Pixelscale_width));
     }
 
     // The focal-ratio column comes with any focal-ratio advice asked for.

@@ -135,8 +135,8 @@ private slots:
         expected.chooseCamera("SBIG ST-9E");
         const planner::Shown shown = planner::show(expected);
         QCOMPARE(json.value("telescope").toString(), QString("AR-100"));
-        QCOMPARE(json.value("efl_mm").toDouble(), *numbers::parse(shown.box("efl")));
-        QCOMPARE(json.value("fov_width_arcmin").toDouble(), *numbers::parse(shown.box("Fov_width")));
+        QCOMPARE(json.value("efl_mm").toDouble(), *numbers::parse(shown.box(vkp2::Box::efl)));
+        QCOMPARE(json.value("fov_width_arcmin").toDouble(), *numbers::parse(shown.box(vkp2::Box::Fov_width)));
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), before);

@@ -63,7 +63,9 @@ void TstPlannerSetup::shows()
     const Shown shown = show(setup);
     for (const QString &pair : expected) {
         const QString name = pair.section('=', 0, 0);
-        QCOMPARE(shown.box(name.toStdString()), pair.section('=', 1));
+        const auto box = boxNamed(name.toStdString());
+        QVERIFY2(box, qPrintable(name));
+        QCOMPARE(shown.box(*box), pair.section('=', 1));
     }
     QStringList seen;
     for (const Message &m : shown.messages)
@@ -77,18 +79,18 @@ void TstPlannerSetup::presetsFillTheirValues()
     QVERIFY(setup.chooseTelescope("BR-128"));
     QCOMPARE(setup.focalLength, QString("1040"));
     QCOMPARE(setup.aperture, QString("128"));
-    QCOMPARE(show(setup).box("Fratio"), QString("8.12")); // 8.125, the tie to the even digit
+    QCOMPARE(show(setup).box(vkp2::Box::Fratio), QString("8.12")); // 8.125, the tie to the even digit
     QVERIFY(!setup.chooseTelescope("BR-129"));
     QCOMPARE(setup.telescope, QString("BR-128"));
     QVERIFY(setup.chooseCamera("SBIG ST-9E"));
     // The binning table's 1x1 row and the catalogue agree on the sensor's 20 µm.
-    QCOMPARE(show(setup).box("Pixelsize_width"), QString("20"));
+    QCOMPARE(show(setup).box(vkp2::Box::Pixelsize_width), QString("20"));
     QVERIFY(setup.chooseCamera("FLI IMG261E"));
     setup.binning = "2x2";
     const Shown binned = show(setup);
     QCOMPARE(binned.binning, QString("2x2"));
-    QCOMPARE(binned.box("Pixelsize_width"), QString("40"));
-    QCOMPARE(binned.box("Chipsize_height"), QString("256"));
+    QCOMPARE(binned.box(vkp2::Box::Pixelsize_width), QString("40"));
+    QCOMPARE(binned.box(vkp2::Box::Chipsize_height), QString("256"));
     QVERIFY(!setup.chooseCamera("SBIG ST9E"));
     QVERIFY(!setup.chooseOcular("WS 6mm"));
     QCOMPARE(setup.ocular, QString("WS 5mm"));
@@ -163,8 +165,8 @@ void TstPlannerSetup::lastSetupIsReadNotWritten()
     QCOMPARE(setup.focalLength, QString("800"));
     QCOMPARE(setup.d, QString("120"));
     QCOMPARE(shown.telescope, QString("User-Defined"));
-    QCOMPARE(shown.box("Fratio"), QString("8"));
-    QCOMPARE(shown.box("Chipsize_width"), QString("1000"));
+    QCOMPARE(shown.box(vkp2::Box::Fratio), QString("8"));
+    QCOMPARE(shown.box(vkp2::Box::Chipsize_width), QString("1000"));
     QCOMPARE(after, saved);
 }
 
@@ -207,7 +209,7 @@ void TstPlannerSetup::solvesEveryOcular()
     QCOMPARE(rows[0].dText, d);
     QVERIFY2(rows[0].solution.reason.contains(reasonHas), qPrintable(rows[0].solution.reason));
     if (!d.isEmpty())
-        QCOMPARE(rows[0].shown.box("Distance_d"), d);
+        QCOMPARE(rows[0].shown.box(vkp2::Box::Distance_d), d);
 }
 
 void TstPlannerSetup::csvFields_data()
