@@ -3,8 +3,10 @@
 // only the planner asks (seeing, target, sensor type, wavelength).
 
 #include "calculator/core/limits.h"
+#include "planner/advice.h"
 #include "planner/setup.h"
 #include "planner/solve.h"
+#include "planner/targets.h"
 
 #include <QString>
 
@@ -25,7 +27,12 @@ struct PlannerInputs {
     // The target's smallest and largest apparent size, in arcsec.
     double targetMinArcsec() const;
     double targetMaxArcsec() const;
+    // The chosen target as the engine knows it; a typed size is a target of that one size.
+    planner::Target targetInfo() const;
 };
+
+// What the engine's advice is asked with: the planner's own questions.
+planner::AdviceOptions adviceOptions(const PlannerInputs &in);
 
 // The optics of a setup as the chart's curves need them, as the calculator shows them; the
 // pixel is the sampling pitch.
