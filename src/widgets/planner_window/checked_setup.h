@@ -3,28 +3,13 @@
 // becomes 55, a focal length of 0 the smallest it allows), with a message; the window shows that
 // message and works everywhere from the value the calculator uses, never from the typed one.
 
-#include "calculator/toolkit/boxes.h"
 #include "planner/setup.h"
-#include "planner/setup_fields.h"
+#include "widgets/planner_window/planner_inputs.h"
 
 #include <QList>
 #include <QStringList>
 
-#include <optional>
-
 namespace vkp2::planner_window {
-
-// The calculator box a typed field of the kit feeds: the one that goes by the same key.
-// Nothing for the lists (telescope, ocular, camera, binning).
-constexpr std::optional<Box> boxOf(planner::SetupField field)
-{
-    const std::string_view key = planner::setupField(field).key;
-    for (const BoxInfo &info : kBoxes) {
-        if (info.key == key)
-            return info.id;
-    }
-    return std::nullopt;
-}
 
 struct Replaced {
     planner::SetupField field;

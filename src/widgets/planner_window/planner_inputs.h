@@ -3,8 +3,10 @@
 // only the planner asks (seeing, target, sensor type, wavelength).
 
 #include "calculator/core/limits.h"
+#include "calculator/toolkit/boxes.h"
 #include "planner/advice.h"
 #include "planner/setup.h"
+#include "planner/setup_fields.h"
 #include "planner/solve.h"
 #include "planner/targets.h"
 
@@ -13,6 +15,18 @@
 #include <optional>
 
 namespace vkp2::planner_window {
+
+// The calculator box a typed field of the kit feeds: the one that goes by the same key.
+// Nothing for the lists (telescope, ocular, camera, binning).
+constexpr std::optional<Box> boxOf(planner::SetupField field)
+{
+    const std::string_view key = planner::setupField(field).key;
+    for (const BoxInfo &info : kBoxes) {
+        if (info.key == key)
+            return info.id;
+    }
+    return std::nullopt;
+}
 
 inline const QString kTypedTarget = QStringLiteral("Typed size");
 
