@@ -223,17 +223,6 @@ bool cameraHasBinning(const QString &camera)
     return row && row->binning;
 }
 
-QString Shown::box(std::string_view name) const
-{
-    const auto id = boxNamed(name);
-    return id ? box(*id) : QString();
-}
-
-std::optional<double> Shown::number(std::string_view name) const
-{
-    return numbers::parse(box(name));
-}
-
 std::optional<double> Shown::number(Box id) const { return numbers::parse(box(id)); }
 
 Shown show(const Setup &setup)

@@ -72,10 +72,8 @@ struct Shown {
     // prime focus or when the EFL box is empty.
     std::optional<double> magnification;
     QString box(Box id) const { return boxes[indexOf(id)]; }
-    QString box(std::string_view name) const;
     // A box read as a number, in the user's locale; nothing when it shows none.
     std::optional<double> number(Box id) const;
-    std::optional<double> number(std::string_view name) const;
 };
 
 // What the window shows for the setup after starting from it and choosing its binning mode.

@@ -4,17 +4,15 @@
 // message and works everywhere from the value the calculator uses, never from the typed one.
 
 #include "planner/setup.h"
+#include "widgets/planner_window/planner_inputs.h"
 
 #include <QList>
 #include <QStringList>
 
 namespace vkp2::planner_window {
 
-// The typed boxes of the kit, and the calculator box each one feeds.
-enum class KitBox { FocalLength, Aperture, Tl, D, PixelWidth, PixelHeight, ChipWidth, ChipHeight };
-
 struct Replaced {
-    KitBox box;
+    planner::SetupField field;
     QString typed, used;
 };
 
@@ -22,7 +20,7 @@ struct CheckedSetup {
     planner::Setup used;  // the typed setup with the calculator's values in place of replaced ones
     planner::Shown shown; // what the calculator shows for it
     QStringList messages; // its messages, each once, worded as the calculator words them
-    QList<Replaced> replaced;
+    QList<Replaced> replaced; // by the messages' own account of what they put in place
 };
 
 CheckedSetup checkSetup(const planner::Setup &typed);

@@ -3,7 +3,6 @@
 #include "calculator/core/numbers.h"
 #include "widgets/planner_window/announce.h"
 #include "widgets/planner_window/chart_style.h"
-#include "widgets/planner_window/window_advice.h"
 
 #include <QFontMetricsF>
 #include <QKeyEvent>
@@ -139,9 +138,11 @@ void FocalChart::rebuild()
         curves_ << curve;
     }
     const bool ratio = view_ == View::FocalRatio;
-    const std::optional<planner::Band> band = !optics_.pixelUm ? std::nullopt
-                                              : ratio ? advice::focalRatioBand(shown_, inputs_)
-                                                      : advice::seeingBand(inputs_);
+    // The engine's band; the seeing's only counts with a pixel to judge by.
+    const planner::Advice advice = planner::adviseOn(shown_, adviceOptions(inputs_));
+    const std::optional<planner::Band> band = ratio                     ? advice.focalRatioBand
+                                              : advice.samplingPitchUm ? planner::seeingBand(inputs_.seeingArcsec)
+                                                                        : std::nullopt;
     bandLabel_.clear();
     noBandNote_.clear();
     if (band) {
@@ -181,11 +182,11 @@ void FocalChart::updateCursor()
     cursorShown_ = showAt(inputs_.setup, ocular, d);
     const planner::Shown &s = cursorShown_;
     QStringList parts;
-    parts << tr("EFL %1 mm").arg(s.box("efl")) << tr("focal ratio %1").arg(s.box("efr"));
-    if (hasCamera(s) && !s.box("Fov_width").isEmpty())
-        parts << tr("field %1 × %2′").arg(s.box("Fov_width"), s.box("Fov_height"));
-    if (hasCamera(s) && !s.box("Pixelscale_width").isEmpty())
-        parts << tr("pixel scale %1 × %2″/px").arg(s.box("Pixelscale_width"), s.box("Pixelscale_height"));
+    parts << tr("EFL %1 mm").arg(s.box(Box::efl)) << tr("focal ratio %1").arg(s.box(Box::efr));
+    if (hasCamera(s) && !s.box(Box::Fov_width).isEmpty())
+        parts << tr("field %1 × %2′").arg(s.box(Box::Fov_width), s.box(Box::Fov_height));
+    if (hasCamera(s) && !s.box(Box::Pixelscale_width).isEmpty())
+        parts << tr("pixel scale %1 × %2″/px").arg(s.box(Box::Pixelscale_width), s.box(Box::Pixelscale_height));
     cursorText_ = tr("%1, D %2 mm: %3").arg(ocular, d, parts.join(QStringLiteral(", ")));
     announce(this, cursorText_);
     update();

@@ -182,11 +182,11 @@ void FocalChart::paintChart(QPainter &painter, const QSizeF &size) const
     }
     const planner::Shown &s = cursorShown_;
     QStringList lines{tr("%1, D %2 mm").arg(cursorOcularName(), numbers::format(cursorD_)),
-                      tr("EFL %1 mm").arg(s.box("efl")), tr("Focal ratio %1").arg(s.box("efr"))};
-    if (hasCamera(s) && !s.box("Fov_width").isEmpty())
-        lines << tr("Field %1 × %2′").arg(s.box("Fov_width"), s.box("Fov_height"));
-    if (hasCamera(s) && !s.box("Pixelscale_width").isEmpty())
-        lines << tr("Scale %1 × %2″/px").arg(s.box("Pixelscale_width"), s.box("Pixelscale_height"));
+                      tr("EFL %1 mm").arg(s.box(Box::efl)), tr("Focal ratio %1").arg(s.box(Box::efr))};
+    if (hasCamera(s) && !s.box(Box::Fov_width).isEmpty())
+        lines << tr("Field %1 × %2′").arg(s.box(Box::Fov_width), s.box(Box::Fov_height));
+    if (hasCamera(s) && !s.box(Box::Pixelscale_width).isEmpty())
+        lines << tr("Scale %1 × %2″/px").arg(s.box(Box::Pixelscale_width), s.box(Box::Pixelscale_height));
     double boxW = 0;
     for (const QString &line : lines)
         boxW = std::max(boxW, fm.horizontalAdvance(line));

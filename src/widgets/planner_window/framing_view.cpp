@@ -1,7 +1,7 @@
 #include "widgets/planner_window/framing_view.h"
 
 #include "widgets/planner_window/announce.h"
-#include "widgets/planner_window/window_advice.h"
+#include "widgets/planner_window/advice_words.h"
 
 #include <QPainter>
 
@@ -12,26 +12,13 @@ namespace vkp2::planner_window {
 
 bool Framing::valid() const
 {
-    return minArcsec > 0 && maxArcsec > 0 && scaleWidth > 0 && scaleHeight > 0 && chipWidthPx > 0
+    const bool fitted = !fits.isEmpty() && std::all_of(fits.cbegin(), fits.cend(),
+                                                       [](const planner::FitAt &f) { return f.fit.has_value(); });
+    return fitted && minArcsec > 0 && maxArcsec > 0 && scaleWidth > 0 && scaleHeight > 0 && chipWidthPx > 0
            && chipHeightPx > 0 && std::isfinite(scaleWidth) && std::isfinite(scaleHeight);
 }
 
-std::optional<planner::TargetFit> Framing::fit(double sizeArcsec) const
-{
-    return planner::fitTarget(sizeArcsec, scaleWidth, scaleHeight, chipWidthPx, chipHeightPx);
-}
-
-QStringList Framing::sentences() const
-{
-    QStringList out;
-    for (double size : {minArcsec, maxArcsec}) {
-        if (const auto f = fit(size))
-            out << advice::fitSentence(target, size, *f);
-        if (minArcsec == maxArcsec)
-            break;
-    }
-    return out;
-}
+QStringList Framing::sentences() const { return fitSentences(fits, target); }
 
 FramingView::FramingView(QWidget *parent) : QWidget(parent)
 {
@@ -50,9 +37,7 @@ void FramingView::setFraming(const Framing &framing)
 FramingGeometry FramingView::geometryFor(const QSizeF &size) const
 {
     FramingGeometry g;
-    const auto small = framing_.fit(framing_.minArcsec);
-    const auto large = framing_.fit(framing_.maxArcsec);
-    if (!framing_.valid() || !small || !large)
+    if (!framing_.valid())
         return g;
     // Drawn in sky angles: a round disc stays round and the frame keeps the field's aspect even
     // when the pixels are not square. One scale for frame and target, so that whichever is

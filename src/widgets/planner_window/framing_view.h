@@ -2,7 +2,7 @@
 // The framing picture: the camera's frame at the chosen ocular and D, to scale in sky angles over
 // the target at its smallest (filled) and largest (outline) apparent size.
 
-#include "planner/targets.h"
+#include "planner/advice.h"
 
 #include <QRectF>
 #include <QWidget>
@@ -11,15 +11,16 @@
 
 namespace vkp2::planner_window {
 
+// What the picture shows, all of it from the engine's advice on the shown setup.
 struct Framing {
-    QString target;
+    QString target; // the window's name for it
     double minArcsec = 0, maxArcsec = 0;
     double scaleWidth = 0, scaleHeight = 0; // arcsec/px, unrounded, from the shown EFL
     int chipWidthPx = 0, chipHeightPx = 0;
-    bool rings = false; // Saturn: the size is the ring system's
+    bool rings = false; // the size is a ring system's, drawn around the globe
+    QList<planner::FitAt> fits; // the advice's, at the smallest and largest size or the only one
 
     bool valid() const;
-    std::optional<planner::TargetFit> fit(double sizeArcsec) const;
     // The fit sentences for the smallest and largest size (one when they are equal), in the
     // user's locale.
     QStringList sentences() const;

@@ -3,8 +3,6 @@
 #include "calculator/catalog/lookup.h"
 #include "calculator/catalog/ocular_table.h"
 #include "calculator/core/numbers.h"
-#include "planner/targets.h"
-#include "widgets/planner_window/window_advice.h"
 
 #include <cmath>
 
@@ -12,35 +10,46 @@ namespace vkp2::planner_window {
 
 namespace {
 
-std::optional<double> targetSize(const PlannerInputs &in, bool largest)
+std::optional<planner::Target> listedTarget(const QString &name)
 {
     for (const planner::Target &t : planner::targets()) {
-        if (in.target == QLatin1String(t.name))
-            return largest ? t.maxArcsec : t.minArcsec;
+        if (name == QLatin1String(t.name))
+            return t;
     }
     return std::nullopt;
 }
 
 } // namespace
 
-double PlannerInputs::targetMinArcsec() const
+planner::Target PlannerInputs::targetInfo() const
 {
-    return targetSize(*this, false).value_or(typedTargetArcsec);
+    if (const auto t = listedTarget(target))
+        return *t;
+    return {"typed", "Typed size", typedTargetArcsec, typedTargetArcsec, 0};
 }
 
-double PlannerInputs::targetMaxArcsec() const
+double PlannerInputs::targetMinArcsec() const { return targetInfo().minArcsec; }
+
+double PlannerInputs::targetMaxArcsec() const { return targetInfo().maxArcsec; }
+
+planner::AdviceOptions adviceOptions(const PlannerInputs &in)
 {
-    return targetSize(*this, true).value_or(typedTargetArcsec);
+    planner::AdviceOptions o;
+    o.seeingArcsec = in.seeingArcsec;
+    o.wavelengthNm = in.wavelengthNm;
+    o.colourSensor = in.colourSensor;
+    o.target = in.targetInfo();
+    return o;
 }
 
 ChartOptics chartOptics(const planner::Shown &shown)
 {
     // The values the calculator works with, so a replaced box cannot draw other curves.
     ChartOptics o;
-    o.focalMm = shown.number("Flength");
-    o.apertureMm = shown.number("Aperture");
-    o.tubeLengthMm = shown.number("Distance_tl");
-    o.pixelUm = advice::samplingPitchUm(shown);
+    o.focalMm = shown.number(Box::Flength);
+    o.apertureMm = shown.number(Box::Aperture);
+    o.tubeLengthMm = shown.number(Box::Distance_tl);
+    o.pixelUm = planner::samplingPitchUm(shown);
     return o;
 }
 
@@ -68,10 +77,10 @@ Sensor sensorOf(const planner::Shown &shown)
 {
     // The camera boxes show the binned values for a binning camera.
     Sensor s;
-    s.pixelWidthUm = shown.number("Pixelsize_width").value_or(0);
-    s.pixelHeightUm = shown.number("Pixelsize_height").value_or(0);
-    const double cw = shown.number("Chipsize_width").value_or(0);
-    const double ch = shown.number("Chipsize_height").value_or(0);
+    s.pixelWidthUm = shown.number(Box::Pixelsize_width).value_or(0);
+    s.pixelHeightUm = shown.number(Box::Pixelsize_height).value_or(0);
+    const double cw = shown.number(Box::Chipsize_width).value_or(0);
+    const double ch = shown.number(Box::Chipsize_height).value_or(0);
     s.chipWidthPx = std::isfinite(cw) ? int(std::lround(cw)) : 0;
     s.chipHeightPx = std::isfinite(ch) ? int(std::lround(ch)) : 0;
     return s;

@@ -3,14 +3,30 @@
 // only the planner asks (seeing, target, sensor type, wavelength).
 
 #include "calculator/core/limits.h"
+#include "calculator/toolkit/boxes.h"
+#include "planner/advice.h"
 #include "planner/setup.h"
+#include "planner/setup_fields.h"
 #include "planner/solve.h"
+#include "planner/targets.h"
 
 #include <QString>
 
 #include <optional>
 
 namespace vkp2::planner_window {
+
+// The calculator box a typed field of the kit feeds: the one that goes by the same key.
+// Nothing for the lists (telescope, ocular, camera, binning).
+constexpr std::optional<Box> boxOf(planner::SetupField field)
+{
+    const std::string_view key = planner::setupField(field).key;
+    for (const BoxInfo &info : kBoxes) {
+        if (info.key == key)
+            return info.id;
+    }
+    return std::nullopt;
+}
 
 inline const QString kTypedTarget = QStringLiteral("Typed size");
 
@@ -25,7 +41,12 @@ struct PlannerInputs {
     // The target's smallest and largest apparent size, in arcsec.
     double targetMinArcsec() const;
     double targetMaxArcsec() const;
+    // The chosen target as the engine knows it; a typed size is a target of that one size.
+    planner::Target targetInfo() const;
 };
+
+// What the engine's advice is asked with: the planner's own questions.
+planner::AdviceOptions adviceOptions(const PlannerInputs &in);
 
 // The optics of a setup as the chart's curves need them, as the calculator shows them; the
 // pixel is the sampling pitch.

@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QSettings>
 
+#include <utility>
+
 namespace vkp2::planner_window {
 
 namespace {
@@ -15,20 +17,31 @@ const QString kDot = QStringLiteral("dot");
 
 QSettings plannerSettings() { return QSettings(QStringLiteral("VKP2"), kSettingsApplication); }
 
-struct KitField {
-    const char *key;
-    QString planner::Setup::*text;
-    bool number;
-};
+using planner::SetupField;
 
-constexpr KitField kKitFields[] = {
-    {"Telescope", &planner::Setup::telescope, false}, {"FocalLength", &planner::Setup::focalLength, true},
-    {"Aperture", &planner::Setup::aperture, true},    {"Ocular", &planner::Setup::ocular, false},
-    {"TL", &planner::Setup::tl, true},                {"D", &planner::Setup::d, true},
-    {"Camera", &planner::Setup::camera, false},       {"PixelWidth", &planner::Setup::pixelWidth, true},
-    {"PixelHeight", &planner::Setup::pixelHeight, true}, {"ChipWidth", &planner::Setup::chipWidth, true},
-    {"ChipHeight", &planner::Setup::chipHeight, true}, {"Binning", &planner::Setup::binning, false},
+// The key each setup field is kept under, in the registry's order; states written before keep
+// the same keys.
+constexpr std::pair<SetupField, const char *> kStateKeys[] = {
+    {SetupField::Telescope, "Telescope"},     {SetupField::FocalLength, "FocalLength"},
+    {SetupField::Aperture, "Aperture"},       {SetupField::Ocular, "Ocular"},
+    {SetupField::Tl, "TL"},                   {SetupField::D, "D"},
+    {SetupField::Camera, "Camera"},           {SetupField::PixelWidth, "PixelWidth"},
+    {SetupField::PixelHeight, "PixelHeight"}, {SetupField::ChipWidth, "ChipWidth"},
+    {SetupField::ChipHeight, "ChipHeight"},   {SetupField::Binning, "Binning"},
 };
+static_assert(std::size(kStateKeys) == planner::kSetupFields.size());
+static_assert([] {
+    for (std::size_t i = 0; i < std::size(kStateKeys); ++i) {
+        if (kStateKeys[i].first != planner::kSetupFields[i].id)
+            return false;
+    }
+    return true;
+}());
+
+QString stateKey(SetupField field) { return QLatin1String(kStateKeys[static_cast<std::size_t>(field)].second); }
+
+// The typed fields hold numbers; the lists hold entry names.
+bool holdsNumber(SetupField field) { return boxOf(field).has_value(); }
 
 std::optional<double> dotNumber(const QString &text)
 {
@@ -59,7 +72,8 @@ QString fromOldForm(const QString &text)
 QString toDotForm(const QString &text)
 {
     const auto v = numbers::parse(text);
-    return v ? QString::number(*v, 'g', 17) : text;
+    // The shortest text that reads back to the same number, never with an exponent.
+    return v ? QString::number(*v, 'f', QLocale::FloatingPointShortest) : text;
 }
 
 } // namespace
@@ -71,15 +85,15 @@ PlannerState readPlannerState()
     PlannerState st;
     PlannerInputs &in = st.inputs;
     const bool dotForm = settings.value(kNumberForm).toString() == kDot;
-    st.hasOwnSetup = settings.contains(QStringLiteral("Telescope"));
+    st.hasOwnSetup = settings.contains(stateKey(SetupField::Telescope));
     if (st.hasOwnSetup) {
-        for (const KitField &f : kKitFields) {
-            QString &text = in.setup.*f.text;
-            const QString saved = settings.value(QLatin1String(f.key), text).toString();
-            text = !f.number ? saved : dotForm ? fromDotForm(saved) : fromOldForm(saved);
+        for (const planner::SetupFieldInfo &f : planner::kSetupFields) {
+            QString &text = in.setup.*f.member;
+            const QString saved = settings.value(stateKey(f.id), text).toString();
+            text = !holdsNumber(f.id) ? saved : dotForm ? fromDotForm(saved) : fromOldForm(saved);
         }
     } else {
-        in.setup.binning = settings.value(QStringLiteral("Binning"), in.setup.binning).toString();
+        in.setup.binning = settings.value(stateKey(SetupField::Binning), in.setup.binning).toString();
     }
     // QSettings writes doubles with a dot in every locale.
     const auto number = [&](const char *key, double fallback) {
@@ -107,9 +121,9 @@ void writePlannerState(const PlannerState &st)
     settings.beginGroup(QStringLiteral("Planner"));
     const PlannerInputs &in = st.inputs;
     settings.setValue(kNumberForm, kDot);
-    for (const KitField &f : kKitFields) {
-        const QString &text = in.setup.*f.text;
-        settings.setValue(QLatin1String(f.key), f.number ? toDotForm(text) : text);
+    for (const planner::SetupFieldInfo &f : planner::kSetupFields) {
+        const QString &text = in.setup.*f.member;
+        settings.setValue(stateKey(f.id), holdsNumber(f.id) ? toDotForm(text) : text);
     }
     settings.setValue(QStringLiteral("Target"), in.target);
     settings.setValue(QStringLiteral("Seeing"), in.seeingArcsec);

@@ -1,7 +1,5 @@
 #include "widgets/planner_window/planner_window.h"
 
-#include "calculator/core/numbers.h"
-#include "calculator/core/optics.h"
 #include "calculator/toolkit/app_info.h"
 #include "calculator/toolkit/message_boxes.h"
 #include "storage/setup_location.h"
@@ -12,7 +10,6 @@
 #include "widgets/planner_window/planner_icon.h"
 #include "widgets/planner_window/setup_panel.h"
 #include "widgets/planner_window/solve_table.h"
-#include "widgets/planner_window/window_advice.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -271,21 +268,22 @@ void PlannerWindow::updateFraming()
 {
     const PlannerInputs &in = panel_->inputs();
     const planner::Shown shown = planner::show(in.setup);
+    const planner::Advice advice = planner::adviseOn(shown, adviceOptions(in));
+    const planner::Target target = in.targetInfo();
     const Sensor sensor = sensorOf(shown);
     Framing f;
     f.target = in.target == kTypedTarget ? tr("Target") : in.target;
-    f.minArcsec = in.targetMinArcsec();
-    f.maxArcsec = in.targetMaxArcsec();
-    f.rings = advice::hasRings(in.target);
-    if (const auto efl = shown.number("efl"); efl && *efl > 0) {
-        f.scaleWidth = optics::pixelScaleArcsec(sensor.pixelWidthUm, *efl);
-        f.scaleHeight = optics::pixelScaleArcsec(sensor.pixelHeightUm, *efl);
-    }
+    f.minArcsec = target.minArcsec;
+    f.maxArcsec = target.maxArcsec;
+    f.rings = target.hasRings();
+    f.scaleWidth = advice.scaleWidth.value_or(0);
+    f.scaleHeight = advice.scaleHeight.value_or(0);
     f.chipWidthPx = sensor.chipWidthPx;
     f.chipHeightPx = sensor.chipHeightPx;
+    f.fits = advice.fits;
     framing_->setFraming(f);
     QStringList lines{tr("%1 at D %2 mm: EFL %3 mm, focal ratio %4.")
-                          .arg(shown.ocular, shown.box("Distance_d"), shown.box("efl"), shown.box("efr"))};
+                          .arg(shown.ocular, shown.box(Box::Distance_d), shown.box(Box::efl), shown.box(Box::efr))};
     const QStringList sentences = f.sentences();
     if (sentences.isEmpty()) {
         lines << tr("No frame to fit the target into.");
@@ -314,11 +312,11 @@ QStringList PlannerWindow::setupCaption() const
     const planner::Shown shown = planner::show(panel_->inputs().setup);
     QString element = shown.ocular;
     if (shown.ocular != entries::NoVkp2)
-        element = tr("%1, TL %2 mm, D %3 mm").arg(shown.ocular, shown.box("Distance_tl"), shown.box("Distance_d"));
+        element = tr("%1, TL %2 mm, D %3 mm").arg(shown.ocular, shown.box(Box::Distance_tl), shown.box(Box::Distance_d));
     else
         element = tr("%1 (prime focus)").arg(shown.ocular);
     return {tr("%1: %2 (%3 mm, %4 mm), %5; camera %6, binning %7")
-                .arg(kPlannerTitle, shown.telescope, shown.box("Flength"), shown.box("Aperture"), element,
+                .arg(kPlannerTitle, shown.telescope, shown.box(Box::Flength), shown.box(Box::Aperture), element,
                      shown.camera, shown.binning)};
 }
 

@@ -1,9 +1,10 @@
 #include "widgets/planner_window/setup_panel.h"
 
 #include "calculator/core/numbers.h"
+#include "planner/setup_fields.h"
+#include "planner/targets.h"
 #include "widgets/planner_window/announce.h"
 #include "widgets/planner_window/checked_setup.h"
-#include "planner/targets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,9 +18,57 @@
 
 namespace vkp2::planner_window {
 
+using planner::SetupField;
+
 namespace {
 
 const char *const kInvalid = "vkp2Invalid";
+
+// How the panel offers each setup field: a list with its entries or a typed box, and where its
+// label's mnemonic goes (before the first match of `mnemonicAt`; unique in the window).
+struct FieldLook {
+    SetupField field;
+    const char *mnemonicAt;
+    QStringList (*entries)(); // a list's entries; none for a typed box
+};
+
+constexpr FieldLook kLooks[] = {
+    {SetupField::Telescope, "Telescope", &planner::telescopeEntries},
+    {SetupField::FocalLength, "ngth", nullptr},
+    {SetupField::Aperture, "Aperture", nullptr},
+    {SetupField::Ocular, "Ocular", &planner::ocularEntries},
+    {SetupField::Tl, "L", nullptr},
+    {SetupField::D, "D", nullptr},
+    {SetupField::Camera, "mera", &planner::cameraEntries},
+    {SetupField::PixelWidth, "width", nullptr},
+    {SetupField::PixelHeight, "xel", nullptr},
+    {SetupField::ChipWidth, "idth", nullptr},
+    {SetupField::ChipHeight, "eight", nullptr},
+    {SetupField::Binning, "Binning", &planner::binningModes},
+};
+static_assert(std::size(kLooks) == planner::kSetupFields.size());
+static_assert([] {
+    for (std::size_t i = 0; i < std::size(kLooks); ++i) {
+        // In the registry's order, and every typed box feeds a calculator box.
+        if (kLooks[i].field != planner::kSetupFields[i].id || (!kLooks[i].entries && !boxOf(kLooks[i].field)))
+            return false;
+    }
+    return true;
+}());
+
+constexpr std::size_t fieldIndex(SetupField field) { return static_cast<std::size_t>(field); }
+
+QString labelOf(SetupField field) { return SetupPanel::tr(planner::setupField(field).label); }
+
+// "Focal le&ngth (mm):"
+QString mnemonicLabel(SetupField field)
+{
+    QString text = labelOf(field);
+    const qsizetype at = text.indexOf(QLatin1String(kLooks[fieldIndex(field)].mnemonicAt));
+    if (at >= 0)
+        text.insert(at, QLatin1Char('&'));
+    return text + QLatin1Char(':');
+}
 
 QLineEdit *numberEdit(const QString &accessibleName)
 {
@@ -68,18 +117,24 @@ void SetupPanel::build()
         targetNames << QLatin1String(t.name);
     targetNames << kTypedTarget;
 
-    w_.telescope = list(tr("Telescope"), planner::telescopeEntries());
-    w_.focalLength = numberEdit(tr("Focal length (mm)"));
-    w_.aperture = numberEdit(tr("Aperture (mm)"));
-    w_.ocular = list(tr("Ocular"), planner::ocularEntries());
-    w_.tl = numberEdit(tr("TL (mm)"));
-    w_.d = numberEdit(tr("D (mm)"));
-    w_.camera = list(tr("Camera"), planner::cameraEntries());
-    w_.binning = list(tr("Binning"), planner::binningModes());
-    w_.pixelWidth = numberEdit(tr("Pixel width (µm)"));
-    w_.pixelHeight = numberEdit(tr("Pixel height (µm)"));
-    w_.chipWidth = numberEdit(tr("Chip width (px)"));
-    w_.chipHeight = numberEdit(tr("Chip height (px)"));
+    for (const FieldLook &look : kLooks) {
+        const QString name = labelOf(look.field);
+        kit_[fieldIndex(look.field)] = look.entries ? static_cast<QWidget *>(list(name, look.entries()))
+                                                 : numberEdit(name);
+    }
+    const auto listOf = [this](SetupField f) { return static_cast<QComboBox *>(kit_[fieldIndex(f)]); };
+    w_.telescope = listOf(SetupField::Telescope);
+    w_.ocular = listOf(SetupField::Ocular);
+    w_.camera = listOf(SetupField::Camera);
+    w_.binning = listOf(SetupField::Binning);
+    w_.focalLength = kitEdit(SetupField::FocalLength);
+    w_.aperture = kitEdit(SetupField::Aperture);
+    w_.tl = kitEdit(SetupField::Tl);
+    w_.d = kitEdit(SetupField::D);
+    w_.pixelWidth = kitEdit(SetupField::PixelWidth);
+    w_.pixelHeight = kitEdit(SetupField::PixelHeight);
+    w_.chipWidth = kitEdit(SetupField::ChipWidth);
+    w_.chipHeight = kitEdit(SetupField::ChipHeight);
     w_.seeing = new QDoubleSpinBox;
     w_.seeing->setRange(0.1, 20);
     w_.seeing->setDecimals(1);
@@ -124,18 +179,13 @@ void SetupPanel::build()
     };
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(group(tr("Telescope"), {{tr("&Telescope:"), w_.telescope},
-                                              {tr("Focal le&ngth (mm):"), w_.focalLength},
-                                              {tr("&Aperture (mm):"), w_.aperture}}));
-    layout->addWidget(group(tr("Projection"), {{tr("&Ocular:"), w_.ocular},
-                                               {tr("T&L (mm):"), w_.tl},
-                                               {tr("&D (mm):"), w_.d}}));
-    layout->addWidget(group(tr("Camera"), {{tr("Ca&mera:"), w_.camera},
-                                           {tr("&Binning:"), w_.binning},
-                                           {tr("Pixel &width (µm):"), w_.pixelWidth},
-                                           {tr("Pi&xel height (µm):"), w_.pixelHeight},
-                                           {tr("Chip w&idth (px):"), w_.chipWidth},
-                                           {tr("Chip h&eight (px):"), w_.chipHeight}}));
+    const auto kit = [this](SetupField f) { return std::pair{mnemonicLabel(f), kit_[fieldIndex(f)]}; };
+    layout->addWidget(group(tr("Telescope"), {kit(SetupField::Telescope), kit(SetupField::FocalLength),
+                                              kit(SetupField::Aperture)}));
+    layout->addWidget(group(tr("Projection"), {kit(SetupField::Ocular), kit(SetupField::Tl), kit(SetupField::D)}));
+    layout->addWidget(group(tr("Camera"), {kit(SetupField::Camera), kit(SetupField::Binning),
+                                           kit(SetupField::PixelWidth), kit(SetupField::PixelHeight),
+                                           kit(SetupField::ChipWidth), kit(SetupField::ChipHeight)}));
     layout->addWidget(group(tr("Sky and target"), {{tr("&Seeing:"), w_.seeing},
                                                    {tr("Ta&rget:"), w_.target},
                                                    {tr("Target si&ze (″):"), w_.targetSize},
@@ -148,8 +198,7 @@ void SetupPanel::build()
     connect(w_.camera, &QComboBox::activated, this, &SetupPanel::cameraChosen);
     for (QComboBox *c : {w_.ocular, w_.binning, w_.target})
         connect(c, &QComboBox::activated, this, &SetupPanel::readBack);
-    for (QLineEdit *e : {w_.focalLength, w_.aperture, w_.tl, w_.d, w_.pixelWidth, w_.pixelHeight,
-                         w_.chipWidth, w_.chipHeight, w_.targetSize})
+    for (QLineEdit *e : typedBoxes())
         connect(e, &QLineEdit::textEdited, this, &SetupPanel::readBack);
     for (QDoubleSpinBox *s : {w_.seeing, w_.wavelength})
         connect(s, &QDoubleSpinBox::valueChanged, this, &SetupPanel::readBack);
@@ -179,18 +228,12 @@ void SetupPanel::showInputs()
 {
     updating_ = true;
     const planner::Setup &s = inputs_.setup;
-    setChoice(w_.telescope, s.telescope);
-    setText(w_.focalLength, s.focalLength);
-    setText(w_.aperture, s.aperture);
-    setChoice(w_.ocular, s.ocular);
-    setText(w_.tl, s.tl);
-    setText(w_.d, s.d);
-    setChoice(w_.camera, s.camera);
-    setChoice(w_.binning, s.binning);
-    setText(w_.pixelWidth, s.pixelWidth);
-    setText(w_.pixelHeight, s.pixelHeight);
-    setText(w_.chipWidth, s.chipWidth);
-    setText(w_.chipHeight, s.chipHeight);
+    for (const planner::SetupFieldInfo &f : planner::kSetupFields) {
+        if (auto *c = qobject_cast<QComboBox *>(kit_[fieldIndex(f.id)]))
+            setChoice(c, s.*f.member);
+        else
+            setText(kitEdit(f.id), s.*f.member);
+    }
     w_.seeing->setValue(inputs_.seeingArcsec);
     setChoice(w_.target, inputs_.target);
     setText(w_.targetSize, numbers::format(inputs_.typedTargetArcsec));
@@ -250,8 +293,7 @@ bool SetupPanel::readBack()
     const bool noCamera = w_.camera->currentText() == entries::NoneOrFilm;
     const bool prime = w_.ocular->currentText() == entries::NoVkp2;
     const bool typedTarget = w_.target->currentText() == kTypedTarget;
-    for (QLineEdit *e : {w_.focalLength, w_.aperture, w_.tl, w_.d, w_.pixelWidth, w_.pixelHeight,
-                         w_.chipWidth, w_.chipHeight, w_.targetSize}) {
+    for (QLineEdit *e : typedBoxes()) {
         bool counts = true;
         if (noCamera && (e == w_.pixelWidth || e == w_.pixelHeight || e == w_.chipWidth
                          || e == w_.chipHeight))
@@ -272,18 +314,12 @@ bool SetupPanel::readBack()
 
     PlannerInputs in = inputs_;
     planner::Setup &s = in.setup;
-    s.telescope = w_.telescope->currentText();
-    s.focalLength = w_.focalLength->text();
-    s.aperture = w_.aperture->text();
-    s.tl = w_.tl->text();
-    s.d = w_.d->text();
-    s.chooseOcular(w_.ocular->currentText()); // "No-VKP2" fixes both distances at 0
-    s.camera = w_.camera->currentText();
-    s.binning = w_.binning->currentText();
-    s.pixelWidth = w_.pixelWidth->text();
-    s.pixelHeight = w_.pixelHeight->text();
-    s.chipWidth = w_.chipWidth->text();
-    s.chipHeight = w_.chipHeight->text();
+    for (const planner::SetupFieldInfo &f : planner::kSetupFields) {
+        const QWidget *widget = kit_[fieldIndex(f.id)];
+        const auto *c = qobject_cast<const QComboBox *>(widget);
+        s.*f.member = c ? c->currentText() : static_cast<const QLineEdit *>(widget)->text();
+    }
+    s.chooseOcular(s.ocular); // "No-VKP2" fixes both distances at 0
     in.seeingArcsec = w_.seeing->value();
     in.target = w_.target->currentText();
     if (typedTarget)
@@ -294,7 +330,7 @@ bool SetupPanel::readBack()
     // the calculator's value.
     const CheckedSetup checked = checkSetup(s);
     for (const Replaced &r : checked.replaced)
-        mark(kitEdit(r.box), tr("The calculator uses %1 instead of %2").arg(r.used, r.typed));
+        mark(kitEdit(r.field), tr("The calculator uses %1 instead of %2").arg(r.used, r.typed));
     in.setup = checked.used;
     showProblems(checked.messages);
     inputs_ = in;
@@ -302,19 +338,19 @@ bool SetupPanel::readBack()
     return true;
 }
 
-QLineEdit *SetupPanel::kitEdit(KitBox box) const
+QLineEdit *SetupPanel::kitEdit(SetupField field) const
 {
-    switch (box) {
-    case KitBox::FocalLength: return w_.focalLength;
-    case KitBox::Aperture: return w_.aperture;
-    case KitBox::Tl: return w_.tl;
-    case KitBox::D: return w_.d;
-    case KitBox::PixelWidth: return w_.pixelWidth;
-    case KitBox::PixelHeight: return w_.pixelHeight;
-    case KitBox::ChipWidth: return w_.chipWidth;
-    case KitBox::ChipHeight: return w_.chipHeight;
+    return qobject_cast<QLineEdit *>(kit_[fieldIndex(field)]);
+}
+
+QList<QLineEdit *> SetupPanel::typedBoxes() const
+{
+    QList<QLineEdit *> out;
+    for (const planner::SetupFieldInfo &f : planner::kSetupFields) {
+        if (QLineEdit *e = kitEdit(f.id))
+            out << e;
     }
-    return w_.d;
+    return out << w_.targetSize;
 }
 
 void SetupPanel::mark(QLineEdit *edit, const QString &why)

@@ -4,10 +4,12 @@
 // checked where they are typed: a red frame and a line of text, never a message box; the panel
 // keeps offering the last setup that read.
 
-#include "widgets/planner_window/checked_setup.h"
+#include "planner/setup_fields.h"
 #include "widgets/planner_window/planner_inputs.h"
 
 #include <QWidget>
+
+#include <array>
 
 class QCheckBox;
 class QComboBox;
@@ -49,7 +51,10 @@ private:
     // From the controls into inputs_, when every typed number reads; false (and inputs_ kept)
     // when one does not.
     bool readBack();
-    QLineEdit *kitEdit(KitBox box) const;
+    // The typed box of a setup field; none for a list.
+    QLineEdit *kitEdit(planner::SetupField field) const;
+    // The kit's typed boxes in the registry's order, then the target size.
+    QList<QLineEdit *> typedBoxes() const;
     // A red frame and the reason on a box; an empty reason takes them away.
     static void mark(QLineEdit *edit, const QString &why);
     void showProblems(const QStringList &problems);
@@ -57,6 +62,7 @@ private:
     void cameraChosen();
     void updateEnabled();
 
+    std::array<QWidget *, planner::kSetupFields.size()> kit_{}; // by SetupField
     Widgets w_{};
     PlannerInputs inputs_;
     bool updating_ = false;

@@ -2,8 +2,9 @@
 
 #include "calculator/core/numbers.h"
 #include "planner/csv_field.h"
+#include "planner/setup_fields.h"
 #include "planner/solve_setup.h"
-#include "widgets/planner_window/window_advice.h"
+#include "widgets/planner_window/advice_words.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -11,8 +12,11 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <functional>
 
 namespace vkp2::planner_window {
 
@@ -117,13 +121,14 @@ void SolveTable::refill()
         Row row;
         row.ocular = solved.ocular;
         row.solved = solved.solution.ok();
-        row.reason = advice::inLocale(solved.solution.reason);
+        row.reason = planner::reasonText(solved.solution, QLocale());
         row.csvReason = solved.solution.reason; // the CSV keeps the dot
         row.d = solved.dText;
         row.shown = solved.shown;
         if (row.solved) {
-            row.seeingVerdict = advice::seeingVerdict(row.shown, inputs_);
-            row.ratioVerdict = advice::focalRatioVerdict(row.shown, inputs_);
+            const planner::Advice advice = planner::adviseOn(row.shown, adviceOptions(inputs_));
+            row.seeingVerdict = seeingVerdictText(advice);
+            row.ratioVerdict = focalRatioVerdictText(advice);
         } else if (solved.solution.status == planner::SolveStatus::OutOfRange) {
             row.neededD = solved.solution.distanceMm;
         }
@@ -152,11 +157,11 @@ void SolveTable::refill()
         }
         const planner::Shown &s = row.shown;
         set(Distance, row.d);
-        set(Efl, s.box("efl"));
-        set(Efr, s.box("efr"));
-        const bool camera = s.camera != entries::NoneOrFilm && !s.box("Fov_width").isEmpty();
-        set(Field, camera ? QStringLiteral("%1 × %2").arg(s.box("Fov_width"), s.box("Fov_height")) : QString());
-        set(Scale, camera ? QStringLiteral("%1 × %2").arg(s.box("Pixelscale_width"), s.box("Pixelscale_height"))
+        set(Efl, s.box(Box::efl));
+        set(Efr, s.box(Box::efr));
+        const bool camera = s.camera != entries::NoneOrFilm && !s.box(Box::Fov_width).isEmpty();
+        set(Field, camera ? QStringLiteral("%1 × %2").arg(s.box(Box::Fov_width), s.box(Box::Fov_height)) : QString());
+        set(Scale, camera ? QStringLiteral("%1 × %2").arg(s.box(Box::Pixelscale_width), s.box(Box::Pixelscale_height))
                           : QString());
         set(SeeingVerdict, row.seeingVerdict);
         set(RatioVerdict, row.ratioVerdict);
@@ -187,41 +192,48 @@ QByteArray SolveTable::csv() const
 {
     // One column per entry, so a name and its cells cannot drift apart. The names are those of
     // `vkp2plan solve --format csv`, followed by its keys for the two verdicts.
-    using Cell = QString (*)(const Row &, const PlannerInputs &);
+    using Cell = std::function<QString(const Row &, const PlannerInputs &)>;
     struct CsvColumn {
-        const char *name;
+        QString name;
         Cell cell;
     };
-    static const CsvColumn columns[] = {
-        {"ocular", [](const Row &r, const PlannerInputs &) { return csvField(r.ocular); }},
-        {"tl_mm", [](const Row &r, const PlannerInputs &in) {
-             return csvNumber(r.solved ? r.shown.box("Distance_tl") : in.setup.tl);
-         }},
-        {"d_mm", [](const Row &r, const PlannerInputs &) { return r.solved ? csvNumber(r.d) : QString(); }},
-        {"efl_mm", [](const Row &r, const PlannerInputs &) { return csvNumber(r.shown.box("efl")); }},
-        {"efr", [](const Row &r, const PlannerInputs &) { return csvNumber(r.shown.box("efr")); }},
-        {"fov_width_arcmin", [](const Row &r, const PlannerInputs &) { return csvNumber(r.shown.box("Fov_width")); }},
-        {"fov_height_arcmin", [](const Row &r, const PlannerInputs &) { return csvNumber(r.shown.box("Fov_height")); }},
-        {"scale_width_arcsec_per_px",
-         [](const Row &r, const PlannerInputs &) { return csvNumber(r.shown.box("Pixelscale_width")); }},
-        {"scale_height_arcsec_per_px",
-         [](const Row &r, const PlannerInputs &) { return csvNumber(r.shown.box("Pixelscale_height")); }},
-        {"reason", [](const Row &r, const PlannerInputs &) { return csvField(r.csvReason); }},
-        {"needed_d_mm", [](const Row &r, const PlannerInputs &) {
-             return r.neededD ? QString::number(numbers::round2(*r.neededD), 'g', 15) : QString();
-         }},
-        {"note", [](const Row &r, const PlannerInputs &) {
-             QStringList texts;
-             for (const Message &m : r.shown.messages)
-                 texts << m.text;
-             return csvField(texts.join(QStringLiteral("; ")));
-         }},
-        {"sampling", [](const Row &r, const PlannerInputs &) { return csvField(r.seeingVerdict); }},
-        {"focal_ratio_sampling", [](const Row &r, const PlannerInputs &) { return csvField(r.ratioVerdict); }},
+    const auto named = [](std::string_view key, Cell cell) {
+        return CsvColumn{QLatin1String(key.data(), qsizetype(key.size())), std::move(cell)};
+    };
+    // Boxes and setup fields go by their keys, as the command line's columns do.
+    const auto box = [&named](Box id) {
+        return named(infoOf(id).key, [id](const Row &r, const PlannerInputs &) { return csvNumber(r.shown.box(id)); });
+    };
+    const CsvColumn columns[] = {
+        named(planner::setupField(planner::SetupField::Ocular).key,
+              [](const Row &r, const PlannerInputs &) { return csvField(r.ocular); }),
+        named(infoOf(Box::Distance_tl).key, [](const Row &r, const PlannerInputs &in) {
+            return csvNumber(r.solved ? r.shown.box(Box::Distance_tl) : in.setup.tl);
+        }),
+        named(infoOf(Box::Distance_d).key,
+              [](const Row &r, const PlannerInputs &) { return r.solved ? csvNumber(r.d) : QString(); }),
+        box(Box::efl),
+        box(Box::efr),
+        box(Box::Fov_width),
+        box(Box::Fov_height),
+        box(Box::Pixelscale_width),
+        box(Box::Pixelscale_height),
+        named("reason", [](const Row &r, const PlannerInputs &) { return csvField(r.csvReason); }),
+        named("needed_d_mm", [](const Row &r, const PlannerInputs &) {
+            return r.neededD ? QString::number(numbers::round2(*r.neededD), 'g', 15) : QString();
+        }),
+        named("note", [](const Row &r, const PlannerInputs &) {
+            QStringList texts;
+            for (const Message &m : r.shown.messages)
+                texts << m.text;
+            return csvField(texts.join(QStringLiteral("; ")));
+        }),
+        named("sampling", [](const Row &r, const PlannerInputs &) { return csvField(r.seeingVerdict); }),
+        named("focal_ratio_sampling", [](const Row &r, const PlannerInputs &) { return csvField(r.ratioVerdict); }),
     };
     QStringList names;
     for (const CsvColumn &c : columns)
-        names << QLatin1String(c.name);
+        names << c.name;
     QStringList lines{names.join(QLatin1Char(','))};
     for (const Row &row : rows_) {
         QStringList f;

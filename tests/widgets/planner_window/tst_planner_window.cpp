@@ -177,11 +177,11 @@ void TstPlannerWindow::cursorKeysShowTheCalculatorsNumbers()
     QCOMPARE(text, chart->cursorText());
     QCOMPARE(chart->accessibleDescription(), text);
     QVERIFY2(text.startsWith(QStringLiteral("%1, D %2 mm:").arg(pickedOcular).arg(pickedD)), qPrintable(text));
-    for (const char *box : {"efl", "efr", "Fov_width", "Fov_height", "Pixelscale_width", "Pixelscale_height"}) {
+    for (Box box : {Box::efl, Box::efr, Box::Fov_width, Box::Fov_height, Box::Pixelscale_width, Box::Pixelscale_height}) {
         QVERIFY(!shown.box(box).isEmpty());
-        QVERIFY2(text.contains(shown.box(box)), qPrintable(text + " lacks " + box));
+        QVERIFY2(text.contains(shown.box(box)), qPrintable(text + " lacks " + QString::fromLatin1(infoOf(box).name)));
     }
-    QVERIFY(window_->framingText()->text().contains(QStringLiteral("EFL %1 mm").arg(shown.box("efl"))));
+    QVERIFY(window_->framingText()->text().contains(QStringLiteral("EFL %1 mm").arg(shown.box(Box::efl))));
 }
 
 void TstPlannerWindow::framingTextMatchesTheDrawing_data()
@@ -219,9 +219,9 @@ void TstPlannerWindow::framingTextMatchesTheDrawing()
 
     // The scale follows the shown EFL, as the command line computes it.
     const planner::Shown shown = planner::show(setup);
-    const double efl = shown.number("efl").value();
-    const double pw = shown.number("Pixelsize_width").value(), ph = shown.number("Pixelsize_height").value();
-    const int cw = int(shown.number("Chipsize_width").value()), ch = int(shown.number("Chipsize_height").value());
+    const double efl = shown.number(Box::efl).value();
+    const double pw = shown.number(Box::Pixelsize_width).value(), ph = shown.number(Box::Pixelsize_height).value();
+    const int cw = int(shown.number(Box::Chipsize_width).value()), ch = int(shown.number(Box::Chipsize_height).value());
     const auto t = planner::findTarget(target.toLower()).value();
     const auto small = planner::fitTarget(t.minArcsec, optics::pixelScaleArcsec(pw, efl),
                                           optics::pixelScaleArcsec(ph, efl), cw, ch).value();
@@ -280,9 +280,9 @@ void TstPlannerWindow::solveRowPicksOcularAndD()
     there.ocular = "WS 18mm";
     there.d = d;
     const planner::Shown shown = planner::show(there);
-    QCOMPARE(table->item(row, SolveTable::Efr)->text(), shown.box("efr"));
+    QCOMPARE(table->item(row, SolveTable::Efr)->text(), shown.box(Box::efr));
     QCOMPARE(table->item(row, SolveTable::Scale)->text(),
-             shown.box("Pixelscale_width") + " × " + shown.box("Pixelscale_height"));
+             shown.box(Box::Pixelscale_width) + " × " + shown.box(Box::Pixelscale_height));
     // An ocular that cannot reach f/20 says why, and so does prime focus.
     const int ws5 = int(planner::ocularEntries().indexOf("WS 5mm"));
     QVERIFY(table->item(ws5, SolveTable::Distance)->text().startsWith("needs D = "));
@@ -487,7 +487,7 @@ void TstPlannerWindow::solveVerdictsFollowTheBand()
     QVERIFY(solved > 3);
     // The chart's band is the same one, and its label says where it lies.
     const planner::Shown shown = planner::show(setup);
-    const double pitch = std::max(shown.number("Pixelsize_width").value(), shown.number("Pixelsize_height").value());
+    const double pitch = std::max(shown.number(Box::Pixelsize_width).value(), shown.number(Box::Pixelsize_height).value());
     const double n = 2 * pitch / 0.55;
     QVERIFY2(window_->chart()->bandLabel().contains(numbers::format(numbers::round2(n))),
              qPrintable(window_->chart()->bandLabel()));
@@ -574,7 +574,7 @@ void TstPlannerWindow::typedMistakeIsMarkedInline()
     QVERIFY(!SetupPanel::isMarkedInvalid(focal));
     QVERIFY(!problems->isVisible());
     QCOMPARE(window_->setupPanel()->inputs().setup.focalLength, QString("900"));
-    QCOMPARE(window_->chart()->cursorShown().box("Flength"), QString("900"));
+    QCOMPARE(window_->chart()->cursorShown().box(Box::Flength), QString("900"));
     QVERIFY(messages_.shown.isEmpty());
 }
 

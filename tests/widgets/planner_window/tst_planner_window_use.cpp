@@ -130,13 +130,13 @@ void TstPlannerWindowUse::replacedValueShowsTheCalculatorsMessage_data()
     QTest::addColumn<QString>("box");   // the panel's box
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("shownBox");
+    QTest::addColumn<Box>("shownBox");
     QTest::addColumn<QString>("used");
-    QTest::newRow("D 1200") << "D" << "1200" << "Distance - D must be between 0 and 1000" << "Distance_d" << "55";
-    QTest::newRow("D -5") << "D" << "-5" << "Distance - D must be between 0 and 1000" << "Distance_d" << "55";
-    QTest::newRow("TL 50") << "TL" << "50" << "Distance - TL must be between 0 and 30" << "Distance_tl" << "5";
-    QTest::newRow("focal length 0") << "F" << "0" << "Enter a number greater than 50." << "Flength" << "50";
-    QTest::newRow("aperture 0") << "A" << "0" << "Enter a number greater than 50." << "Aperture" << "50";
+    QTest::newRow("D 1200") << "D" << "1200" << "Distance - D must be between 0 and 1000" << Box::Distance_d << "55";
+    QTest::newRow("D -5") << "D" << "-5" << "Distance - D must be between 0 and 1000" << Box::Distance_d << "55";
+    QTest::newRow("TL 50") << "TL" << "50" << "Distance - TL must be between 0 and 30" << Box::Distance_tl << "5";
+    QTest::newRow("focal length 0") << "F" << "0" << "Enter a number greater than 50." << Box::Flength << "50";
+    QTest::newRow("aperture 0") << "A" << "0" << "Enter a number greater than 50." << Box::Aperture << "50";
 }
 
 void TstPlannerWindowUse::replacedValueShowsTheCalculatorsMessage()
@@ -144,7 +144,7 @@ void TstPlannerWindowUse::replacedValueShowsTheCalculatorsMessage()
     QFETCH(QString, box);
     QFETCH(QString, typed);
     QFETCH(QString, message);
-    QFETCH(QString, shownBox);
+    QFETCH(Box, shownBox);
     QFETCH(QString, used);
     open();
     planner::Setup setup;
@@ -173,16 +173,16 @@ void TstPlannerWindowUse::replacedValueShowsTheCalculatorsMessage()
     (box == "D" ? typedSetup.d : box == "TL" ? typedSetup.tl : box == "F" ? typedSetup.focalLength
                                                                            : typedSetup.aperture) = typed;
     const planner::Shown calculator = planner::show(typedSetup);
-    QCOMPARE(calculator.box(shownBox.toLatin1().constData()), used);
-    QCOMPARE(window_->chart()->cursorShown().box(shownBox.toLatin1().constData()), used);
-    QCOMPARE(window_->chart()->cursorShown().box("efl"), calculator.box("efl"));
+    QCOMPARE(calculator.box(shownBox), used);
+    QCOMPARE(window_->chart()->cursorShown().box(shownBox), used);
+    QCOMPARE(window_->chart()->cursorShown().box(Box::efl), calculator.box(Box::efl));
     const QString words = window_->framingText()->text();
-    QVERIFY2(words.contains(QStringLiteral("at D %1 mm: EFL %2 mm").arg(calculator.box("Distance_d"), calculator.box("efl"))),
+    QVERIFY2(words.contains(QStringLiteral("at D %1 mm: EFL %2 mm").arg(calculator.box(Box::Distance_d), calculator.box(Box::efl))),
              qPrintable(words));
     if (box == "D")
         QCOMPARE(window_->chart()->cursorDistance(), 55);
     const QStringList csv = QString::fromUtf8(window_->solveTable()->csv()).split('\n');
-    QVERIFY2(csv.at(1).contains(QStringLiteral(",%1,").arg(calculator.box("Distance_tl"))), qPrintable(csv.at(1)));
+    QVERIFY2(csv.at(1).contains(QStringLiteral(",%1,").arg(calculator.box(Box::Distance_tl))), qPrintable(csv.at(1)));
 
     // A value in range takes the frame and the line away.
     edit->selectAll();
@@ -211,6 +211,11 @@ void TstPlannerWindowUse::ownNumbersReadInAnotherLocale()
         setInputs(setup);
         window_->close();
         window_.reset();
+        // Kept as typed, with a dot: no digits the user never typed.
+        QSettings s("VKP2", kSettingsApplication);
+        s.beginGroup("Planner");
+        QCOMPARE(s.value("PixelWidth").toString(), QString("7.4"));
+        QCOMPARE(s.value("D").toString(), QString("120.5"));
     } else {
         QSettings s("VKP2", kSettingsApplication);
         s.beginGroup("Planner");
@@ -229,7 +234,7 @@ void TstPlannerWindowUse::ownNumbersReadInAnotherLocale()
     QVERIFY(!w.problems->isVisible());
     QVERIFY(!window_->chart()->bandLabel().isEmpty());
     QVERIFY(window_->framing()->framingGeometry().valid);
-    QCOMPARE(window_->chart()->cursorShown().box("Pixelsize_width"), QString("7,4"));
+    QCOMPARE(window_->chart()->cursorShown().box(Box::Pixelsize_width), QString("7,4"));
 }
 
 void TstPlannerWindowUse::calculatorsFileInAnotherLocaleSaysSo()
@@ -287,7 +292,7 @@ void TstPlannerWindowUse::newerSetupWins()
     take->trigger();
     QCOMPARE(window_->setupPanel()->inputs().setup.d, QString("77"));
     QCOMPARE(window_->setupPanel()->inputs().setup.telescope, QString("BR-128"));
-    QCOMPARE(window_->chart()->cursorShown().box("Distance_d"), QString("77"));
+    QCOMPARE(window_->chart()->cursorShown().box(Box::Distance_d), QString("77"));
     QVERIFY(messages_.shown.isEmpty());
 }
 
