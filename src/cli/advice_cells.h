@@ -8,9 +8,8 @@
 
 namespace vkp2::cli {
 
-// "over-sampled", or "under-sampled (width), well sampled (height)"; empty when unknown.
-QString seeingVerdictText(const planner::Advice &advice);
-QString focalRatioVerdictText(const planner::Advice &advice);
+using planner::focalRatioVerdictText;
+using planner::seeingVerdictText;
 // The advice's notes, joined by "; ".
 QString notesText(const planner::Advice &advice);
 

@@ -126,4 +126,20 @@ QList<qsizetype> cameraVisitOrder(const QStringList &cameras)
     return order;
 }
 
+QString seeingVerdictText(const Advice &advice)
+{
+    const auto &w = advice.seeing.width;
+    const auto &h = advice.seeing.height;
+    if (!w || !h)
+        return {};
+    if (*w == *h)
+        return samplingWord(*w);
+    return QStringLiteral("%1 (width), %2 (height)").arg(samplingWord(*w), samplingWord(*h));
+}
+
+QString focalRatioVerdictText(const Advice &advice)
+{
+    return advice.focalRatioVerdict ? samplingWord(*advice.focalRatioVerdict) : QString();
+}
+
 } // namespace vkp2::planner

@@ -64,6 +64,12 @@ struct Advice {
 
 Advice adviseOn(const Shown &shown, const AdviceOptions &options);
 
+// "well sampled", or "under-sampled (width), well sampled (height)" for non-square pixels;
+// empty when there is nothing to judge (no camera, no focal length).
+QString seeingVerdictText(const Advice &advice);
+// The focal-ratio verdict's word; empty when there is none.
+QString focalRatioVerdictText(const Advice &advice);
+
 // The pixel pitch the focal-ratio advice uses: the larger side; nothing without a camera.
 std::optional<double> samplingPitchUm(const Shown &shown);
 

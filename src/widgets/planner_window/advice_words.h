@@ -10,10 +10,8 @@
 
 namespace vkp2::planner_window {
 
-// "well sampled", or "under-sampled (width), well sampled (height)" for non-square pixels;
-// empty when there is nothing to judge (no camera, no focal length).
-QString seeingVerdictText(const planner::Advice &advice);
-QString focalRatioVerdictText(const planner::Advice &advice);
+using planner::focalRatioVerdictText;
+using planner::seeingVerdictText;
 
 // The advice's fit sentences (Advice::fits) for the target under the window's name for it.
 QStringList fitSentences(const QList<planner::FitAt> &fits, const QString &targetName);
