@@ -30,27 +30,30 @@ struct FieldLook {
     SetupField field;
     const char *mnemonicAt;
     QStringList (*entries)(); // a list's entries; none for a typed box
+    // Said apart from `entries`: a function's address is no constant to every compiler mode
+    // (the sanitizer build), and the check below must hold at compile time.
+    bool typed = false;
 };
 
 constexpr FieldLook kLooks[] = {
-    {SetupField::Telescope, "Telescope", &planner::telescopeEntries},
-    {SetupField::FocalLength, "ngth", nullptr},
-    {SetupField::Aperture, "Aperture", nullptr},
-    {SetupField::Ocular, "Ocular", &planner::ocularEntries},
-    {SetupField::Tl, "L", nullptr},
-    {SetupField::D, "D", nullptr},
-    {SetupField::Camera, "mera", &planner::cameraEntries},
-    {SetupField::PixelWidth, "width", nullptr},
-    {SetupField::PixelHeight, "xel", nullptr},
-    {SetupField::ChipWidth, "idth", nullptr},
-    {SetupField::ChipHeight, "eight", nullptr},
-    {SetupField::Binning, "Binning", &planner::binningModes},
+    {SetupField::Telescope, "Telescope", &planner::telescopeEntries, false},
+    {SetupField::FocalLength, "ngth", nullptr, true},
+    {SetupField::Aperture, "Aperture", nullptr, true},
+    {SetupField::Ocular, "Ocular", &planner::ocularEntries, false},
+    {SetupField::Tl, "L", nullptr, true},
+    {SetupField::D, "D", nullptr, true},
+    {SetupField::Camera, "mera", &planner::cameraEntries, false},
+    {SetupField::PixelWidth, "width", nullptr, true},
+    {SetupField::PixelHeight, "xel", nullptr, true},
+    {SetupField::ChipWidth, "idth", nullptr, true},
+    {SetupField::ChipHeight, "eight", nullptr, true},
+    {SetupField::Binning, "Binning", &planner::binningModes, false},
 };
 static_assert(std::size(kLooks) == planner::kSetupFields.size());
 static_assert([] {
     for (std::size_t i = 0; i < std::size(kLooks); ++i) {
         // In the registry's order, and every typed box feeds a calculator box.
-        if (kLooks[i].field != planner::kSetupFields[i].id || (!kLooks[i].entries && !boxOf(kLooks[i].field)))
+        if (kLooks[i].field != planner::kSetupFields[i].id || (kLooks[i].typed && !boxOf(kLooks[i].field)))
             return false;
     }
     return true;
