@@ -15,6 +15,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <utility>
+
 namespace cli_runs {
 
 // A temporary home, data folder and current folder for the whole suite.
@@ -102,5 +104,16 @@ inline vkp2::planner::Setup setupOf(const QString &telescope, const QString &ocu
     s.binning = binning;
     return s;
 }
+
+// The calculator's result boxes and the keys vkp2plan prints them under, written out here
+// rather than taken from the registry, so a changed key fails the suites.
+inline constexpr std::pair<vkp2::Box, const char *> kResultBoxes[] = {
+    {vkp2::Box::efl, "efl_mm"},
+    {vkp2::Box::efr, "efr"},
+    {vkp2::Box::Fov_width, "fov_width_arcmin"},
+    {vkp2::Box::Fov_height, "fov_height_arcmin"},
+    {vkp2::Box::Pixelscale_width, "scale_width_arcsec_per_px"},
+    {vkp2::Box::Pixelscale_height, "scale_height_arcsec_per_px"},
+};
 
 } // namespace cli_runs

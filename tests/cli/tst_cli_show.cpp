@@ -26,15 +26,6 @@ void compareBox(const QJsonValue &value, const QString &box, const char *what)
     QCOMPARE(value.toDouble(), *expected);
 }
 
-const std::pair<Box, const char *> kResultBoxes[] = {
-    {Box::efl, "efl_mm"},
-    {Box::efr, "efr"},
-    {Box::Fov_width, "fov_width_arcmin"},
-    {Box::Fov_height, "fov_height_arcmin"},
-    {Box::Pixelscale_width, "scale_width_arcsec_per_px"},
-    {Box::Pixelscale_height, "scale_height_arcsec_per_px"},
-};
-
 } // namespace
 
 class TstCliShow : public QObject {

@@ -11,15 +11,6 @@ using namespace vkp2;
 
 namespace {
 
-const std::pair<Box, const char *> kResultBoxes[] = {
-    {Box::efl, "efl_mm"},
-    {Box::efr, "efr"},
-    {Box::Fov_width, "fov_width_arcmin"},
-    {Box::Fov_height, "fov_height_arcmin"},
-    {Box::Pixelscale_width, "scale_width_arcsec_per_px"},
-    {Box::Pixelscale_height, "scale_height_arcsec_per_px"},
-};
-
 const QString kRefusal = QStringLiteral("Note: This camera does not support 3x3 Binning (binning falls back to 2x2)");
 
 } // namespace

@@ -2,6 +2,7 @@
 // rows, the framing picture against its words, exports, typed mistakes, and what it leaves on
 // disk.
 
+#include "support/widgets/private_home.h"
 #include "calculator/core/numbers.h"
 #include "calculator/core/optics.h"
 #include "planner/solve.h"
@@ -85,21 +86,14 @@ private slots:
 
 private:
     void open(const planner::Setup &setup, const QString &target = QStringLiteral("Jupiter"));
-    QTemporaryDir home_;
+    test::PrivateHome home_;
     RecordedMessageBoxes messages_;
     std::unique_ptr<PlannerWindow> window_;
 };
 
 void TstPlannerWindow::initTestCase()
 {
-    QVERIFY(home_.isValid());
-    // Nothing the tests do may reach the user's own files.
-    qputenv("HOME", home_.path().toLocal8Bit());
-    qputenv("XDG_DATA_HOME", home_.filePath("data").toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", home_.filePath("config").toLocal8Bit());
-    QDir().mkpath(home_.filePath("cwd"));
-    QVERIFY(QDir::setCurrent(home_.filePath("cwd")));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home_.filePath("settings"));
+    QVERIFY(home_.enter());
 }
 
 void TstPlannerWindow::cleanup()

@@ -2,6 +2,7 @@
 // the framing's sentences equal planner::adviseOn for the setup each shows, so the window and
 // vkp2plan cannot disagree. Values the calculator replaces are found from its messages' data.
 
+#include "support/widgets/private_home.h"
 #include "calculator/core/numbers.h"
 #include "planner/advice.h"
 #include "planner/setup.h"
@@ -36,18 +37,14 @@ private slots:
 
 private:
     void open(const PlannerInputs &in);
-    QTemporaryDir home_;
+    test::PrivateHome home_;
     RecordedMessageBoxes messages_;
     std::unique_ptr<PlannerWindow> window_;
 };
 
 void TstPlannerWindowAdvice::initTestCase()
 {
-    QVERIFY(home_.isValid());
-    qputenv("HOME", home_.path().toLocal8Bit());
-    qputenv("XDG_DATA_HOME", home_.filePath("data").toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", home_.filePath("config").toLocal8Bit());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home_.filePath("settings"));
+    QVERIFY(home_.enter());
 }
 
 void TstPlannerWindowAdvice::cleanup()

@@ -2,6 +2,7 @@
 // replaces, setups saved under another locale or by the calculator later, the keyboard, screen
 // readers and small screens.
 
+#include "support/widgets/private_home.h"
 #include "calculator/core/numbers.h"
 #include "planner/setup.h"
 #include "support/calculator/recorded_message_boxes.h"
@@ -72,20 +73,14 @@ private:
     void setInputs(const planner::Setup &setup);
     void writeCalculatorFile(const planner::Setup &setup);
     QString calculatorFile() const { return QDir::current().filePath("vkp2user.dat"); }
-    QTemporaryDir home_;
+    test::PrivateHome home_;
     RecordedMessageBoxes messages_;
     std::unique_ptr<PlannerWindow> window_;
 };
 
 void TstPlannerWindowUse::initTestCase()
 {
-    QVERIFY(home_.isValid());
-    qputenv("HOME", home_.path().toLocal8Bit());
-    qputenv("XDG_DATA_HOME", home_.filePath("data").toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", home_.filePath("config").toLocal8Bit());
-    QDir().mkpath(home_.filePath("cwd"));
-    QVERIFY(QDir::setCurrent(home_.filePath("cwd")));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home_.filePath("settings"));
+    QVERIFY(home_.enter());
 }
 
 void TstPlannerWindowUse::init()
