@@ -52,6 +52,7 @@ Shown shownBy(const HeadlessCalculator &calc)
 
 bool Setup::chooseTelescope(const QString &name)
 {
+    telescopeLabel.clear();
     if (name == entries::UserDefined) {
         telescope = name;
         return true;
@@ -80,6 +81,7 @@ bool Setup::chooseOcular(const QString &name)
 
 bool Setup::chooseCamera(const QString &name)
 {
+    cameraLabel.clear();
     if (name == entries::UserDefined) {
         camera = name;
         return true;
@@ -103,6 +105,7 @@ bool Setup::chooseCamera(const QString &name)
 void Setup::typeTelescope(const QString &focal, const QString &apertureText)
 {
     telescope = entries::UserDefined;
+    telescopeLabel.clear();
     focalLength = focal;
     aperture = apertureText;
 }
@@ -110,10 +113,26 @@ void Setup::typeTelescope(const QString &focal, const QString &apertureText)
 void Setup::typeCamera(const QString &pw, const QString &ph, const QString &cw, const QString &ch)
 {
     camera = entries::UserDefined;
+    cameraLabel.clear();
     pixelWidth = pw;
     pixelHeight = ph;
     chipWidth = cw;
     chipHeight = ch;
+}
+
+void Setup::takeTelescope(const storage::KitTelescope &t)
+{
+    typeTelescope(numbers::format(t.focalLength), numbers::format(t.aperture));
+    telescopeLabel = t.name;
+}
+
+void Setup::takeCamera(const storage::KitCamera &c, int bin)
+{
+    const int n = bin < 1 ? 1 : bin;
+    typeCamera(numbers::format(c.pixelWidth * n), numbers::format(c.pixelHeight * n),
+               numbers::format(double(c.width / n)), numbers::format(double(c.height / n)));
+    binning = binningModes().value(0);
+    cameraLabel = n == 1 ? c.name : QStringLiteral("%1 (%2x%2)").arg(c.name).arg(n);
 }
 
 Setup Setup::fromUserData(const UserData &u)

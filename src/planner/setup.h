@@ -5,6 +5,7 @@
 
 #include "calculator/core/limits.h"
 #include "calculator/procedures/headless_calculator.h"
+#include "storage/kit.h"
 
 #include <QList>
 #include <QStringList>
@@ -25,6 +26,9 @@ struct Setup {
     QString camera = QStringLiteral("None or Film");
     QString pixelWidth, pixelHeight, chipWidth, chipHeight;
     QString binning = QStringLiteral("1x1");
+    // The kit or database entry the typed telescope or camera values came from, for display;
+    // empty for a preset or values typed by hand. Not part of the calculator's file.
+    QString telescopeLabel, cameraLabel;
 
     // Choosing a preset also takes its values into the texts, as the window shows them.
     // Each returns false (and changes nothing) for a name that is no entry of its list.
@@ -36,6 +40,11 @@ struct Setup {
     // "User-Defined" with typed values.
     void typeTelescope(const QString &focal, const QString &apertureText);
     void typeCamera(const QString &pw, const QString &ph, const QString &cw, const QString &ch);
+    // A kit or database entry: "User-Defined" with its values and its name as the label. A
+    // camera binned NxN is typed as N times the pixel and the chip divided by N (whole pixels),
+    // which is what the binned frame is; the binning list stays at its first mode.
+    void takeTelescope(const storage::KitTelescope &t);
+    void takeCamera(const storage::KitCamera &c, int bin = 1);
 
     static Setup fromUserData(const UserData &userData);
     UserData toUserData() const;
