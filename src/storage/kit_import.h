@@ -52,4 +52,10 @@ KitImport importKitJson(const QByteArray &json);
 QByteArray exportKit(const Kit &kit, KitFormat format);
 bool writeExport(const QString &path, const Kit &kit, KitFormat format, QString *problem = nullptr);
 
+namespace detail {
+// The writers behind exportKit, one file each with their reader.
+QByteArray ocularIniOf(const Kit &kit);
+QByteArray oalOf(const Kit &kit);
+} // namespace detail
+
 } // namespace vkp2::storage
