@@ -1,0 +1,77 @@
+#include "storage/import/import_collector.h"
+
+#include "storage/kit_checks.h"
+
+namespace vkp2::storage {
+
+ImportCollector::ImportCollector(KitFormat format) { result_.format = format; }
+
+template <typename Entry>
+void ImportCollector::take(QList<Entry> &list, const Entry &entry, KitKind kind,
+                           const QString &where)
+{
+    if (failed())
+        return;
+    const QString problem = problemOf(entry);
+    if (!problem.isEmpty()) {
+        error(where, problem);
+        return;
+    }
+    QSet<QString> &seen = seen_[int(kind)];
+    const QString key = nameKey(entry.name);
+    if (seen.contains(key)) {
+        error(where, QStringLiteral("a second %1 named \"%2\"").arg(kindWord(kind), entry.name));
+        return;
+    }
+    if (list.size() >= kit_limits::kMaxEntriesPerKind) {
+        fail(QStringLiteral("more than %1 entries of one kind; no kit is that large")
+                 .arg(kit_limits::kMaxEntriesPerKind));
+        return;
+    }
+    seen.insert(key);
+    list << entry;
+}
+
+void ImportCollector::add(const KitTelescope &t, const QString &where)
+{
+    take(result_.kit.telescopes, t, KitKind::Telescope, where);
+}
+
+void ImportCollector::add(const KitCamera &c, const QString &where)
+{
+    take(result_.kit.cameras, c, KitKind::Camera, where);
+}
+
+void ImportCollector::add(const KitLens &l, const QString &where)
+{
+    take(result_.kit.lenses, l, KitKind::Lens, where);
+}
+
+void ImportCollector::add(const KitEyepiece &e, const QString &where)
+{
+    take(result_.kit.eyepieces, e, KitKind::Eyepiece, where);
+}
+
+void ImportCollector::skip(const QString &where, const QString &why)
+{
+    if (!failed())
+        result_.skipped << where + QStringLiteral(": ") + why;
+}
+
+void ImportCollector::error(const QString &where, const QString &why)
+{
+    if (!failed())
+        result_.errors << where + QStringLiteral(": ") + why;
+}
+
+void ImportCollector::fail(const QString &problem)
+{
+    const KitFormat format = result_.format;
+    result_ = KitImport();
+    result_.format = format;
+    result_.problem = problem;
+}
+
+KitImport ImportCollector::result() const { return result_; }
+
+} // namespace vkp2::storage
