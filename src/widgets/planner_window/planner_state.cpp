@@ -92,6 +92,9 @@ PlannerState readPlannerState()
             const QString saved = settings.value(stateKey(f.id), text).toString();
             text = !holdsNumber(f.id) ? saved : dotForm ? fromDotForm(saved) : fromOldForm(saved);
         }
+        // The kit entries the telescope and camera values came from.
+        in.setup.telescopeLabel = settings.value(QStringLiteral("TelescopeLabel")).toString();
+        in.setup.cameraLabel = settings.value(QStringLiteral("CameraLabel")).toString();
     } else {
         in.setup.binning = settings.value(stateKey(SetupField::Binning), in.setup.binning).toString();
     }
@@ -125,6 +128,8 @@ void writePlannerState(const PlannerState &st)
         const QString &text = in.setup.*f.member;
         settings.setValue(stateKey(f.id), holdsNumber(f.id) ? toDotForm(text) : text);
     }
+    settings.setValue(QStringLiteral("TelescopeLabel"), in.setup.telescopeLabel);
+    settings.setValue(QStringLiteral("CameraLabel"), in.setup.cameraLabel);
     settings.setValue(QStringLiteral("Target"), in.target);
     settings.setValue(QStringLiteral("Seeing"), in.seeingArcsec);
     settings.setValue(QStringLiteral("TargetSize"), in.typedTargetArcsec);

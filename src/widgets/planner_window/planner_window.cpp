@@ -2,11 +2,14 @@
 
 #include "calculator/toolkit/app_info.h"
 #include "calculator/toolkit/message_boxes.h"
+#include "storage/kit_file.h"
 #include "storage/setup_location.h"
 #include "widgets/planner_window/announce.h"
 #include "widgets/planner_window/exports.h"
 #include "widgets/planner_window/focal_chart.h"
 #include "widgets/planner_window/framing_view.h"
+#include "widgets/planner_window/kit_dialog.h"
+#include "widgets/planner_window/open_in_calculator.h"
 #include "widgets/planner_window/planner_icon.h"
 #include "widgets/planner_window/setup_panel.h"
 #include "widgets/planner_window/solve_table.h"
@@ -26,6 +29,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -46,6 +50,7 @@ PlannerWindow::PlannerWindow(MessageBoxes &messages, QWidget *parent)
     setWindowIcon(plannerIcon());
     build();
     buildMenus();
+    loadKit();
     restoreState();
 }
 
@@ -190,9 +195,15 @@ void PlannerWindow::buildMenus()
     file->addSeparator();
     QAction *take = file->addAction(tr("&Take the calculator's setup"), this, &PlannerWindow::takeCalculatorSetup);
     take->setObjectName(QStringLiteral("TakeCalculatorSetup"));
+    QAction *open = file->addAction(tr("&Open in the calculator"), this, &PlannerWindow::openInCalculator);
+    open->setObjectName(QStringLiteral("OpenInCalculator"));
     file->addSeparator();
     QAction *quit = file->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
+    QMenu *kit = menuBar()->addMenu(tr("&Kit"));
+    QAction *kitDialog = kit->addAction(tr("&Kit…"), this, &PlannerWindow::openKitDialog);
+    kitDialog->setObjectName(QStringLiteral("KitDialog"));
+    kitDialog->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->addAction(tr("&About VKP-2 Planner"), this, &PlannerWindow::about);
 }
@@ -235,6 +246,30 @@ bool PlannerWindow::takeCalculatorSetup()
     }
     panel_->setInputs(withCalculatorSetup(panel_->inputs(), *calc));
     return true;
+}
+
+void PlannerWindow::loadKit()
+{
+    const storage::KitFile file = storage::readKitFile(storage::kitFilePath());
+    panel_->setKit(file.kit, file.problem);
+}
+
+KitDialog *PlannerWindow::openKitDialog()
+{
+    if (auto *open = findChild<KitDialog *>())
+        return open;
+    auto *dialog = new KitDialog(storage::kitFilePath(storage::FolderCreation::Create), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &KitDialog::saved, panel_, [this](const storage::Kit &kit) { panel_->setKit(kit); });
+    dialog->open();
+    return dialog;
+}
+
+void PlannerWindow::openInCalculator()
+{
+    const OpenedInCalculator opened = planner_window::openInCalculator(panel_->inputs().setup, startCalculator);
+    statusBar()->showMessage(opened.message);
+    announce(statusBar(), opened.message);
 }
 
 void PlannerWindow::saveState() const

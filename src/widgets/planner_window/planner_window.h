@@ -1,7 +1,8 @@
 #pragma once
 // The planner's window: the setup panel, the chart with its cursor, the framing picture and the
-// solve table. It starts from the calculator's last setup and never writes the calculator's
-// file; its own state lives in the settings store as "VKP2 Planner", group "Planner".
+// solve table. It starts from the calculator's last setup and writes the calculator's file only
+// when asked to open the setup in the calculator; its own state lives in the settings store as
+// "VKP2 Planner", group "Planner"; the user's kit in kit.json.
 
 #include "widgets/planner_window/planner_inputs.h"
 #include "widgets/planner_window/planner_state.h"
@@ -18,6 +19,7 @@ class MessageBoxes;
 namespace vkp2::planner_window {
 
 class FocalChart;
+class KitDialog;
 class FramingView;
 class SetupPanel;
 class SolveTable;
@@ -48,6 +50,11 @@ public:
     void saveState() const;
     // File > Take the calculator's setup: its kit from the calculator's saved file.
     bool takeCalculatorSetup();
+    // Kit > Kit…: the Kit dialog, open until it is closed; the setup panel's lists follow
+    // what it saves.
+    KitDialog *openKitDialog();
+    // File > Open in the calculator; says how it went in the status bar.
+    void openInCalculator();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -56,6 +63,7 @@ private:
     void build();
     void buildMenus();
     void restoreState();
+    void loadKit();
     void inputsChanged();
     void updateFraming();
     void fitToScreen();

@@ -3,8 +3,9 @@
 #include "calculator/core/numbers.h"
 #include "planner/setup_fields.h"
 #include "planner/targets.h"
-#include "widgets/planner_window/announce.h"
 #include "widgets/planner_window/checked_setup.h"
+#include "widgets/planner_window/field_mark.h"
+#include "widgets/planner_window/kit_entry.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,13 +17,14 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <utility>
+
 namespace vkp2::planner_window {
 
 using planner::SetupField;
 
 namespace {
-
-const char *const kInvalid = "vkp2Invalid";
 
 // How the panel offers each setup field: a list with its entries or a typed box, and where its
 // label's mnemonic goes (before the first match of `mnemonicAt`; unique in the window).
@@ -96,11 +98,71 @@ void setText(QLineEdit *e, const QString &text)
         e->setText(text);
 }
 
+// Kit entries and a kit camera's binning modes carry their kit position or N; presets nothing.
+constexpr int kKitRole = Qt::UserRole;
+
+// A preset of the list (never a kit entry of the same name).
 void setChoice(QComboBox *c, const QString &text)
 {
-    const int i = c->findText(text);
+    for (int i = 0; i < c->count(); ++i) {
+        if (!c->itemData(i, kKitRole).isValid() && c->itemText(i) == text) {
+            c->setCurrentIndex(i);
+            return;
+        }
+    }
+}
+
+void setKitChoice(QComboBox *c, int position)
+{
+    const int i = c->findData(position, kKitRole);
     if (i >= 0)
         c->setCurrentIndex(i);
+}
+
+int kitPositionOf(const QComboBox *c)
+{
+    const QVariant v = c->currentData(kKitRole);
+    return v.isValid() ? v.toInt() : -1;
+}
+
+// The kit's names with their positions, a separator, then the presets.
+void fillList(QComboBox *c, const QStringList &kitNames, const QStringList &presets)
+{
+    const QSignalBlocker quiet(c);
+    c->clear();
+    for (int i = 0; i < kitNames.size(); ++i)
+        c->addItem(kitNames.at(i), i);
+    if (!kitNames.isEmpty())
+        c->insertSeparator(c->count());
+    c->addItems(presets);
+}
+
+// The kit telescope a setup took, by its label.
+int kitTelescopeOf(const storage::Kit &kit, const planner::Setup &s)
+{
+    if (s.telescope != entries::UserDefined || s.telescopeLabel.isEmpty())
+        return -1;
+    for (int i = 0; i < kit.telescopes.size(); ++i) {
+        if (kit.telescopes.at(i).name == s.telescopeLabel)
+            return i;
+    }
+    return -1;
+}
+
+// The kit camera and binning a setup took, by its label.
+std::pair<int, int> kitCameraOf(const storage::Kit &kit, const planner::Setup &s)
+{
+    if (s.camera != entries::UserDefined || s.cameraLabel.isEmpty())
+        return {-1, 1};
+    for (int i = 0; i < kit.cameras.size(); ++i) {
+        for (const int n : kit.cameras.at(i).binning) {
+            planner::Setup taken;
+            taken.takeCamera(kit.cameras.at(i), n);
+            if (taken.cameraLabel == s.cameraLabel)
+                return {i, n};
+        }
+    }
+    return {-1, 1};
 }
 
 } // namespace
@@ -111,7 +173,7 @@ SetupPanel::SetupPanel(QWidget *parent) : QWidget(parent)
     showInputs();
 }
 
-bool SetupPanel::isMarkedInvalid(const QLineEdit *edit) { return edit->property(kInvalid).toBool(); }
+bool SetupPanel::isMarkedInvalid(const QLineEdit *edit) { return planner_window::isMarkedInvalid(edit); }
 
 void SetupPanel::build()
 {
@@ -157,13 +219,8 @@ void SetupPanel::build()
     w_.wavelength->setSuffix(QStringLiteral(" nm"));
     w_.wavelength->setAccessibleName(tr("Wavelength (nm)"));
     w_.wavelength->setObjectName(QStringLiteral("Wavelength"));
-    w_.problems = new QLabel;
-    w_.problems->setObjectName(QStringLiteral("Problems"));
-    w_.problems->setWordWrap(true);
-    w_.problems->setAccessibleName(tr("Input problems"));
-    w_.problems->setStyleSheet(QStringLiteral("QLabel { color: #d62728; }"));
-    w_.problems->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    w_.problems->hide();
+    w_.problems = problemLabel(QStringLiteral("Problems"), tr("Input problems"));
+    w_.kitProblem = problemLabel(QStringLiteral("KitProblem"), tr("Kit problem"));
 
     auto group = [](const QString &title, std::initializer_list<std::pair<QString, QWidget *>> rows) {
         auto *box = new QGroupBox(title);
@@ -194,12 +251,14 @@ void SetupPanel::build()
                                                    {tr("Target si&ze (″):"), w_.targetSize},
                                                    {QString(), w_.colourSensor},
                                                    {tr("Wa&velength:"), w_.wavelength}}));
+    layout->addWidget(w_.kitProblem);
     layout->addWidget(w_.problems);
     layout->addStretch(1);
 
     connect(w_.telescope, &QComboBox::activated, this, &SetupPanel::telescopeChosen);
     connect(w_.camera, &QComboBox::activated, this, &SetupPanel::cameraChosen);
-    for (QComboBox *c : {w_.ocular, w_.binning, w_.target})
+    connect(w_.binning, &QComboBox::activated, this, &SetupPanel::binningChosen);
+    for (QComboBox *c : {w_.ocular, w_.target})
         connect(c, &QComboBox::activated, this, &SetupPanel::readBack);
     for (QLineEdit *e : typedBoxes())
         connect(e, &QLineEdit::textEdited, this, &SetupPanel::readBack);
@@ -211,11 +270,54 @@ void SetupPanel::build()
 void SetupPanel::setInputs(const PlannerInputs &inputs)
 {
     inputs_ = inputs;
+    takeKitValues();
     showInputs();
     // A setup from a file is checked as a typed one; when a box holds no number the pictures
     // show what the calculator makes of the setup as it is, and the problems line says why.
     if (!readBack())
         emit inputsChanged();
+}
+
+void SetupPanel::setKit(const storage::Kit &kit, const QString &problem)
+{
+    ownKit_ = kit;
+    QStringList scopes, cameras;
+    for (const storage::KitTelescope &t : kit.telescopes)
+        scopes << t.name;
+    for (const storage::KitCamera &c : kit.cameras)
+        cameras << c.name;
+    fillList(w_.telescope, scopes, planner::telescopeEntries());
+    fillList(w_.camera, cameras, planner::cameraEntries());
+    showProblemText(w_.kitProblem,
+                    problem.isEmpty() ? QString() : tr("Your kit is not offered: %1").arg(problem));
+    takeKitValues();
+    showInputs();
+    readBack();
+}
+
+void SetupPanel::takeKitValues()
+{
+    planner::Setup &s = inputs_.setup;
+    if (const int t = kitTelescopeOf(ownKit_, s); t >= 0)
+        s.takeTelescope(ownKit_.telescopes.at(t));
+    if (const auto [c, bin] = kitCameraOf(ownKit_, s); c >= 0)
+        s.takeCamera(ownKit_.cameras.at(c), bin);
+}
+
+int SetupPanel::kitTelescope() const { return kitPositionOf(w_.telescope); }
+int SetupPanel::kitCamera() const { return kitPositionOf(w_.camera); }
+int SetupPanel::kitBinning() const { return std::max(1, w_.binning->currentData(kKitRole).toInt()); }
+
+void SetupPanel::showBinningModes(const storage::KitCamera *kitCamera)
+{
+    const QSignalBlocker quiet(w_.binning);
+    w_.binning->clear();
+    if (!kitCamera) {
+        w_.binning->addItems(planner::binningModes());
+        return;
+    }
+    for (const int n : kitCamera->binning)
+        w_.binning->addItem(binningMode(n), n);
 }
 
 void SetupPanel::pick(const QString &ocular, const QString &d)
@@ -231,11 +333,19 @@ void SetupPanel::showInputs()
 {
     updating_ = true;
     const planner::Setup &s = inputs_.setup;
+    const auto [camera, bin] = kitCameraOf(ownKit_, s);
+    showBinningModes(camera >= 0 ? &ownKit_.cameras.at(camera) : nullptr);
     for (const planner::SetupFieldInfo &f : planner::kSetupFields) {
         if (auto *c = qobject_cast<QComboBox *>(kit_[fieldIndex(f.id)]))
             setChoice(c, s.*f.member);
         else
             setText(kitEdit(f.id), s.*f.member);
+    }
+    if (const int scope = kitTelescopeOf(ownKit_, s); scope >= 0)
+        setKitChoice(w_.telescope, scope);
+    if (camera >= 0) {
+        setKitChoice(w_.camera, camera);
+        setKitChoice(w_.binning, bin);
     }
     w_.seeing->setValue(inputs_.seeingArcsec);
     setChoice(w_.target, inputs_.target);
@@ -248,13 +358,15 @@ void SetupPanel::showInputs()
 
 void SetupPanel::updateEnabled()
 {
-    const bool userScope = w_.telescope->currentText() == entries::UserDefined;
+    // A kit entry's values are the kit's, changed in the Kit dialog.
+    const bool userScope = kitTelescope() < 0 && w_.telescope->currentText() == entries::UserDefined;
     w_.focalLength->setReadOnly(!userScope);
     w_.aperture->setReadOnly(!userScope);
-    const bool userCamera = w_.camera->currentText() == entries::UserDefined;
+    const bool userCamera = kitCamera() < 0 && w_.camera->currentText() == entries::UserDefined;
     for (QLineEdit *e : {w_.pixelWidth, w_.pixelHeight, w_.chipWidth, w_.chipHeight})
         e->setReadOnly(!userCamera);
-    w_.binning->setEnabled(planner::cameraHasBinning(w_.camera->currentText()));
+    w_.binning->setEnabled(kitCamera() >= 0 ? w_.binning->count() > 1
+                                            : planner::cameraHasBinning(w_.camera->currentText()));
     const bool prime = w_.ocular->currentText() == entries::NoVkp2;
     w_.tl->setEnabled(!prime);
     w_.d->setEnabled(!prime);
@@ -264,26 +376,55 @@ void SetupPanel::updateEnabled()
 void SetupPanel::telescopeChosen()
 {
     planner::Setup s = inputs_.setup;
-    s.chooseTelescope(w_.telescope->currentText());
-    updating_ = true;
-    setText(w_.focalLength, s.focalLength);
-    setText(w_.aperture, s.aperture);
-    updating_ = false;
+    if (const int k = kitTelescope(); k >= 0)
+        s.takeTelescope(ownKit_.telescopes.at(k));
+    else
+        s.chooseTelescope(w_.telescope->currentText());
+    showTelescopeValues(s);
     readBack();
 }
 
 void SetupPanel::cameraChosen()
 {
     planner::Setup s = inputs_.setup;
-    s.chooseCamera(w_.camera->currentText());
+    const int k = kitCamera();
+    showBinningModes(k >= 0 ? &ownKit_.cameras.at(k) : nullptr);
+    if (k >= 0)
+        s.takeCamera(ownKit_.cameras.at(k));
+    else
+        s.chooseCamera(w_.camera->currentText());
+    w_.binning->setCurrentIndex(0);
+    showCameraValues(s);
+    readBack();
+}
+
+void SetupPanel::binningChosen()
+{
+    // A kit camera binned is typed as the binned frame.
+    if (const int k = kitCamera(); k >= 0) {
+        planner::Setup s = inputs_.setup;
+        s.takeCamera(ownKit_.cameras.at(k), kitBinning());
+        showCameraValues(s);
+    }
+    readBack();
+}
+
+void SetupPanel::showTelescopeValues(const planner::Setup &s)
+{
+    updating_ = true;
+    setText(w_.focalLength, s.focalLength);
+    setText(w_.aperture, s.aperture);
+    updating_ = false;
+}
+
+void SetupPanel::showCameraValues(const planner::Setup &s)
+{
     updating_ = true;
     setText(w_.pixelWidth, s.pixelWidth);
     setText(w_.pixelHeight, s.pixelHeight);
     setText(w_.chipWidth, s.chipWidth);
     setText(w_.chipHeight, s.chipHeight);
-    setChoice(w_.binning, planner::binningModes().value(0));
     updating_ = false;
-    readBack();
 }
 
 bool SetupPanel::readBack()
@@ -306,7 +447,7 @@ bool SetupPanel::readBack()
         if (!typedTarget && e == w_.targetSize)
             counts = false;
         const bool bad = counts && !numbers::isNumber(e->text());
-        mark(e, bad ? tr("Not a number") : QString());
+        markField(e, bad ? tr("Not a number") : QString());
         if (bad)
             problems << tr("%1: “%2” is not a number.").arg(e->accessibleName(), e->text());
     }
@@ -323,6 +464,14 @@ bool SetupPanel::readBack()
         s.*f.member = c ? c->currentText() : static_cast<const QLineEdit *>(widget)->text();
     }
     s.chooseOcular(s.ocular); // "No-VKP2" fixes both distances at 0
+    if (const int k = kitTelescope(); k >= 0)
+        s.takeTelescope(ownKit_.telescopes.at(k));
+    else
+        s.telescopeLabel.clear();
+    if (const int k = kitCamera(); k >= 0)
+        s.takeCamera(ownKit_.cameras.at(k), kitBinning());
+    else
+        s.cameraLabel.clear();
     in.seeingArcsec = w_.seeing->value();
     in.target = w_.target->currentText();
     if (typedTarget)
@@ -333,7 +482,7 @@ bool SetupPanel::readBack()
     // the calculator's value.
     const CheckedSetup checked = checkSetup(s);
     for (const Replaced &r : checked.replaced)
-        mark(kitEdit(r.field), tr("The calculator uses %1 instead of %2").arg(r.used, r.typed));
+        markField(kitEdit(r.field), tr("The calculator uses %1 instead of %2").arg(r.used, r.typed));
     in.setup = checked.used;
     showProblems(checked.messages);
     inputs_ = in;
@@ -356,22 +505,9 @@ QList<QLineEdit *> SetupPanel::typedBoxes() const
     return out << w_.targetSize;
 }
 
-void SetupPanel::mark(QLineEdit *edit, const QString &why)
-{
-    const bool bad = !why.isEmpty();
-    if (bad != isMarkedInvalid(edit))
-        edit->setStyleSheet(bad ? QStringLiteral("QLineEdit { border: 2px solid #d62728; }") : QString());
-    edit->setProperty(kInvalid, bad);
-    edit->setToolTip(why);
-    announce(edit, why);
-}
-
 void SetupPanel::showProblems(const QStringList &problems)
 {
-    const QString text = problems.join(QLatin1Char('\n'));
-    w_.problems->setText(text);
-    w_.problems->setVisible(!problems.isEmpty());
-    announce(w_.problems, text);
+    showProblemText(w_.problems, problems.join(QLatin1Char('\n')));
 }
 
 } // namespace vkp2::planner_window

@@ -2,9 +2,11 @@
 // The planner's setup panel: the kit (telescope, ocular and distances, camera and binning) and
 // the planner's own questions (seeing, target, sensor type, wavelength). Typed numbers are
 // checked where they are typed: a red frame and a line of text, never a message box; the panel
-// keeps offering the last setup that read.
+// keeps offering the last setup that read. The telescope and camera lists offer the user's kit
+// first, then the calculator's presets.
 
 #include "planner/setup_fields.h"
+#include "storage/kit.h"
 #include "widgets/planner_window/planner_inputs.h"
 
 #include <QWidget>
@@ -27,6 +29,11 @@ public:
     void setInputs(const PlannerInputs &inputs);
     // The last inputs whose typed numbers all read.
     const PlannerInputs &inputs() const { return inputs_; }
+    // The kit's telescopes and cameras, by their kit names, ahead of the presets; a chosen kit
+    // entry takes the kit's new values. A kit file that cannot be read is `problem`, said in a
+    // line of text; the presets are offered all the same.
+    void setKit(const storage::Kit &kit, const QString &problem = QString());
+    const storage::Kit &kit() const { return ownKit_; }
     // Picks an ocular and D (a point of the chart or a row of the solve table).
     void pick(const QString &ocular, const QString &d);
 
@@ -36,7 +43,7 @@ public:
         QLineEdit *pixelWidth, *pixelHeight, *chipWidth, *chipHeight, *targetSize;
         QDoubleSpinBox *seeing, *wavelength;
         QCheckBox *colourSensor;
-        QLabel *problems;
+        QLabel *problems, *kitProblem;
     };
     const Widgets &widgets() const { return w_; }
     // Whether a typed box is marked: it holds no number, or the calculator replaced its value.
@@ -55,16 +62,27 @@ private:
     QLineEdit *kitEdit(planner::SetupField field) const;
     // The kit's typed boxes in the registry's order, then the target size.
     QList<QLineEdit *> typedBoxes() const;
-    // A red frame and the reason on a box; an empty reason takes them away.
-    static void mark(QLineEdit *edit, const QString &why);
     void showProblems(const QStringList &problems);
     void telescopeChosen();
     void cameraChosen();
+    void binningChosen();
+    // The typed boxes show the setup's telescope or camera values.
+    void showTelescopeValues(const planner::Setup &s);
+    void showCameraValues(const planner::Setup &s);
+    // A setup's kit entries (by their names) with the kit's values as they are now.
+    void takeKitValues();
+    // The binning list holds the calculator's modes, or those of the chosen kit camera.
+    void showBinningModes(const storage::KitCamera *kitCamera);
+    // The kit positions of the chosen telescope and camera (and its binning); -1 for a preset.
+    int kitTelescope() const;
+    int kitCamera() const;
+    int kitBinning() const;
     void updateEnabled();
 
     std::array<QWidget *, planner::kSetupFields.size()> kit_{}; // by SetupField
     Widgets w_{};
     PlannerInputs inputs_;
+    storage::Kit ownKit_;
     bool updating_ = false;
 };
 
