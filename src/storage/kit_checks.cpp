@@ -198,6 +198,11 @@ KitMerge mergeKits(const Kit &into, const Kit &incoming)
     return merge;
 }
 
+QString tooManyEntriesProblem()
+{
+    return QStringLiteral("more than %1 entries of one kind; no kit is that large").arg(kMaxEntriesPerKind);
+}
+
 QString kindWord(KitKind kind)
 {
     switch (kind) {
