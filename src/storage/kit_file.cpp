@@ -1,11 +1,11 @@
 #include "storage/kit_file.h"
 
 #include "storage/atomic_write.h"
+#include "storage/bounded_read.h"
 #include "storage/kit_checks.h"
 #include "storage/kit_json.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -179,19 +179,10 @@ KitFile readKitFile(const QString &path)
     };
     if (info.isDir())
         return fail(QStringLiteral("a folder, not a kit file"));
-    if (info.size() > kit_limits::kMaxFileBytes)
-        return fail(QStringLiteral("larger than %1 MiB, too large for a kit file")
-                        .arg(kit_limits::kMaxFileBytes / (1024 * 1024)));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("cannot be read (%1)").arg(file.errorString()));
-    // One byte past the limit tells a file that grew since it was looked at.
-    const QByteArray bytes = file.read(kit_limits::kMaxFileBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return fail(QStringLiteral("cannot be read (%1)").arg(file.errorString()));
-    if (bytes.size() > kit_limits::kMaxFileBytes)
-        return fail(QStringLiteral("larger than %1 MiB, too large for a kit file")
-                        .arg(kit_limits::kMaxFileBytes / (1024 * 1024)));
+    const BoundedRead read = readBounded(path, QStringLiteral("a kit file"));
+    if (!read.problem.isEmpty())
+        return fail(read.problem);
+    const QByteArray &bytes = read.bytes;
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString decoded = utf8.decode(bytes);
     if (utf8.hasError() || bytes.contains('\0'))
