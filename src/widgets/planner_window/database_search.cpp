@@ -46,7 +46,7 @@ DatabaseSearch::DatabaseSearch(storage::KitKind kind, bool canAdd, QWidget *pare
     results_->setSelectionMode(QAbstractItemView::SingleSelection);
     results_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     results_->verticalHeader()->hide();
-    results_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    results_->horizontalHeader()->setStretchLastSection(true);
     results_->setTabKeyNavigation(false);
     results_->installEventFilter(this);
     auto *matchesLabel = new QLabel(tr("&Matches:"));
@@ -116,7 +116,7 @@ void DatabaseSearch::searchFor(const QString &text)
     else if (ranked.size() > shown_.size())
         says = tr("%1 matches; the first %2 are shown.").arg(ranked.size()).arg(shown_.size());
     else
-        says = tr("%n match(es).", nullptr, int(ranked.size()));
+        says = ranked.size() == 1 ? tr("1 match.") : tr("%1 matches.").arg(ranked.size());
     count_->setText(says);
     announce(count_, says);
 }

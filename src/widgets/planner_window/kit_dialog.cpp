@@ -84,7 +84,7 @@ void KitDialog::build()
         t->setEditTriggers(QAbstractItemView::NoEditTriggers);
         t->setTabKeyNavigation(false);
         t->verticalHeader()->hide();
-        t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+        t->horizontalHeader()->setStretchLastSection(true);
         t->setEnabled(canSave());
         connect(t, &QTableWidget::itemSelectionChanged, this, &KitDialog::updateButtons);
         connect(t, &QTableWidget::cellActivated, this, &KitDialog::openEdit);

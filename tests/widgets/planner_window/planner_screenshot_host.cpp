@@ -1,11 +1,15 @@
 // Shows the planner window for screenshots: a chosen kit, and with --dark the Fusion style
 // under a dark palette, as a dark desktop would hand it over. Not part of the product.
 //   planner_screenshot_host [--dark] [--telescope NAME] [--camera NAME] [--ocular NAME] [--d MM]
-//                           [--target NAME] [--pixel-scale] [--grab FILE]
+//                           [--target NAME] [--pixel-scale] [--kit] [--keys STEPS] [--grab FILE]
+// --kit writes a sample kit.json first (run it in a private home). --keys drives the window by
+// Qt's own keyboard, once it is shown: STEPS is a comma-separated list of "ctrl+X", "alt+X",
+// "tab", "enter", "escape", "down" or "type:TEXT", each sent to the widget with the focus.
 // --grab saves the whole screen (window manager's frame included) to FILE after a moment, then
 // quits, for machines without ImageMagick's import.
 
 #include "support/calculator/recorded_message_boxes.h"
+#include "widgets/planner_window/kit_fixture.h"
 #include "widgets/planner_window/planner_window.h"
 #include "widgets/planner_window/setup_panel.h"
 
@@ -16,6 +20,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QStyleFactory>
+#include <QtTest>
 
 namespace {
 
@@ -43,6 +48,25 @@ QPalette darkPalette()
     return p;
 }
 
+void press(const QString &step)
+{
+    QWidget *to = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    if (!to)
+        return;
+    if (step.startsWith(QLatin1String("type:")))
+        return QTest::keyClicks(to, step.mid(5));
+    if (step.startsWith(QLatin1String("alt+")) || step.startsWith(QLatin1String("ctrl+"))) {
+        const Qt::KeyboardModifier modifier = step.startsWith(QLatin1Char('a')) ? Qt::AltModifier : Qt::ControlModifier;
+        return QTest::keyClick(to, step.back().toUpper().toLatin1(), modifier);
+    }
+    const Qt::Key key = step == QLatin1String("tab")      ? Qt::Key_Tab
+                        : step == QLatin1String("enter")  ? Qt::Key_Return
+                        : step == QLatin1String("escape") ? Qt::Key_Escape
+                        : step == QLatin1String("down")   ? Qt::Key_Down
+                                                          : Qt::Key_unknown;
+    QTest::keyClick(to, key);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -57,6 +81,8 @@ int main(int argc, char *argv[])
         app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         app.setPalette(darkPalette());
     }
+    if (args.contains(QStringLiteral("--kit")) && !vkp2::test::writeKit(vkp2::test::sampleKit()))
+        return 2;
     vkp2::RecordedMessageBoxes messages;
     vkp2::planner_window::PlannerWindow window(messages);
     auto in = window.setupPanel()->inputs();
@@ -74,6 +100,13 @@ int main(int argc, char *argv[])
     if (args.contains(QStringLiteral("--pixel-scale")))
         window.viewBox()->setCurrentIndex(1);
     window.show();
+    const QStringList steps = option("--keys").split(QLatin1Char(','), Qt::SkipEmptyParts);
+    QTimer::singleShot(800, &app, [&] {
+        for (const QString &step : steps) {
+            press(step);
+            QTest::qWait(300);
+        }
+    });
     if (const QString grab = option("--grab"); !grab.isEmpty()) {
         QTimer::singleShot(2000, &app, [&] {
             const bool saved = window.screen()->grabWindow(0).save(grab, "PNG");

@@ -113,6 +113,8 @@ private slots:
 
 private:
     void open();
+    // The sample kit's telescope at `row` in the Edit form.
+    KitEntryForm *editSampleTelescope(int row);
     test::PrivateHome home_;
     std::unique_ptr<KitDialog> dialog_;
 };
@@ -132,6 +134,17 @@ void TstKitDialog::open()
     dialog_ = std::make_unique<KitDialog>(storage::kitFilePath(storage::FolderCreation::Create));
     dialog_->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
+}
+
+KitEntryForm *TstKitDialog::editSampleTelescope(int row)
+{
+    if (!test::writeKit(test::sampleKit()))
+        return nullptr;
+    open();
+    dialog_->tabs()->setCurrentIndex(tabOf(KitKind::Telescope));
+    dialog_->table(KitKind::Telescope)->selectRow(row);
+    QTest::mouseClick(buttonNamed(dialog_.get(), "KitEdit"), Qt::LeftButton);
+    return test::openDialog<KitEntryForm>(dialog_.get());
 }
 
 void TstKitDialog::addFromTheDatabaseBySearch_data()
@@ -271,12 +284,7 @@ void TstKitDialog::typedEntryIsCheckedAsTyped()
 
 void TstKitDialog::editChangesTheEntry()
 {
-    QVERIFY(test::writeKit(test::sampleKit()));
-    open();
-    dialog_->tabs()->setCurrentIndex(tabOf(KitKind::Telescope));
-    dialog_->table(KitKind::Telescope)->selectRow(1);
-    QTest::mouseClick(buttonNamed(dialog_.get(), "KitEdit"), Qt::LeftButton);
-    auto *form = test::openDialog<KitEntryForm>(dialog_.get());
+    KitEntryForm *form = editSampleTelescope(1);
     QVERIFY(form);
     // It starts from the entry's values.
     QCOMPARE(box(form, "Name")->text(), QStringLiteral("Little refractor"));
@@ -295,12 +303,7 @@ void TstKitDialog::editChangesTheEntry()
 
 void TstKitDialog::editToAnotherEntrysNameIsRefused()
 {
-    QVERIFY(test::writeKit(test::sampleKit()));
-    open();
-    dialog_->tabs()->setCurrentIndex(tabOf(KitKind::Telescope));
-    dialog_->table(KitKind::Telescope)->selectRow(1);
-    QTest::mouseClick(buttonNamed(dialog_.get(), "KitEdit"), Qt::LeftButton);
-    auto *form = test::openDialog<KitEntryForm>(dialog_.get());
+    KitEntryForm *form = editSampleTelescope(1);
     QVERIFY(form);
     retype(box(form, "Name"), "my c8");
     QTest::mouseClick(form->okButton(), Qt::LeftButton);
