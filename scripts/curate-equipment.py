@@ -65,7 +65,13 @@ def fmt(value):
 def name_key(text):
     """Case, accents, spaces and punctuation dropped, as the program compares names."""
     decomposed = unicodedata.normalize("NFKD", text)
-    return "".join(c.casefold() for c in decomposed if c.isalnum() and not unicodedata.combining(c))
+    out = []
+    for i, c in enumerate(decomposed):
+        if c.isalnum() and not unicodedata.combining(c):
+            out.append(c.casefold())
+        elif c in ".," and 0 < i < len(decomposed) - 1 and decomposed[i - 1].isdigit() and decomposed[i + 1].isdigit():
+            out.append(".")  # "2.5mm" is not "25mm"
+    return "".join(out)
 
 
 def split_doubt(doubt):
