@@ -16,7 +16,7 @@ targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(user_file numbers)
 build=${FUZZ_BUILD_DIR:-build-fuzz}
 
-packages=(clang libclang-rt-14-dev cmake make qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core)
+packages=(clang libclang-rt-14-dev cmake make qt6-base-dev qt6-svg-dev libqt6sql6-sqlite libgl-dev fonts-dejavu-core)
 scripts/ensure-packages.sh "${packages[@]}"
 
 CC=clang CXX=clang++ cmake -S fuzz -B "$build" -DCMAKE_BUILD_TYPE=None >/dev/null
