@@ -327,6 +327,36 @@ private slots:
         QVERIFY(QSqlDatabase::connectionNames().isEmpty());
     }
 
+    // Wherever the file lies and however the database keeps its journal, it is read and nothing
+    // is made beside it.
+    void placesAndJournals_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("journal");
+
+        QTest::newRow("plain") << QStringLiteral("kstars") << QStringLiteral("DELETE");
+        QTest::newRow("odd characters in the path")
+            << QStringLiteral("K Stars #1 ?50% Ü") << QStringLiteral("DELETE");
+        QTest::newRow("write-ahead log") << QStringLiteral("kstars") << QStringLiteral("WAL");
+    }
+
+    void placesAndJournals()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, journal);
+        QVERIFY(QDir(dir_->path()).mkpath(folder));
+        const QString path = dir_->filePath(folder + QStringLiteral("/userdb.sqlite"));
+        QVERIFY(!makeDatabase(path, QStringList{"PRAGMA journal_mode=" + journal} + allKinds()).isEmpty());
+        const QByteArray before = contentOf(path);
+        QCOMPARE(before.at(18) == 2, journal == QLatin1String("WAL"));
+
+        const KitImport result = importKStars(path);
+        QVERIFY2(result.ok(), qPrintable(result.problem + result.errors.join(QLatin1Char('\n'))));
+        QCOMPARE(result.kit.size(), 6);
+        QCOMPARE(contentOf(path), before);
+        QCOMPARE(QDir(dir_->filePath(folder)).entryList(QDir::Files), QStringList{QStringLiteral("userdb.sqlite")});
+    }
+
     // A database another program holds open for writing is still read, and not changed.
     void lockedByAnotherProgram()
     {

@@ -1,5 +1,6 @@
 // KStars' user database (SQLite): its telescope, eyepiece, lens and dslr tables. The file is
-// opened read-only and the connection is gone again before the import returns.
+// opened read-only, nothing is made beside it, and the connection is gone again before the
+// import returns.
 
 #include "storage/import/import_collector.h"
 
@@ -11,6 +12,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QUrl>
 
 #include <cmath>
 
@@ -239,8 +241,12 @@ KitImport importKStars(const QString &path)
     const QString connection = QStringLiteral("vkp2-kstars-import-%1").arg(opened.fetchAndAddRelaxed(1));
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(kDriver, connection);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        db.setDatabaseName(path);
+        // Immutable as well: a database in WAL mode would otherwise get its -wal and -shm files
+        // made beside it, and left there, by a connection that may not remove them.
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
+        QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+        uri.setQuery(QStringLiteral("immutable=1"));
+        db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
         if (!db.open()) {
             in.fail(QStringLiteral("the database cannot be opened: %1").arg(db.lastError().text()));
         } else {
