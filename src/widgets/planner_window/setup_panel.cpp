@@ -5,6 +5,7 @@
 #include "planner/targets.h"
 #include "widgets/planner_window/checked_setup.h"
 #include "widgets/planner_window/field_mark.h"
+#include "widgets/planner_window/kit_choices.h"
 #include "widgets/planner_window/kit_entry.h"
 
 #include <QCheckBox>
@@ -96,73 +97,6 @@ void setText(QLineEdit *e, const QString &text)
 {
     if (e->text() != text)
         e->setText(text);
-}
-
-// Kit entries and a kit camera's binning modes carry their kit position or N; presets nothing.
-constexpr int kKitRole = Qt::UserRole;
-
-// A preset of the list (never a kit entry of the same name).
-void setChoice(QComboBox *c, const QString &text)
-{
-    for (int i = 0; i < c->count(); ++i) {
-        if (!c->itemData(i, kKitRole).isValid() && c->itemText(i) == text) {
-            c->setCurrentIndex(i);
-            return;
-        }
-    }
-}
-
-void setKitChoice(QComboBox *c, int position)
-{
-    const int i = c->findData(position, kKitRole);
-    if (i >= 0)
-        c->setCurrentIndex(i);
-}
-
-int kitPositionOf(const QComboBox *c)
-{
-    const QVariant v = c->currentData(kKitRole);
-    return v.isValid() ? v.toInt() : -1;
-}
-
-// The kit's names with their positions, a separator, then the presets.
-void fillList(QComboBox *c, const QStringList &kitNames, const QStringList &presets)
-{
-    const QSignalBlocker quiet(c);
-    c->clear();
-    for (int i = 0; i < kitNames.size(); ++i)
-        c->addItem(kitNames.at(i), i);
-    if (!kitNames.isEmpty())
-        c->insertSeparator(c->count());
-    c->addItems(presets);
-}
-
-// The kit telescope a setup took, by its label.
-int kitTelescopeOf(const storage::Kit &kit, const planner::Setup &s)
-{
-    if (s.telescope != entries::UserDefined || s.telescopeLabel.isEmpty())
-        return -1;
-    for (int i = 0; i < kit.telescopes.size(); ++i) {
-        if (kit.telescopes.at(i).name == s.telescopeLabel)
-            return i;
-    }
-    return -1;
-}
-
-// The kit camera and binning a setup took, by its label.
-std::pair<int, int> kitCameraOf(const storage::Kit &kit, const planner::Setup &s)
-{
-    if (s.camera != entries::UserDefined || s.cameraLabel.isEmpty())
-        return {-1, 1};
-    for (int i = 0; i < kit.cameras.size(); ++i) {
-        for (const int n : kit.cameras.at(i).binning) {
-            planner::Setup taken;
-            taken.takeCamera(kit.cameras.at(i), n);
-            if (taken.cameraLabel == s.cameraLabel)
-                return {i, n};
-        }
-    }
-    return {-1, 1};
 }
 
 } // namespace

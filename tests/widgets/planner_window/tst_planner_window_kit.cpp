@@ -72,6 +72,7 @@ private slots:
     void choosingAKitTelescopeFillsTheBoxes();
     void choosingAKitCameraOffersItsBinning_data();
     void choosingAKitCameraOffersItsBinning();
+    void kitEntryNamedLikeAPresetIsNotThePreset();
     void kitChoiceOutlivesARestart();
     void listsFollowTheKitDialog();
     void unreadableKitIsSaidAndPresetsStay();
@@ -189,6 +190,28 @@ void TstPlannerWindowKit::choosingAKitCameraOffersItsBinning()
     // Back to a preset camera: the calculator's binning modes again.
     QVERIFY(chooseAsUser(w.camera, w.camera->findText("None or Film")));
     QCOMPARE(itemsOf(w.binning), planner::binningModes());
+}
+
+void TstPlannerWindowKit::kitEntryNamedLikeAPresetIsNotThePreset()
+{
+    storage::Kit kit;
+    kit.telescopes = {{"CR-150", 999, 99}};
+    QVERIFY(test::writeKit(kit));
+    open();
+    const SetupPanel::Widgets &w = window_->setupPanel()->widgets();
+    PlannerInputs in = window_->setupPanel()->inputs();
+    QVERIFY(in.setup.chooseTelescope("CR-150"));
+    window_->setupPanel()->setInputs(in);
+    // The preset is chosen, with its own values.
+    QVERIFY(w.telescope->currentIndex() > 1);
+    QCOMPARE(w.focalLength->text(), QStringLiteral("1050"));
+    QVERIFY(chooseAsUser(w.telescope, 0));
+    QCOMPARE(w.focalLength->text(), QStringLiteral("999"));
+    QCOMPARE(window_->setupPanel()->inputs().setup.telescope, QStringLiteral("User-Defined"));
+    // Past the kit entry and the separator.
+    QVERIFY(chooseAsUser(w.telescope, 2 + int(planner::telescopeEntries().indexOf("CR-150"))));
+    QCOMPARE(window_->setupPanel()->inputs().setup.telescope, QStringLiteral("CR-150"));
+    QCOMPARE(w.focalLength->text(), QStringLiteral("1050"));
 }
 
 void TstPlannerWindowKit::kitChoiceOutlivesARestart()
