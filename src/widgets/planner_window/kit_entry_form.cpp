@@ -23,29 +23,29 @@ namespace {
 
 enum class FieldType { Text, Number, OptionalNumber, Count, Colour, Binning };
 
-struct FieldSpec {
+struct EntryBox {
     const char *id;    // the box's object name
     const char *label; // with its mnemonic
     FieldType type;
 };
 
-const QList<FieldSpec> &specsOf(KitKind kind)
+const QList<EntryBox> &boxesOf(KitKind kind)
 {
-    static const QList<FieldSpec> telescope{{"Name", QT_TRANSLATE_NOOP("KitEntryForm", "&Name:"), FieldType::Text},
+    static const QList<EntryBox> telescope{{"Name", QT_TRANSLATE_NOOP("KitEntryForm", "&Name:"), FieldType::Text},
                                             {"FocalLength", QT_TRANSLATE_NOOP("KitEntryForm", "&Focal length (mm):"), FieldType::Number},
                                             {"Aperture", QT_TRANSLATE_NOOP("KitEntryForm", "&Aperture (mm):"), FieldType::Number}};
-    static const QList<FieldSpec> camera{{"Name", QT_TRANSLATE_NOOP("KitEntryForm", "&Name:"), FieldType::Text},
+    static const QList<EntryBox> camera{{"Name", QT_TRANSLATE_NOOP("KitEntryForm", "&Name:"), FieldType::Text},
                                          {"PixelWidth", QT_TRANSLATE_NOOP("KitEntryForm", "Pixel &width (µm):"), FieldType::Number},
                                          {"PixelHeight", QT_TRANSLATE_NOOP("KitEntryForm", "Pixel &height (µm):"), FieldType::Number},
                                          {"Width", QT_TRANSLATE_NOOP("KitEntryForm", "Pixels &across:"), FieldType::Count},
                                          {"Height", QT_TRANSLATE_NOOP("KitEntryForm", "Pixels &down:"), FieldType::Count},
                                          {"Colour", QT_TRANSLATE_NOOP("KitEntryForm", "&Sensor:"), FieldType::Colour},
                                          {"Binning", QT_TRANSLATE_NOOP("KitEntryForm", "&Binning (N of NxN, e.g. 1, 2, 4):"), FieldType::Binning}};
-    static const QList<FieldSpec> lens{{"Name", QT_TRANSLATE_NOOP("KitEntryForm", "&Name:"), FieldType::Text},
+    static const QList<EntryBox> lens{{"Name", QT_TRANSLATE_NOOP("KitEntryForm", "&Name:"), FieldType::Text},
                                        {"Factor", QT_TRANSLATE_NOOP("KitEntryForm", "&Factor (above 1 a Barlow, below 1 a reducer):"), FieldType::Number},
                                        {"FocalLength", QT_TRANSLATE_NOOP("KitEntryForm", "F&ocal length (mm, optional):"), FieldType::OptionalNumber},
                                        {"DesignSpacing", QT_TRANSLATE_NOOP("KitEntryForm", "Design &spacing (mm, optional):"), FieldType::OptionalNumber}};
-    static const QList<FieldSpec> eyepiece{{"Name", QT_TRANSLATE_NOOP("KitEntryForm", "&Name:"), FieldType::Text},
+    static const QList<EntryBox> eyepiece{{"Name", QT_TRANSLATE_NOOP("KitEntryForm", "&Name:"), FieldType::Text},
                                            {"FocalLength", QT_TRANSLATE_NOOP("KitEntryForm", "&Focal length (mm):"), FieldType::Number},
                                            {"ApparentField", QT_TRANSLATE_NOOP("KitEntryForm", "&Apparent field (°, optional):"), FieldType::OptionalNumber},
                                            {"FieldStop", QT_TRANSLATE_NOOP("KitEntryForm", "Field s&top (mm, optional):"), FieldType::OptionalNumber}};
@@ -191,12 +191,12 @@ KitEntryForm::KitEntryForm(const KitEntry &entry, const QString &title, QWidget 
     auto *form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     const QStringList start = textsOf(entry);
-    const QList<FieldSpec> &specs = specsOf(kind_);
-    for (qsizetype i = 0; i < specs.size(); ++i) {
-        const QString label = tr(specs[i].label);
+    const QList<EntryBox> &boxes = boxesOf(kind_);
+    for (qsizetype i = 0; i < boxes.size(); ++i) {
+        const QString label = tr(boxes[i].label);
         const QString name = QString(label).remove(QLatin1Char('&')).chopped(1);
         QWidget *field = nullptr;
-        if (specs[i].type == FieldType::Colour) {
+        if (boxes[i].type == FieldType::Colour) {
             auto *list = new QComboBox;
             // In the order of storage::Colour.
             list->addItems({tr("Not known"), tr("Colour (Bayer matrix)"), tr("Mono")});
@@ -208,7 +208,7 @@ KitEntryForm::KitEntryForm(const KitEntry &entry, const QString &title, QWidget 
             connect(edit, &QLineEdit::textEdited, this, [this, edit] { edited(edit); });
             field = edit;
         }
-        field->setObjectName(QLatin1String(specs[i].id));
+        field->setObjectName(QLatin1String(boxes[i].id));
         field->setAccessibleName(name);
         auto *l = new QLabel(label);
         l->setBuddy(field);
@@ -255,7 +255,7 @@ void KitEntryForm::check()
     const KitEntry e = entryOf(kind_, typed, bad);
     const QString problem = bad.isEmpty() ? problemOf(e) : QString();
     const QStringList sample = textsOf(sampleEntry(kind_));
-    const QList<FieldSpec> &specs = specsOf(kind_);
+    const QList<EntryBox> &boxes = boxesOf(kind_);
     QStringList lines;
     for (int i = 0; i < int(fields_.size()); ++i) {
         QString why;
@@ -265,7 +265,7 @@ void KitEntryForm::check()
             continue;
         }
         if (bad.contains(i)) {
-            why = specs[i].type == FieldType::Count ? tr("Not a whole number") : tr("Not a number");
+            why = boxes[i].type == FieldType::Count ? tr("Not a whole number") : tr("Not a number");
             lines << tr("%1: “%2” is not a number.").arg(fields_[i]->accessibleName(), typed[i]);
         } else if (!problem.isEmpty()) {
             // The box at fault: alone among sure values it is refused, or a sure value in its
