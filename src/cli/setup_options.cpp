@@ -2,7 +2,7 @@
 
 #include "calculator/catalog/lookup.h"
 #include "calculator/core/numbers.h"
-#include "cli/suggest.h"
+#include "planner/closest_names.h"
 #include "planner/setup_fields.h"
 
 #include <QRegularExpression>
@@ -116,7 +116,7 @@ QString presetName(const QString &option, const QString &kind, const QString &ty
         if (e.compare(typed, Qt::CaseInsensitive) == 0)
             return e;
     }
-    const QStringList close = closestEntries(typed, entries);
+    const QStringList close = planner::closestEntries(typed, entries);
     QString message = QStringLiteral("no %1 \"%2\"").arg(kind, typed);
     if (!close.isEmpty()) {
         QStringList quoted;
