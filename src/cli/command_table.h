@@ -33,6 +33,8 @@ Result runShow(const Context &cx);
 Result runTable(const Context &cx);
 Result runSolve(const Context &cx);
 Result runHelp(const Context &cx);
+Result runFind(const Context &cx);
+Result runKit(const Context &cx);
 
 // The whole help, or one command's.
 QString helpText();

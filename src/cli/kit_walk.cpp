@@ -102,7 +102,8 @@ Result runTableAll(const Context &cx)
     telescopes.removeAll(entries::UserDefined);
 
     const WalkPart whole = walkKit(cx, base, telescopes, oculars);
-    return finishTable(cx, whole.rows, whole.startMessages, whole.startShown, start.warnings);
+    return finishTable(cx, whole.rows, whole.startMessages, whole.startShown, start.warnings,
+                       start.notices);
 }
 
 } // namespace vkp2::cli
