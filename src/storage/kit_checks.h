@@ -46,6 +46,9 @@ struct KitMerge {
 };
 KitMerge mergeKits(const Kit &into, const Kit &incoming);
 
+// Why a file with more than kit_limits::kMaxEntriesPerKind entries of one kind is refused.
+QString tooManyEntriesProblem();
+
 // The word the command line and the reports use for a kind: "telescope", "camera", "barlow"
 // (Barlows and reducers alike), "eyepiece".
 QString kindWord(KitKind kind);

@@ -8,6 +8,20 @@
 
 namespace vkp2::storage {
 
+QString dataFolderPath(FolderCreation creation)
+{
+    // Not AppDataLocation: it is made of the organisation and application names, which nothing
+    // sets, and setting them would tie the path to whether that ran first. "VKP2" is the
+    // settings store's name too.
+    const QString shared = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (shared.isEmpty())
+        return {};
+    const QDir folder(shared + QStringLiteral("/VKP2"));
+    if (creation == FolderCreation::Create && !folder.mkpath(QStringLiteral(".")))
+        return {};
+    return folder.absolutePath();
+}
+
 QString userEquipmentFilePath(FolderCreation creation)
 {
     const QString here = QDir::current().absoluteFilePath(kUserEquipmentFileName);
@@ -16,17 +30,10 @@ QString userEquipmentFilePath(FolderCreation creation)
     if (QFileInfo(here).isFile())
         return here;
 
-    // Not AppDataLocation: it is made of the organisation and application names, which nothing
-    // sets, and setting them would tie the path to whether that ran first. "VKP2" is the
-    // settings store's name too.
-    const QString shared = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (shared.isEmpty())
+    const QString folder = dataFolderPath(creation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
         return here;
-    const QDir folder(shared + QStringLiteral("/VKP2"));
-    if (creation == FolderCreation::Create ? !folder.mkpath(QStringLiteral("."))
-                                           : !QFileInfo(folder.absolutePath()).isDir())
-        return here;
-    return folder.absoluteFilePath(kUserEquipmentFileName);
+    return QDir(folder).absoluteFilePath(kUserEquipmentFileName);
 }
 
 } // namespace vkp2::storage

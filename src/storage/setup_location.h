@@ -1,5 +1,5 @@
 #pragma once
-// Where the user equipment file lives.
+// Where the user equipment file and the per-user data folder are.
 
 #include <QString>
 
@@ -14,5 +14,9 @@ namespace vkp2::storage {
 // created, and a missing one gives the current folder's name (where no file is either).
 enum class FolderCreation { Create, ReadOnly };
 QString userEquipmentFilePath(FolderCreation creation = FolderCreation::Create);
+
+// The per-user data folder itself, absolute; with Create it is made when missing. Empty when the
+// system names none or it cannot be made. With ReadOnly it may not exist yet.
+QString dataFolderPath(FolderCreation creation);
 
 } // namespace vkp2::storage

@@ -1,11 +1,12 @@
 #include "storage/user_equipment_file.h"
 
+#include "storage/atomic_write.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -37,22 +38,6 @@ std::array<QString, 13> readUserEquipmentFile(const QString &path)
     return userData;
 }
 
-namespace detail {
-
-bool writeInPlace(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    // The write only fills QFile's buffer; the flush is what tells whether the disk took it all.
-    if (file.write(content) != content.size() || !file.flush())
-        return false;
-    file.close();
-    return file.error() == QFileDevice::NoError;
-}
-
-} // namespace detail
-
 bool writeUserEquipmentFile(const QString &path, const QStringList &lines)
 {
     QByteArray content;
@@ -65,20 +50,7 @@ bool writeUserEquipmentFile(const QString &path, const QStringList &lines)
         content += text.toUtf8() + "\r\n";
     }
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        // No temporary file could be made beside it. Not QSaveFile::setDirectWriteFallback: it
-        // steps in only on EACCES and only on Unix, so an immutable folder (EPERM) or Windows
-        // would still lose the save. Where the file itself cannot be written this fails too.
-        return detail::writeInPlace(path, content);
-    }
-    // commit() would not notice a buffered write that a full disk cut short, and would put
-    // the truncated file in place of the old one: flush and check first.
-    if (file.write(content) != content.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writeAtomically(path, content);
 }
 
 int removeStaleTemporaryFiles(const QString &path)

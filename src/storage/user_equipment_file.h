@@ -3,6 +3,8 @@
 // (telescope, ocular, camera, focal length, aperture, TL, D, pixel width, pixel height,
 // chip width, chip height). Read at start-up into twelve slots, written at shut-down.
 
+#include "storage/atomic_write.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -30,11 +32,5 @@ bool writeUserEquipmentFile(const QString &path, const QStringList &lines);
 // left alone. Meant for once at start-up, before reading. Returns how many were removed.
 inline constexpr int kStaleTemporaryFileSeconds = 10 * 60;
 int removeStaleTemporaryFiles(const QString &path);
-
-namespace detail {
-// The in-place rewrite used when no temporary file can be made: truncate, write, flush, close,
-// each step checked. Returns false at the first that fails.
-bool writeInPlace(const QString &path, const QByteArray &content);
-} // namespace detail
 
 } // namespace vkp2::storage

@@ -24,8 +24,7 @@ void ImportCollector::take(QList<Entry> &list, const Entry &entry, KitKind kind,
         return;
     }
     if (list.size() >= kit_limits::kMaxEntriesPerKind) {
-        fail(QStringLiteral("more than %1 entries of one kind; no kit is that large")
-                 .arg(kit_limits::kMaxEntriesPerKind));
+        fail(tooManyEntriesProblem());
         return;
     }
     seen.insert(key);

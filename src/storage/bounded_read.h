@@ -1,0 +1,17 @@
+#pragma once
+// A kit or import file read whole, never more than kit_limits::kMaxFileBytes of it.
+
+#include <QByteArray>
+#include <QString>
+
+namespace vkp2::storage {
+
+// The file's bytes; or, when it is larger than the limit or cannot be read, `problem` saying
+// so ("larger than 16 MiB, too large for <what>"), without the path.
+struct BoundedRead {
+    QByteArray bytes;
+    QString problem;
+};
+BoundedRead readBounded(const QString &path, const QString &what);
+
+} // namespace vkp2::storage
