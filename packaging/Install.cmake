@@ -95,10 +95,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${VKP2_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION "science")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VKP2_HOMEPAGE})
-# Library dependencies come from dpkg-shlibdeps; the X11/Wayland platform plugins are loaded at
-# run time, so no linker record names them.
+# Library dependencies come from dpkg-shlibdeps; the X11/Wayland platform plugins and the SQLite
+# driver that reads KStars' database are loaded at run time, so no linker record names them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite")
 # The window was laid out for a narrow sans font; Liberation Sans comes closest.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
 include(CPack)

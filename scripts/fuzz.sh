@@ -13,10 +13,10 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(user_file numbers)
+[ ${#targets[@]} -gt 0 ] || targets=(user_file numbers oal kstars)
 build=${FUZZ_BUILD_DIR:-build-fuzz}
 
-packages=(clang libclang-rt-14-dev cmake make qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core)
+packages=(clang libclang-rt-14-dev cmake make qt6-base-dev qt6-svg-dev libqt6sql6-sqlite libgl-dev fonts-dejavu-core)
 scripts/ensure-packages.sh "${packages[@]}"
 
 CC=clang CXX=clang++ cmake -S fuzz -B "$build" -DCMAKE_BUILD_TYPE=None >/dev/null
@@ -37,6 +37,7 @@ for target in "${targets[@]}"; do
     mkdir -p "$work" "$artifacts"
     case $target in
         user_file) max_len=70000 ;; # past the reader's 64 KiB limit
+        oal | kstars) max_len=16384 ;; # a log with a few entries; a database of a few pages
         *) max_len=4096 ;;
     esac
     echo "== fuzz_$target: kept inputs, then ${seconds}s of new ones"

@@ -154,10 +154,18 @@ QString nameKey(const QString &name)
 {
     // Decomposed first, so an accent is a mark of its own and drops out, and a ligature or a
     // full-width digit becomes the plain letters.
+    // A decimal point between digits stays (as a dot, whichever the locale writes): without it
+    // "2.5mm" and "25mm" would be one eyepiece.
+    const QList<uint> all = name.normalized(QString::NormalizationForm_KD).toUcs4();
     QList<char32_t> kept;
-    for (const char32_t c : name.normalized(QString::NormalizationForm_KD).toUcs4())
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        const char32_t c = all[i];
         if (QChar::isLetterOrNumber(c))
             kept << c;
+        else if ((c == U'.' || c == U',') && i > 0 && i + 1 < all.size() && QChar::isDigit(all[i - 1])
+                 && QChar::isDigit(all[i + 1]))
+            kept << U'.';
+    }
     // Qt folds one character to one, so the one fold to two that names hold is done here.
     return QString::fromUcs4(kept.constData(), kept.size())
         .toCaseFolded()

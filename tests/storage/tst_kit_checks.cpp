@@ -212,6 +212,9 @@ void TstKitChecks::nameKeys_data()
     QTest::newRow("sharp s") << "Straße" << "STRASSE" << true;
     QTest::newRow("capital sharp s") << "STRAẞE" << "strasse" << true;
     QTest::newRow("punctuation only differs") << "C-8 (Edge)" << "c8 edge" << true;
+    QTest::newRow("decimal point kept") << "TOE 2.5mm" << "TOE 25mm" << false;
+    QTest::newRow("decimal comma is a point") << "Okular 2,5 mm" << "okular 2.5mm" << true;
+    QTest::newRow("dot after a word drops") << "Vixen SLV. 5mm" << "vixen slv 5mm" << true;
     QTest::newRow("different digits") << "ASI462" << "ASI482" << false;
     QTest::newRow("digit order") << "C11" << "C 1 1 x" << false;
     QTest::newRow("other script kept") << "望遠鏡" << "望远镜" << false;
