@@ -10,6 +10,8 @@
 
 #include <QLatin1String>
 
+#include <algorithm>
+
 namespace vkp2::planner {
 
 namespace {
@@ -65,7 +67,7 @@ QStringList namesOf(const QList<Entry> &entries)
 }
 
 // An exact name in the kit or the database beats a partial one anywhere; among partial ones
-// the kit's comes first.
+// the kit's comes first, and none is taken when the words match a preset too.
 template <typename Entry>
 Lookup<Entry> find(const QString &typed, std::optional<Entry> preset, const QList<Entry> &kit,
                    const QList<Entry> &database, const QStringList &presetNames)
@@ -82,8 +84,13 @@ Lookup<Entry> find(const QString &typed, std::optional<Entry> preset, const QLis
     };
     take(EquipmentSource::Kit, kit, sameName(kitNames, typed));
     take(EquipmentSource::Database, database, sameName(databaseNames, typed));
-    take(EquipmentSource::Kit, kit, onlyMatch(kitNames, typed));
-    take(EquipmentSource::Database, database, onlyMatch(databaseNames, typed));
+    // Words that also match a preset may mean it: only the user can tell.
+    const bool presetMatches = std::any_of(presetNames.begin(), presetNames.end(),
+                                           [&typed](const QString &p) { return nameMatches(p, typed); });
+    if (!presetMatches) {
+        take(EquipmentSource::Kit, kit, onlyMatch(kitNames, typed));
+        take(EquipmentSource::Database, database, onlyMatch(databaseNames, typed));
+    }
     if (!out.found)
         out.closest = closestEntries(typed, presetNames + kitNames + databaseNames);
     return out;

@@ -40,7 +40,8 @@ storage::Kit testKit()
     k.telescopes = {telescope("Qwzx Refractor 80", 480, 80), telescope("Qwzx Refractor 102", 714, 102),
                     telescope("Garden Newton (self-built)", 1200, 250)};
     k.cameras = {camera("ZWO ASI462MC", 3.75, 100, 100), camera("Qwzx Cam One", 4.8, 800, 600),
-                 camera("ZWO ASI462MC Pro Custom", 5, 10, 10)};
+                 camera("ZWO ASI462MC Pro Custom", 5, 10, 10),
+                 camera("SBIG ST-7 Custom", 9, 765, 510)};
     return k;
 }
 
@@ -93,6 +94,17 @@ private slots:
         QTest::newRow("a mistyped preset") << "DR106" << "DR-106";
         QTest::newRow("two kit entries the words match") << "qwzx refractor" << "Qwzx Refractor 80";
         QTest::newRow("a mistyped kit entry") << "Qwzx Refractor 1O2" << "Qwzx Refractor 102";
+    }
+
+    // Words that match one kit entry but a preset too are taken for neither.
+    void wordsMatchingAPresetTakeNothing()
+    {
+        const auto r = findCamera(QStringLiteral("sbig st7"), testKit());
+        QVERIFY(!r.found);
+        QVERIFY2(r.closest.contains(QStringLiteral("SBIG ST-7E")), qPrintable(r.closest.join(", ")));
+        QVERIFY(r.closest.contains(QStringLiteral("SBIG ST-7 Custom")));
+        QCOMPARE(findCamera(QStringLiteral("st-7 custom"), testKit()).found->entry.name,
+                 QStringLiteral("SBIG ST-7 Custom"));
     }
     void closestNames()
     {
