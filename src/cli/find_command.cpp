@@ -6,6 +6,7 @@
 #include "cli/messages.h"
 #include "cli/user_kit.h"
 #include "planner/equipment_database.h"
+#include "planner/name_pick.h"
 
 namespace vkp2::cli {
 
@@ -16,11 +17,8 @@ using planner::EquipmentKind;
 template <typename Entry>
 QList<Listed<Entry>> ranked(const QList<Entry> &entries, const QString &text, const QString &source)
 {
-    QStringList names;
-    for (const Entry &e : entries)
-        names << e.name;
     QList<Listed<Entry>> out;
-    for (const qsizetype i : planner::rankMatches(names, text))
+    for (const qsizetype i : planner::rankMatches(planner::namesOf(entries), text))
         out.append({entries[i], source});
     return out;
 }

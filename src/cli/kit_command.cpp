@@ -82,9 +82,7 @@ Result runList(const Context &cx, const UserKit &user)
 template <typename Entry>
 Result removed(const UserKit &user, QList<Entry> storage::Kit::*list, KitKind kind, const QString &name)
 {
-    QStringList names;
-    for (const Entry &e : user.kit.*list)
-        names << e.name;
+    const QStringList names = planner::namesOf(user.kit.*list);
     const QString word = storage::kindWord(kind);
     const auto at = planner::sameName(names, name);
     if (!at)

@@ -132,20 +132,11 @@ storage::KitEyepiece typedEyepiece(const Context &cx, const QString &name)
     return e;
 }
 
-template <typename Entry>
-QStringList namesOf(const QList<Entry> &entries)
-{
-    QStringList out;
-    for (const Entry &e : entries)
-        out << e.name;
-    return out;
-}
-
 // The database's entry of that name, spelt as the database spells it.
 template <typename Entry>
 Entry fromDatabase(const QList<Entry> &entries, const QString &name, KitKind kind)
 {
-    const QStringList names = namesOf(entries);
+    const QStringList names = planner::namesOf(entries);
     if (const auto i = planner::pickName(names, name))
         return entries[*i];
     const QString word = storage::kindWord(kind);
@@ -164,7 +155,7 @@ Result added(const UserKit &user, const Entry &entry, QList<Entry> storage::Kit:
         fail(kAdd, problem);
     Result out;
     const QString word = storage::kindWord(kind);
-    if (planner::sameName(namesOf(user.kit.*list), entry.name)) {
+    if (planner::sameName(planner::namesOf(user.kit.*list), entry.name)) {
         out.status = kExitFailed;
         out.err = diagnostic(kit_messages::alreadyInKit(word, entry.name));
         return out;

@@ -56,16 +56,6 @@ std::optional<storage::KitCamera> cameraPreset(const QString &typed)
     return std::nullopt;
 }
 
-template <typename Entry>
-QStringList namesOf(const QList<Entry> &entries)
-{
-    QStringList out;
-    out.reserve(entries.size());
-    for (const Entry &e : entries)
-        out << e.name;
-    return out;
-}
-
 // An exact name in the kit or the database beats a partial one anywhere; among partial ones
 // the kit's comes first, and none is taken when the words match a preset too.
 template <typename Entry>
