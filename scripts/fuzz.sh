@@ -13,7 +13,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(user_file numbers oal kstars)
+[ ${#targets[@]} -gt 0 ] || targets=(user_file numbers ocular_ini nina oal kstars)
 build=${FUZZ_BUILD_DIR:-build-fuzz}
 
 packages=(clang libclang-rt-14-dev cmake make qt6-base-dev qt6-svg-dev libqt6sql6-sqlite libgl-dev fonts-dejavu-core)
