@@ -2,7 +2,7 @@
 
 #include "cli/command_table.h"
 #include "cli/options.h"
-#include "cli/suggest.h"
+#include "planner/closest_names.h"
 
 namespace vkp2::cli {
 
@@ -35,7 +35,7 @@ namespace {
 
 QString didYouMean(const QString &typed, const QStringList &known)
 {
-    const QStringList close = closestEntries(typed, known);
+    const QStringList close = planner::closestEntries(typed, known);
     if (close.isEmpty())
         return {};
     QStringList quoted;

@@ -21,6 +21,7 @@ struct Command {
     QStringList repeatable; // of those, the ones it takes more than once
     int maxWords = 0;       // words other than options it takes
     Result (*run)(const Context &);
+    const char *forms; // its help's lines on each form it takes; nullptr: the synopsis says it
 };
 
 std::span<const Command> commandTable();
@@ -33,6 +34,8 @@ Result runShow(const Context &cx);
 Result runTable(const Context &cx);
 Result runSolve(const Context &cx);
 Result runHelp(const Context &cx);
+Result runFind(const Context &cx);
+Result runKit(const Context &cx);
 
 // The whole help, or one command's.
 QString helpText();

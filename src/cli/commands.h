@@ -13,6 +13,7 @@ namespace vkp2::cli {
 // Exit statuses.
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitCalculatorMessage = 1; // completed, but the calculator showed a message
+inline constexpr int kExitFailed = 1;             // nothing found, nothing imported, nothing written
 inline constexpr int kExitUsage = 2;             // bad input; nothing written to standard output
 inline constexpr int kExitOutput = 3;            // the output could not be written
 

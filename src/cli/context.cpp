@@ -61,7 +61,10 @@ double positiveOption(const Context &cx, const QString &option, double fallback)
 
 Format formatOf(const Arguments &a)
 {
-    if (!a.has(QStringLiteral("--format")))
+    // kit export's --format names the file's format; kit_command.cpp reads it.
+    const bool fileFormat = a.command == QLatin1String("kit")
+                            && a.positional.value(0) == QLatin1String("export");
+    if (fileFormat || !a.has(QStringLiteral("--format")))
         return Format::Text;
     const QString f = a.value(QStringLiteral("--format"));
     if (f == QLatin1String("text"))

@@ -19,7 +19,8 @@ QString optionLine(const OptionInfo &o)
 }
 
 const char kExitStatus[] =
-    "Exit status: 0 done; 1 done, but the calculator showed a message (on standard error);\n"
+    "Exit status: 0 done; 1 done, but the calculator showed a message (on standard error),\n"
+    "             or nothing found, imported or written (find, kit, table --kit);\n"
     "             2 bad input (nothing written); 3 the output could not be written.\n";
 
 } // namespace
@@ -36,7 +37,7 @@ QString helpText()
                    .leftJustified(36)
                + QLatin1Char(' ') + QLatin1String(c.summary) + QLatin1Char('\n');
     for (const OptionGroup g : {OptionGroup::Setup, OptionGroup::Advice, OptionGroup::Table,
-                                OptionGroup::Solve, OptionGroup::Output}) {
+                                OptionGroup::Solve, OptionGroup::Kit, OptionGroup::Output}) {
         out += QLatin1Char('\n') + groupHeading(g) + QStringLiteral(":\n");
         for (const OptionInfo &o : allOptions()) {
             if (o.group == g)
@@ -52,6 +53,8 @@ QString commandHelp(const Command &command)
     QString out = QStringLiteral("Usage: vkp2plan %1 %2\n%3.\n")
                       .arg(QLatin1String(command.name), QLatin1String(command.synopsis),
                            QLatin1String(command.summary));
+    if (command.forms)
+        out += QLatin1Char('\n') + QString::fromUtf8(command.forms);
     if (!command.options.isEmpty()) {
         out += QStringLiteral("\nOptions:\n");
         for (const OptionInfo &o : allOptions()) {

@@ -86,7 +86,7 @@ Result runTableAll(const Context &cx)
 {
     const Arguments &a = cx.args;
     for (const char *o : {"--setup", "--telescope", "--focal-length", "--aperture", "--camera",
-                          "--pixel", "--chip", "--binning", "--d-from", "--d-to", "--d-step"}) {
+                          "--pixel", "--chip", "--binning", "--d-from", "--d-to", "--d-step", "--kit"}) {
         if (a.has(QLatin1String(o)))
             fail(QLatin1String(o), QStringLiteral("cannot be combined with --all"));
     }
@@ -102,7 +102,8 @@ Result runTableAll(const Context &cx)
     telescopes.removeAll(entries::UserDefined);
 
     const WalkPart whole = walkKit(cx, base, telescopes, oculars);
-    return finishTable(cx, whole.rows, whole.startMessages, whole.startShown, start.warnings);
+    return finishTable(cx, whole.rows, whole.startMessages, whole.startShown, start.warnings,
+                       start.notices);
 }
 
 } // namespace vkp2::cli

@@ -74,3 +74,91 @@ QString messagesText(const planner::Shown &sh)
 }
 
 } // namespace vkp2::cli
+
+namespace vkp2::cli {
+
+QByteArray diagnostic(const QString &text)
+{
+    return (QStringLiteral("vkp2plan: ") + text + QLatin1Char('\n')).toUtf8();
+}
+
+namespace kit_messages {
+
+namespace {
+
+QString withPath(const QString &path, const QString &problem)
+{
+    return problem.contains(path) ? problem : QStringLiteral("%1: %2").arg(path, problem);
+}
+
+} // namespace
+
+QString quotedList(const QStringList &names)
+{
+    QStringList quoted;
+    for (const QString &n : names)
+        quoted << QLatin1Char('"') + n + QLatin1Char('"');
+    return quoted.join(QStringLiteral(", "));
+}
+
+QString kitNotUsed(const QString &path, const QString &problem)
+{
+    return QStringLiteral("the kit is not used: %1").arg(withPath(path, problem));
+}
+
+QString kitNotChanged(const QString &path, const QString &problem)
+{
+    return QStringLiteral("the kit is left as it is: %1").arg(withPath(path, problem));
+}
+
+QString emptyKit()
+{
+    return QStringLiteral("the kit is empty; add to it with \"vkp2plan kit add\" or "
+                          "\"vkp2plan kit import FILE\"");
+}
+
+QString alreadyInKit(const QString &kind, const QString &name)
+{
+    return QStringLiteral("the kit already has a %1 \"%2\"").arg(kind, name);
+}
+
+QString notInKit(const QString &kind, const QString &name, const QStringList &closest)
+{
+    QString out = QStringLiteral("the kit has no %1 \"%2\"").arg(kind, name);
+    if (!closest.isEmpty())
+        out += QStringLiteral("; did you mean %1?").arg(quotedList(closest));
+    return out;
+}
+
+QString added(const QString &kind, const QString &name)
+{
+    return QStringLiteral("added the %1 \"%2\"").arg(kind, name);
+}
+
+QString removed(const QString &kind, const QString &name)
+{
+    return QStringLiteral("removed the %1 \"%2\"").arg(kind, name);
+}
+
+QString nothingImported(qsizetype wrong)
+{
+    return QStringLiteral("nothing imported: %1 %2 wrong; --partial takes the others")
+        .arg(wrong)
+        .arg(wrong == 1 ? QStringLiteral("entry is") : QStringLiteral("entries are"));
+}
+
+QString importOnly(const QString &format)
+{
+    return QStringLiteral("\"%1\" files are read by \"kit import\", not written; export to "
+                          "json, ocular-ini or oal")
+        .arg(format);
+}
+
+QString noMatch(const QString &kind, const QString &text)
+{
+    return QStringLiteral("no %1 matches \"%2\"").arg(kind, text);
+}
+
+} // namespace kit_messages
+
+} // namespace vkp2::cli

@@ -4,8 +4,10 @@
 
 #include "planner/setup.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace vkp2::cli {
 
@@ -16,5 +18,29 @@ QList<Message> distinctMessages(const QList<Message> &messages);
 QString messageLine(const Message &message, const planner::Shown &shown);
 // The distinct messages' lines, joined by "; ".
 QString messagesText(const planner::Shown &shown);
+
+} // namespace vkp2::cli
+
+namespace vkp2::cli {
+
+// One line on standard error: "vkp2plan: TEXT".
+QByteArray diagnostic(const QString &text);
+
+// What the commands that use or change the user's kit say.
+namespace kit_messages {
+// The kit file could not be read: the commands go on with the presets and the database.
+QString kitNotUsed(const QString &path, const QString &problem);
+// ... and so it is not changed.
+QString kitNotChanged(const QString &path, const QString &problem);
+QString emptyKit();
+QString alreadyInKit(const QString &kind, const QString &name);
+QString notInKit(const QString &kind, const QString &name, const QStringList &closest);
+QString added(const QString &kind, const QString &name);
+QString removed(const QString &kind, const QString &name);
+QString nothingImported(qsizetype wrong);
+QString importOnly(const QString &format);
+QString noMatch(const QString &kind, const QString &text);
+QString quotedList(const QStringList &names); // "\"a\", \"b\""
+} // namespace kit_messages
 
 } // namespace vkp2::cli

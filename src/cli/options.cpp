@@ -14,13 +14,14 @@ using planner::setupField;
 
 QString n(double v) { return QString::number(v); }
 
-const std::array<OptionInfo, 26> kOptions{{
+const std::array<OptionInfo, 35> kOptions{{
     {"--setup", "FILE", QString::fromUtf8("a user equipment file (vkp2user.dat) as the base"),
      OptionGroup::Setup},
     {setupField(SetupField::Telescope).option, "NAME",
-     QString::fromUtf8("a preset, or User-Defined"), OptionGroup::Setup},
+     QString::fromUtf8("a preset, a kit or database entry, or User-Defined"), OptionGroup::Setup},
     {setupField(SetupField::FocalLength).option, "MM",
-     QString::fromUtf8("a User-Defined telescope's focal length"), OptionGroup::Setup},
+     QString::fromUtf8("a User-Defined telescope's focal length (kit add: also an eyepiece's)"),
+     OptionGroup::Setup},
     {setupField(SetupField::Aperture).option, "MM",
      QString::fromUtf8("a User-Defined telescope's aperture"), OptionGroup::Setup},
     {setupField(SetupField::Ocular).option, "NAME",
@@ -35,13 +36,15 @@ const std::array<OptionInfo, 26> kOptions{{
          .arg(n(limits::kDistanceDLowest), n(limits::kDistanceDHighest)),
      OptionGroup::Setup},
     {setupField(SetupField::Camera).option, "NAME",
-     QString::fromUtf8("a preset, None or Film, or User-Defined"), OptionGroup::Setup},
+     QString::fromUtf8("a preset, a kit or database entry, None or Film, or User-Defined"),
+     OptionGroup::Setup},
     {setupField(SetupField::PixelWidth).option, "W[xH]",
      QString::fromUtf8("a User-Defined camera's pixel size in µm"), OptionGroup::Setup},
     {setupField(SetupField::ChipWidth).option, "WxH",
      QString::fromUtf8("a User-Defined camera's chip in pixels"), OptionGroup::Setup},
     {setupField(SetupField::Binning).option, "1x1|2x2|3x3",
-     QString::fromUtf8("for cameras with binning modes"), OptionGroup::Setup},
+     QString::fromUtf8("for cameras with binning modes (a kit camera: one it offers)"),
+     OptionGroup::Setup},
     {"--seeing", "ARCSEC", QStringLiteral("seeing FWHM (default %1)").arg(n(limits::kSeeingArcsec)),
      OptionGroup::Advice},
     {"--target", "NAME", QString::fromUtf8("moon, sun, mercury, venus, mars, jupiter or saturn"),
@@ -53,7 +56,8 @@ const std::array<OptionInfo, 26> kOptions{{
          "for the critical focal ratio (default %1); the Rayleigh limit is always for %1 nm")
          .arg(n(limits::kWavelengthNm)),
      OptionGroup::Advice},
-    {"--colour", nullptr, QString::fromUtf8("a colour-matrix (Bayer) sensor"), OptionGroup::Advice},
+    {"--colour", nullptr, QString::fromUtf8("a colour-matrix (Bayer) sensor (also kit add camera)"),
+     OptionGroup::Advice},
     {"--d-from", "MM",
      QStringLiteral("first D of the table (default %1)").arg(n(limits::kDistanceDLowest)),
      OptionGroup::Table},
@@ -64,10 +68,26 @@ const std::array<OptionInfo, 26> kOptions{{
     {"--all", nullptr,
      QString::fromUtf8("every telescope, ocular, camera and binning mode at --d and --tl"),
      OptionGroup::Table},
+    {"--kit", nullptr,
+     QString::fromUtf8("every telescope and camera (and its modes) of your kit, at --d or a range"),
+     OptionGroup::Table},
     {"--focal-ratio", "N", QString::fromUtf8("the focal ratio to reach"), OptionGroup::Solve},
     {"--pixel-scale", "ARCSEC", QString::fromUtf8("the pixel scale to reach, in arcsec per pixel"),
      OptionGroup::Solve},
     {"--efl", "MM", QString::fromUtf8("the extended focal length to reach"), OptionGroup::Solve},
+    {"--mono", nullptr, QString::fromUtf8("a camera with a mono sensor"), OptionGroup::Kit},
+    {"--binning-modes", "1,2,3", QString::fromUtf8("the NxN binning modes a camera offers (default 1)"),
+     OptionGroup::Kit},
+    {"--factor", "X", QString::fromUtf8("a Barlow's (above 1) or reducer's (below 1) factor"),
+     OptionGroup::Kit},
+    {"--design-spacing", "MM", QString::fromUtf8("the spacing to the sensor its factor is for"),
+     OptionGroup::Kit},
+    {"--lens-focal-length", "MM", QString::fromUtf8("its focal length (negative for a Barlow)"),
+     OptionGroup::Kit},
+    {"--apparent-field", "DEG", QString::fromUtf8("an eyepiece's apparent field"), OptionGroup::Kit},
+    {"--field-stop", "MM", QString::fromUtf8("an eyepiece's field stop"), OptionGroup::Kit},
+    {"--partial", nullptr, QString::fromUtf8("kit import: take the good entries of a file with wrong ones"),
+     OptionGroup::Kit},
     {"--format", "text|csv|json",
      QString::fromUtf8("text follows your locale; CSV and JSON use a dot"), OptionGroup::Output},
     {"--help", nullptr, QString::fromUtf8("this text (after a command: that command's)"),
@@ -114,6 +134,9 @@ QString groupHeading(OptionGroup group) {
         return QStringLiteral("table");
     case OptionGroup::Solve:
         return QStringLiteral("solve: one goal");
+    case OptionGroup::Kit:
+        return QStringLiteral("kit add: an entry's values (and --focal-length, --aperture, --pixel, "
+                              "--chip, --colour); kit import");
     case OptionGroup::Output:
         return QStringLiteral("Output (every command)");
     }

@@ -2,7 +2,10 @@
 
 #include "calculator/catalog/lookup.h"
 #include "calculator/core/numbers.h"
-#include "cli/suggest.h"
+#include "cli/messages.h"
+#include "cli/user_kit.h"
+#include "planner/closest_names.h"
+#include "planner/equipment_lookup.h"
 #include "planner/setup_fields.h"
 
 #include <QRegularExpression>
@@ -19,15 +22,80 @@ using planner::SetupField;
 
 const QString kUserDefined = entries::UserDefined;
 
-std::pair<double, double> pairOption(const Context &cx, const QString &option, bool heightOptional)
+// A preset telescope or camera, or an entry taken from the kit or the database, has values of
+// its own that a typed one would silently replace.
+[[noreturn]] void hasItsOwn(const QString &option, const QString &kind, const QString &label)
 {
-    const QString text = cx.args.value(option);
-    QStringList parts = text.split(QRegularExpression(QStringLiteral("[x×X]")));
-    if (parts.size() == 1 && heightOptional)
-        parts << parts.first();
-    if (parts.size() != 2)
-        fail(option, QStringLiteral("\"%1\" is not of the form WxH").arg(text));
-    return {cx.number(option, parts[0].trimmed()), cx.number(option, parts[1].trimmed())};
+    const QString whose = label.isEmpty() ? QStringLiteral("a preset %1").arg(kind)
+                                          : QStringLiteral("the %1 \"%2\"").arg(kind, label);
+    fail(option, QStringLiteral("%1 has its own; leave out --%2 or give --%2 User-Defined")
+                     .arg(whose, kind));
+}
+
+// The kit, read once and only when a name is looked up in it.
+class KitSource {
+public:
+    explicit KitSource(QStringList &notices) : notices_(notices) {}
+    const storage::Kit &kit()
+    {
+        if (!kit_) {
+            kit_ = readUserKit();
+            if (!kit_->problem.isEmpty())
+                notices_ << kit_messages::kitNotUsed(kit_->path, kit_->problem);
+        }
+        return kit_->kit;
+    }
+
+private:
+    QStringList &notices_;
+    std::optional<UserKit> kit_;
+};
+
+void namedTelescope(const Context &cx, Setup &s, KitSource &kits)
+{
+    const QString option = optionOf(SetupField::Telescope);
+    const QString typed = cx.args.value(option);
+    const auto found = planner::findTelescope(typed, kits.kit());
+    if (!found.found)
+        noSuchName(option, QStringLiteral("telescope"), typed, found.closest);
+    if (found.found->source == planner::EquipmentSource::Preset)
+        s.chooseTelescope(found.found->entry.name);
+    else
+        s.takeTelescope(found.found->entry);
+}
+
+std::optional<storage::KitCamera> namedCamera(const Context &cx, Setup &s, KitSource &kits)
+{
+    const QString option = optionOf(SetupField::Camera);
+    const QString typed = cx.args.value(option);
+    const auto found = planner::findCamera(typed, kits.kit());
+    if (!found.found)
+        noSuchName(option, QStringLiteral("camera"), typed, found.closest);
+    if (found.found->source == planner::EquipmentSource::Preset) {
+        s.chooseCamera(found.found->entry.name);
+        return std::nullopt;
+    }
+    s.takeCamera(found.found->entry);
+    return found.found->entry;
+}
+
+QString modeText(int n) { return QStringLiteral("%1x%1").arg(n); }
+
+// A kit or database camera offers the modes it lists, binned as Setup::takeCamera bins them.
+void binnedCamera(const Context &cx, Setup &s, const storage::KitCamera &c)
+{
+    const QString option = optionOf(SetupField::Binning);
+    const QString typed = cx.args.value(option);
+    static const QRegularExpression mode(QStringLiteral("^(\\d+)[xX×](\\d+)$"));
+    const auto m = mode.match(typed.trimmed());
+    const int n = m.hasMatch() && m.captured(1) == m.captured(2) ? m.captured(1).toInt() : 0;
+    if (!c.binning.contains(n)) {
+        QStringList offered;
+        for (const int b : c.binning)
+            offered << modeText(b);
+        fail(option, QStringLiteral("the camera \"%1\" offers %2").arg(c.name, offered.join(QStringLiteral(", "))));
+    }
+    s.takeCamera(c, n);
 }
 
 void typedTelescope(const Context &cx, Setup &s)
@@ -37,10 +105,10 @@ void typedTelescope(const Context &cx, Setup &s)
     const Arguments &a = cx.args;
     if (!a.has(focalOption) && !a.has(apertureOption))
         return;
-    if (a.has(optionOf(SetupField::Telescope)) && s.telescope != kUserDefined)
-        fail(a.has(focalOption) ? focalOption : apertureOption,
-             QStringLiteral("a preset telescope has its own; leave out --telescope or give "
-                            "--telescope User-Defined"));
+    if (a.has(optionOf(SetupField::Telescope))
+        && (s.telescope != kUserDefined || !s.telescopeLabel.isEmpty()))
+        hasItsOwn(a.has(focalOption) ? focalOption : apertureOption, QStringLiteral("telescope"),
+                  s.telescopeLabel);
     s.typeTelescope(a.has(focalOption) ? cx.boxText(focalOption, a.value(focalOption)) : s.focalLength,
                     a.has(apertureOption) ? cx.boxText(apertureOption, a.value(apertureOption))
                                           : s.aperture);
@@ -54,19 +122,18 @@ void typedCamera(const Context &cx, Setup &s)
     if (!a.has(pixelOption) && !a.has(chipOption))
         return;
     const QString option = a.has(pixelOption) ? pixelOption : chipOption;
-    if (a.has(optionOf(SetupField::Camera)) && s.camera != kUserDefined)
-        fail(option, QStringLiteral("a preset camera has its own; leave out --camera or give "
-                                    "--camera User-Defined"));
+    if (a.has(optionOf(SetupField::Camera)) && (s.camera != kUserDefined || !s.cameraLabel.isEmpty()))
+        hasItsOwn(option, QStringLiteral("camera"), s.cameraLabel);
     auto pixel = std::pair{s.pixelWidth, s.pixelHeight};
     auto chip = std::pair{s.chipWidth, s.chipHeight};
     if (a.has(pixelOption)) {
-        const auto [w, h] = pairOption(cx, pixelOption, true);
+        const auto [w, h] = sizeOption(cx, pixelOption, true);
         if (!(w > 0) || !(h > 0))
             fail(pixelOption, QStringLiteral("a pixel size must be greater than 0"));
         pixel = {numbers::format(w), numbers::format(h)};
     }
     if (a.has(chipOption)) {
-        const auto [w, h] = pairOption(cx, chipOption, false);
+        const auto [w, h] = sizeOption(cx, chipOption, false);
         // The frame is counted in whole pixels; more than an int holds is no sensor.
         for (const double v : {w, h}) {
             if (!(v >= 1) || v > double(INT_MAX))
@@ -106,6 +173,28 @@ Setup baseSetup(const Context &cx, QStringList &warnings)
 
 } // namespace
 
+std::pair<double, double> sizeOption(const Context &cx, const QString &option, bool heightOptional)
+{
+    const QString text = cx.args.value(option);
+    QStringList parts = text.split(QRegularExpression(QStringLiteral("[x×X]")));
+    if (parts.size() == 1 && heightOptional)
+        parts << parts.first();
+    if (parts.size() != 2)
+        fail(option, QStringLiteral("\"%1\" is not of the form WxH").arg(text));
+    return {cx.number(option, parts[0].trimmed()), cx.number(option, parts[1].trimmed())};
+}
+
+void noSuchName(const QString &option, const QString &kind, const QString &typed,
+                const QStringList &closest)
+{
+    QString message = QStringLiteral("no %1 \"%2\"").arg(kind, typed);
+    if (!closest.isEmpty())
+        message += QStringLiteral("; did you mean %1?").arg(kit_messages::quotedList(closest));
+    else
+        message += QStringLiteral("; see \"vkp2plan list %1s\"").arg(kind);
+    fail(option, message);
+}
+
 QString presetName(const QString &option, const QString &kind, const QString &typed,
                    const QStringList &entries)
 {
@@ -116,17 +205,7 @@ QString presetName(const QString &option, const QString &kind, const QString &ty
         if (e.compare(typed, Qt::CaseInsensitive) == 0)
             return e;
     }
-    const QStringList close = closestEntries(typed, entries);
-    QString message = QStringLiteral("no %1 \"%2\"").arg(kind, typed);
-    if (!close.isEmpty()) {
-        QStringList quoted;
-        for (const QString &c : close)
-            quoted << QLatin1Char('"') + c + QLatin1Char('"');
-        message += QStringLiteral("; did you mean %1?").arg(quoted.join(QStringLiteral(", ")));
-    } else {
-        message += QStringLiteral("; see \"vkp2plan list %1s\"").arg(kind);
-    }
-    fail(option, message);
+    noSuchName(option, kind, typed, planner::closestEntries(typed, entries));
 }
 
 QStringList chosenOculars(const Context &cx)
@@ -153,10 +232,9 @@ BuiltSetup buildSetup(const Context &cx, Oculars oculars)
     Setup &s = out.setup;
     s = baseSetup(cx, out.warnings);
 
-    const QString telescopeOption = optionOf(SetupField::Telescope);
-    if (a.has(telescopeOption))
-        s.chooseTelescope(presetName(telescopeOption, QStringLiteral("telescope"),
-                                     a.value(telescopeOption), planner::telescopeEntries()));
+    KitSource kits(out.notices);
+    if (a.has(optionOf(SetupField::Telescope)))
+        namedTelescope(cx, s, kits);
     typedTelescope(cx, s);
 
     const QString ocularOption = optionOf(SetupField::Ocular);
@@ -187,18 +265,37 @@ BuiltSetup buildSetup(const Context &cx, Oculars oculars)
     if (oculars == Oculars::One)
         s.chooseOcular(s.ocular);
 
-    const QString cameraOption = optionOf(SetupField::Camera);
-    if (a.has(cameraOption))
-        s.chooseCamera(presetName(cameraOption, QStringLiteral("camera"), a.value(cameraOption),
-                                  planner::cameraEntries()));
+    std::optional<storage::KitCamera> taken;
+    if (a.has(optionOf(SetupField::Camera)))
+        taken = namedCamera(cx, s, kits);
     typedCamera(cx, s);
     const QString binningOption = optionOf(SetupField::Binning);
-    if (a.has(binningOption)) {
+    if (a.has(binningOption) && taken) {
+        binnedCamera(cx, s, *taken);
+    } else if (a.has(binningOption)) {
         s.binning = presetName(binningOption, QStringLiteral("binning mode"),
                                a.value(binningOption), planner::binningModes());
         checkBinning(s);
     }
     return out;
+}
+
+QByteArray diagnosticsOf(const BuiltSetup &built)
+{
+    QByteArray out;
+    for (const QString &line : built.warnings + built.notices)
+        out += diagnostic(line);
+    return out;
+}
+
+QString shownTelescope(const Setup &s, const planner::Shown &sh)
+{
+    return s.telescopeLabel.isEmpty() ? sh.telescope : s.telescopeLabel;
+}
+
+QString shownCamera(const Setup &s, const planner::Shown &sh)
+{
+    return s.cameraLabel.isEmpty() ? sh.camera : s.cameraLabel;
 }
 
 } // namespace vkp2::cli

@@ -17,9 +17,15 @@ enum class Oculars {
 struct BuiltSetup {
     planner::Setup setup;
     QStringList warnings; // about the --setup file, for standard error
+    QStringList notices;  // for standard error too, but no fault of the setup (a kit not used)
 };
 
 BuiltSetup buildSetup(const Context &cx, Oculars oculars);
+// Its warnings and notices as standard error's lines.
+QByteArray diagnosticsOf(const BuiltSetup &built);
+// The names a setup's telescope and camera are shown by: a kit or database entry's own.
+QString shownTelescope(const planner::Setup &s, const planner::Shown &sh);
+QString shownCamera(const planner::Setup &s, const planner::Shown &sh);
 
 // The --ocular list, each checked; every ocular when none is given.
 QStringList chosenOculars(const Context &cx);
@@ -30,5 +36,11 @@ void rangeCheck(const Context &cx, const QString &option, const QString &text, d
 // A preset by name, ignoring case; else a usage error with the closest names.
 QString presetName(const QString &option, const QString &kind, const QString &typed,
                    const QStringList &entries);
+// The usage error for a name nothing has: "no camera \"X\"; did you mean ...?".
+[[noreturn]] void noSuchName(const QString &option, const QString &kind, const QString &typed,
+                             const QStringList &closest);
+
+// A "W[xH]" or "WxH" option's two numbers.
+std::pair<double, double> sizeOption(const Context &cx, const QString &option, bool heightOptional);
 
 } // namespace vkp2::cli

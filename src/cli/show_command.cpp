@@ -58,13 +58,13 @@ void addTargetFit(Record &r, const Context &cx, const planner::Advice &advice)
     }
 }
 
-Record showRecord(const Context &cx, const Shown &sh)
+Record showRecord(const Context &cx, const planner::Setup &setup, const Shown &sh)
 {
     const planner::Advice advice = planner::adviseOn(sh, cx.advice);
     Record r;
-    r.add(QStringLiteral("telescope"), QStringLiteral("Telescope"), Cell::str(sh.telescope));
+    r.add(QStringLiteral("telescope"), QStringLiteral("Telescope"), Cell::str(shownTelescope(setup, sh)));
     r.add(QStringLiteral("ocular"), QStringLiteral("Ocular in VKP-2"), Cell::str(sh.ocular));
-    r.add(QStringLiteral("camera"), QStringLiteral("CCD Camera"), Cell::str(sh.camera));
+    r.add(QStringLiteral("camera"), QStringLiteral("CCD Camera"), Cell::str(shownCamera(setup, sh)));
     r.add(QStringLiteral("binning"), QStringLiteral("Binning"), Cell::str(shownBinning(sh)), true);
     for (const BoxInfo &b : kBoxes) {
         r.add(QLatin1String(b.key.data(), qsizetype(b.key.size())),
@@ -103,12 +103,11 @@ Result runShow(const Context &cx)
 {
     const BuiltSetup built = buildSetup(cx, Oculars::One);
     const Shown sh = planner::show(built.setup);
-    Record r = showRecord(cx, sh);
+    Record r = showRecord(cx, built.setup, sh);
     r.table.rows.append(r.row);
     Result out;
     out.out = writeRecord(r.table, cx.format);
-    for (const QString &w : built.warnings)
-        out.err += (QStringLiteral("vkp2plan: ") + w + QLatin1Char('\n')).toUtf8();
+    out.err += diagnosticsOf(built);
     const QList<Message> messages = distinctMessages(sh.messages);
     for (const Message &m : messages)
         out.err += (messageLine(m, sh) + QLatin1Char('\n')).toUtf8();

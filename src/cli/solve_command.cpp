@@ -107,8 +107,7 @@ Result runSolve(const Context &cx)
     }
     Result out;
     out.out = writeTable(t, cx.format);
-    for (const QString &w : built.warnings)
-        out.err += (QStringLiteral("vkp2plan: ") + w + QLatin1Char('\n')).toUtf8();
+    out.err += diagnosticsOf(built);
     out.status = anyMessage || !built.warnings.isEmpty() ? kExitCalculatorMessage : kExitOk;
     return out;
 }

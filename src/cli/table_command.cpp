@@ -1,10 +1,13 @@
-// table: one row per ocular and D on one setup; with --all, the whole kit (kit_walk.cpp).
+// table: one row per ocular and D on one setup; with --kit, on every pair of the user's kit
+// telescopes and cameras; with --all, the whole catalogue (kit_walk.cpp).
 
 #include "calculator/catalog/lookup.h"
 #include "calculator/core/numbers.h"
 #include "cli/command_table.h"
+#include "cli/messages.h"
 #include "cli/setup_options.h"
 #include "cli/table_rows.h"
+#include "cli/user_kit.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,13 +25,18 @@ struct Distances {
     double from = limits::kDistanceDLowest;
     double to = limits::kDistanceDHighest;
     double step = 50;
+    qsizetype count = 1;
 };
 
-Distances distancesOf(const Context &cx, const planner::Setup &base)
+Distances distancesOf(const Context &cx, const planner::Setup &base, bool rangeByDefault)
 {
     const Arguments &a = cx.args;
     Distances r;
-    if (a.has(QStringLiteral("--d"))) {
+    const bool ranged = a.has(QStringLiteral("--d-from")) || a.has(QStringLiteral("--d-to"))
+                        || a.has(QStringLiteral("--d-step"));
+    if (a.has(QStringLiteral("--d")) && ranged)
+        fail(QStringLiteral("--d"), QStringLiteral("give either --d or --d-from/--d-to/--d-step"));
+    if (a.has(QStringLiteral("--d")) || (!ranged && !rangeByDefault)) {
         r.from = r.to = numbers::parse(base.d).value_or(limits::kDistanceDDefault);
         return r;
     }
@@ -42,7 +50,88 @@ Distances distancesOf(const Context &cx, const planner::Setup &base)
         fail(QStringLiteral("--d-step"), QStringLiteral("must be greater than 0"));
     if (r.to < r.from)
         fail(QStringLiteral("--d-to"), QStringLiteral("is below --d-from"));
+    // A step that lands on --d-to within rounding still reaches it.
+    const double steps = std::floor((r.to - r.from) / r.step * (1 + 1e-12) + 1e-9);
+    if (steps + 1 > double(kMaxRows))
+        fail(QStringLiteral("--d-step"), QStringLiteral("more than %1 rows; use a larger step or "
+                                                        "a shorter range").arg(kMaxRows));
+    r.count = qsizetype(steps) + 1;
     return r;
+}
+
+void checkRowCount(const QStringList &oculars, const Distances &range, qsizetype setups)
+{
+    const qsizetype projecting = oculars.size() - oculars.count(entries::NoVkp2);
+    const double rows = (double(projecting) * double(range.count) + double(oculars.size() - projecting))
+                        * double(setups);
+    if (rows > double(kMaxRows))
+        fail(QStringLiteral("--d-step"), QStringLiteral("more than %1 rows; use a larger step or "
+                                                        "a shorter range").arg(kMaxRows));
+}
+
+// Every ocular at every D of the range, on a walk started from one setup. `shared` are the
+// messages every row of the walk has in common.
+void walkOculars(RowTable &t, planner::KitWalk &walk, const planner::Setup &base,
+                 const QStringList &oculars, const Distances &range, const QList<Message> &shared,
+                 const RowNames &names)
+{
+    for (const QString &ocular : oculars) {
+        // At prime focus D is locked at 0: one row says it all.
+        const qsizetype n = ocular == entries::NoVkp2 ? 1 : range.count;
+        for (qsizetype i = 0; i < n; ++i) {
+            const double d = std::min(range.from + double(i) * range.step, range.to);
+            walk.calculator().clearMessages();
+            walk.chooseOcular(ocular, base.tl, numbers::format(d));
+            const planner::Shown sh = walk.shown();
+            addRow(t, sh, shared + sh.messages, names);
+        }
+    }
+}
+
+// table --kit: the rows name the kit's entries; each camera in every mode it offers.
+Result runTableKit(const Context &cx)
+{
+    const Arguments &a = cx.args;
+    for (const char *o : {"--setup", "--telescope", "--focal-length", "--aperture", "--camera",
+                          "--pixel", "--chip", "--binning", "--all"}) {
+        if (a.has(QLatin1String(o)))
+            fail(QLatin1String(o), QStringLiteral("cannot be combined with --kit"));
+    }
+    const UserKit user = readUserKit();
+    if (!user.problem.isEmpty())
+        return {kExitFailed, {}, diagnostic(kit_messages::kitNotUsed(user.path, user.problem))};
+    const storage::Kit &kit = user.kit;
+    if (kit.telescopes.isEmpty() || kit.cameras.isEmpty())
+        return {kExitFailed, {}, diagnostic(kit_messages::emptyKit())};
+    const BuiltSetup start = buildSetup(cx, Oculars::Several);
+    planner::Setup base; // the calculator's defaults, at the chosen distances
+    base.tl = start.setup.tl;
+    base.d = start.setup.d;
+    rangeCheck(cx, QStringLiteral("--tl"), base.tl, limits::kDistanceTlLowest, limits::kDistanceTlHighest);
+    const Distances range = distancesOf(cx, base, false);
+    if (range.count == 1)
+        rangeCheck(cx, QStringLiteral("--d"), base.d, limits::kDistanceDLowest, limits::kDistanceDHighest);
+    const QStringList oculars = chosenOculars(cx);
+    qsizetype setups = 0;
+    for (const storage::KitCamera &c : kit.cameras)
+        setups += c.binning.size() * kit.telescopes.size();
+    checkRowCount(oculars, range, setups);
+
+    RowTable t = rowTable(cx);
+    for (const storage::KitTelescope &telescope : kit.telescopes) {
+        for (const storage::KitCamera &camera : kit.cameras) {
+            for (const int bin : camera.binning) {
+                planner::Setup s = base;
+                s.takeTelescope(telescope);
+                s.takeCamera(camera, bin);
+                planner::KitWalk walk(s);
+                // What starting from the pair shows belongs to each of its rows.
+                const QList<Message> shared = walk.shown().messages;
+                walkOculars(t, walk, s, oculars, range, shared, {s.telescopeLabel, s.cameraLabel});
+            }
+        }
+    }
+    return finishTable(cx, t, {}, planner::Shown{}, start.warnings, start.notices);
 }
 
 } // namespace
@@ -52,22 +141,13 @@ Result runTable(const Context &cx)
     const Arguments &a = cx.args;
     if (a.has(QStringLiteral("--all")))
         return runTableAll(cx);
-    if (a.has(QStringLiteral("--d"))
-        && (a.has(QStringLiteral("--d-from")) || a.has(QStringLiteral("--d-to"))
-            || a.has(QStringLiteral("--d-step"))))
-        fail(QStringLiteral("--d"), QStringLiteral("give either --d or --d-from/--d-to/--d-step"));
+    if (a.has(QStringLiteral("--kit")))
+        return runTableKit(cx);
     const BuiltSetup built = buildSetup(cx, Oculars::Several);
     const planner::Setup &base = built.setup;
-    const Distances range = distancesOf(cx, base);
-    // A step that lands on --d-to within rounding still reaches it.
-    const double steps = std::floor((range.to - range.from) / range.step * (1 + 1e-12) + 1e-9);
+    const Distances range = distancesOf(cx, base, true);
     const QStringList oculars = chosenOculars(cx);
-    const qsizetype projecting = oculars.size() - oculars.count(entries::NoVkp2);
-    if (steps + 1 > double(kMaxRows)
-        || double(projecting) * (steps + 1) + double(oculars.size() - projecting) > double(kMaxRows))
-        fail(QStringLiteral("--d-step"), QStringLiteral("more than %1 rows; use a larger step or "
-                                                        "a shorter range").arg(kMaxRows));
-    const auto distances = qsizetype(steps) + 1;
+    checkRowCount(oculars, range, 1);
 
     planner::KitWalk walk(base);
     const planner::Shown startShown = walk.shown();
@@ -77,18 +157,9 @@ Result runTable(const Context &cx)
     walk.chooseBinning(base.binning);
     const QList<Message> modeMessages = walk.shown().messages;
     RowTable t = rowTable(cx);
-    for (const QString &ocular : oculars) {
-        // At prime focus D is locked at 0: one row says it all.
-        const qsizetype n = ocular == entries::NoVkp2 ? 1 : distances;
-        for (qsizetype i = 0; i < n; ++i) {
-            const double d = std::min(range.from + double(i) * range.step, range.to);
-            walk.calculator().clearMessages();
-            walk.chooseOcular(ocular, base.tl, numbers::format(d));
-            const planner::Shown sh = walk.shown();
-            addRow(t, sh, modeMessages + sh.messages);
-        }
-    }
-    return finishTable(cx, t, startMessages, startShown, built.warnings);
+    walkOculars(t, walk, base, oculars, range, modeMessages,
+                {base.telescopeLabel, base.cameraLabel});
+    return finishTable(cx, t, startMessages, startShown, built.warnings, built.notices);
 }
 
 } // namespace vkp2::cli

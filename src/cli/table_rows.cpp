@@ -17,11 +17,11 @@ QList<Col> kitColumns(const Context &cx)
     };
     QList<Col> c{
         {QStringLiteral("telescope"), QStringLiteral("Telescope"),
-         [](const KitRow &r) { return Cell::str(r.sh.telescope); }, Col::Shown::Own, true},
+         [](const KitRow &r) { return Cell::str(r.telescope); }, Col::Shown::Own, true},
         {QStringLiteral("ocular"), QStringLiteral("Ocular"),
          [](const KitRow &r) { return Cell::str(r.sh.ocular); }, Col::Shown::Own, true},
         {QStringLiteral("camera"), QStringLiteral("Camera"),
-         [](const KitRow &r) { return Cell::str(r.sh.camera); }, Col::Shown::Own, true},
+         [](const KitRow &r) { return Cell::str(r.camera); }, Col::Shown::Own, true},
         // The mode the list shows: after a refused mode, the one the calculator fell back to.
         {QStringLiteral("binning"), QStringLiteral("Binning"),
          [](const KitRow &r) {
@@ -58,7 +58,7 @@ RowTable rowTable(const Context &cx)
 }
 
 QList<Cell> rowCells(const RowTable &t, const planner::Shown &sh, const QList<Message> &messages,
-                     bool &hadMessage)
+                     bool &hadMessage, const RowNames &names)
 {
     const planner::Advice advice = planner::adviseOn(sh, *t.advice);
     QStringList note;
@@ -67,22 +67,27 @@ QList<Cell> rowCells(const RowTable &t, const planner::Shown &sh, const QList<Me
     hadMessage = !note.isEmpty();
     if (const QString n = notesText(advice); !n.isEmpty())
         note << n;
-    return cellsOf(t.columns, KitRow{sh, advice, note.join(QStringLiteral("; "))});
+    const KitRow row{sh, advice, note.join(QStringLiteral("; ")),
+                     names.telescope.isEmpty() ? sh.telescope : names.telescope,
+                     names.camera.isEmpty() ? sh.camera : names.camera};
+    return cellsOf(t.columns, row);
 }
 
-void addRow(RowTable &t, const planner::Shown &sh, const QList<Message> &messages)
+void addRow(RowTable &t, const planner::Shown &sh, const QList<Message> &messages,
+            const RowNames &names)
 {
     bool hadMessage = false;
-    t.table.rows.append(rowCells(t, sh, messages, hadMessage));
+    t.table.rows.append(rowCells(t, sh, messages, hadMessage, names));
     t.anyMessage = t.anyMessage || hadMessage;
 }
 
 Result finishTable(const Context &cx, const RowTable &t, const QList<Message> &startMessages,
-                   const planner::Shown &startShown, const QStringList &warnings)
+                   const planner::Shown &startShown, const QStringList &warnings,
+                   const QStringList &notices)
 {
     Result out;
-    for (const QString &w : warnings)
-        out.err += (QStringLiteral("vkp2plan: ") + w + QLatin1Char('\n')).toUtf8();
+    for (const QString &w : warnings + notices)
+        out.err += diagnostic(w);
     const QList<Message> start = distinctMessages(startMessages);
     for (const Message &m : start)
         out.err += (QStringLiteral("vkp2plan: the setup itself: ") + messageLine(m, startShown)

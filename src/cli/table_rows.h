@@ -17,6 +17,12 @@ struct KitRow {
     const planner::Shown &sh;
     const planner::Advice &advice;
     QString note; // the calculator's messages, then the advice's notes
+    QString telescope, camera; // as shown: a kit or database entry by its own name
+};
+
+// A kit or database entry's name for a row's telescope or camera; empty: the list's.
+struct RowNames {
+    QString telescope, camera;
 };
 
 struct RowTable {
@@ -31,11 +37,14 @@ RowTable rowTable(const Context &cx);
 // A row for what the calculator shows, labelled with the binning mode it shows. `messages`
 // are the calculator's for this row (those of sh, or of an earlier step every row shares).
 QList<Cell> rowCells(const RowTable &t, const planner::Shown &sh, const QList<Message> &messages,
-                     bool &hadMessage);
-void addRow(RowTable &t, const planner::Shown &sh, const QList<Message> &messages);
+                     bool &hadMessage, const RowNames &names = {});
+void addRow(RowTable &t, const planner::Shown &sh, const QList<Message> &messages,
+            const RowNames &names = {});
 
 // The output: the table, the start's own messages and a pointer to the notes on stderr.
+// Warnings make the status 1; notices do not.
 Result finishTable(const Context &cx, const RowTable &t, const QList<Message> &startMessages,
-                   const planner::Shown &startShown, const QStringList &warnings);
+                   const planner::Shown &startShown, const QStringList &warnings,
+                   const QStringList &notices = {});
 
 } // namespace vkp2::cli

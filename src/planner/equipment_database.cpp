@@ -1,6 +1,7 @@
 #include "planner/equipment_database.h"
 
 #include "planner/csv_reader.h"
+#include "planner/name_pick.h"
 #include "storage/kit_checks.h"
 
 #include <QFile>
@@ -120,16 +121,6 @@ storage::Kit readDatabase()
             kit.eyepieces << e;
     }
     return kit;
-}
-
-template <typename Entry>
-QStringList namesOf(const QList<Entry> &entries)
-{
-    QStringList names;
-    names.reserve(entries.size());
-    for (const Entry &e : entries)
-        names << e.name;
-    return names;
 }
 
 } // namespace

@@ -5,8 +5,11 @@
 
 #include "cli/commands.h"
 #include "planner/setup.h"
+#include "storage/kit_file.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -43,6 +46,21 @@ private:
 inline vkp2::cli::Result run(const QStringList &args, const QLocale &locale = QLocale::c())
 {
     return vkp2::cli::run(args, locale);
+}
+
+// The kit the commands read and write: the sandbox's own, never the user's.
+inline QString kitPath() { return vkp2::storage::kitFilePath(); }
+inline void removeKit() { QFile::remove(kitPath()); }
+inline bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+inline QByteArray readBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 inline QString out(const vkp2::cli::Result &r) { return QString::fromUtf8(r.out); }

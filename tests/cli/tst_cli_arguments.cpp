@@ -36,9 +36,9 @@ private slots:
         QTest::newRow("mistyped command") << QStringList{"shwo"}
                                           << "vkp2plan: unknown command \"shwo\"; did you mean \"show\"?";
         QTest::newRow("unknown command") << QStringList{"frobnicate"}
-                                         << "vkp2plan: unknown command \"frobnicate\"; one of list, show, table, solve, help";
+                                         << "vkp2plan: unknown command \"frobnicate\"; one of list, show, table, solve, find, kit, help";
         QTest::newRow("option before the command") << QStringList{"--d", "5", "show"}
-                                                   << "vkp2plan: --d: the command comes first (list, show, table, solve, help)";
+                                                   << "vkp2plan: --d: the command comes first (list, show, table, solve, find, kit, help)";
         QTest::newRow("no option after --") << QStringList{"show", "--", "--d", "5"}
                                             << "vkp2plan: \"--d\": show takes no such word, only options";
         QTest::newRow("option of another command") << QStringList{"show", "--d-step", "5"}
@@ -50,7 +50,7 @@ private slots:
         QTest::newRow("missing value") << QStringList{"show", "--camera"} << "vkp2plan: --camera: needs a value";
         QTest::newRow("no command") << QStringList{} << "vkp2plan: no command; try \"vkp2plan --help\"";
         QTest::newRow("help for no command") << QStringList{"help", "stars"}
-                                             << "vkp2plan: help: no command \"stars\"; one of list, show, table, solve, help";
+                                             << "vkp2plan: help: no command \"stars\"; one of list, show, table, solve, find, kit, help";
     }
 
     void refused()

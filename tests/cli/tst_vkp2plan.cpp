@@ -74,7 +74,7 @@ private slots:
         QTest::newRow("bad number") << QStringList{"show", "--d", "abc"} << 2
                                     << "vkp2plan: --d: \"abc\" is not a number\n";
         QTest::newRow("camera typo") << QStringList{"show", "--camera", "SBIG ST7"} << 2
-                                     << "vkp2plan: --camera: no camera \"SBIG ST7\"; did you mean \"SBIG ST-7E\"?\n";
+                                     << "vkp2plan: --camera: no camera \"SBIG ST7\"; did you mean \"SBIG ST-7E\", \"SBIG ST-7XME\"?\n";
         QTest::newRow("stray word") << QStringList{"show", "extra"} << 2
                                     << "vkp2plan: \"extra\": show takes no such word, only options\n";
         QTest::newRow("missing setup file") << QStringList{"show", "--setup", "nowhere.dat"} << 2

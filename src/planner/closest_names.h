@@ -1,9 +1,9 @@
 #pragma once
-// The entries a mistyped preset name most likely meant.
+// The names a mistyped one most likely meant: presets, kit entries, options, commands.
 
 #include <QStringList>
 
-namespace vkp2::cli {
+namespace vkp2::planner {
 
 // Case-insensitive edit distance.
 int editDistance(const QString &a, const QString &b);
@@ -13,4 +13,4 @@ int editDistance(const QString &a, const QString &b);
 // At most three, closest first; empty when nothing is close.
 QStringList closestEntries(const QString &typed, const QStringList &entries);
 
-} // namespace vkp2::cli
+} // namespace vkp2::planner

@@ -1,10 +1,10 @@
-#include "cli/suggest.h"
+#include "planner/closest_names.h"
 
 #include <QList>
 
 #include <algorithm>
 
-namespace vkp2::cli {
+namespace vkp2::planner {
 
 int editDistance(const QString &a, const QString &b)
 {
@@ -76,4 +76,4 @@ QStringList closestEntries(const QString &typed, const QStringList &entries)
     return out;
 }
 
-} // namespace vkp2::cli
+} // namespace vkp2::planner
