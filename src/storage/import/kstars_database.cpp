@@ -2,6 +2,7 @@
 // opened read-only, nothing is made beside it, and the connection is gone again before the
 // import returns.
 
+#include "storage/import/format_marks.h"
 #include "storage/import/import_collector.h"
 
 #include <QAtomicInteger>
@@ -21,7 +22,6 @@ namespace vkp2::storage {
 namespace {
 
 const QString kDriver = QStringLiteral("QSQLITE");
-const QByteArray kSqliteMagic("SQLite format 3", 16); // the header's first 16 bytes, NUL included
 
 // One row's values, read by column name; the first problem stops it.
 class RowReader {
@@ -218,7 +218,7 @@ QString problemOfFile(const QString &path)
         return QStringLiteral("there is no file %1").arg(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return QStringLiteral("%1 cannot be read").arg(path);
-    if (file.read(kSqliteMagic.size()) != kSqliteMagic)
+    if (file.read(kSqliteHeader.size()) != kSqliteHeader)
         return QStringLiteral("%1 is no SQLite database").arg(QFileInfo(path).fileName());
     return {};
 }

@@ -1,6 +1,7 @@
 // A N.I.N.A. profile: .NET DataContract XML, one profile per file. It names one telescope and
 // one camera; the camera's pixel count is the framing assistant's.
 
+#include "storage/import/format_marks.h"
 #include "storage/import/import_collector.h"
 #include "storage/import/import_fields.h"
 #include "storage/kit_checks.h"
@@ -99,8 +100,8 @@ KitImport importNina(const QByteArray &xml)
         if (token == QXmlStreamReader::EndElement) {
             path.removeLast();
         } else if (token == QXmlStreamReader::StartElement) {
-            if (path.isEmpty() && reader.name() != QLatin1String("Profile")) {
-                collector.fail(QStringLiteral("not a N.I.N.A. profile: the document is <%1>, not <Profile>").arg(reader.name().left(40)));
+            if (path.isEmpty() && reader.name() != kNinaRoot) {
+                collector.fail(QStringLiteral("not a N.I.N.A. profile: the document is <%1>, not <%2>").arg(reader.name().left(40), kNinaRoot));
                 return collector.result();
             }
             path << reader.name().toString();

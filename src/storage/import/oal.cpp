@@ -1,6 +1,7 @@
 // OAL 2.x observation logs: the scopes, eyepieces, lenses and cameras of their equipment lists.
 // The log's observations, sessions and targets are passed over.
 
+#include "storage/import/format_marks.h"
 #include "storage/import/import_collector.h"
 #include "storage/kit_checks.h"
 
@@ -17,9 +18,7 @@ namespace vkp2::storage {
 
 namespace {
 
-const QString kNamespace = QStringLiteral("http://groups.google.com/group/openastronomylog");
 const QString kXsiNamespace = QStringLiteral("http://www.w3.org/2001/XMLSchema-instance");
-const QString kObservations = QStringLiteral("observations");
 const QString kScopes = QStringLiteral("scopes"), kScope = QStringLiteral("scope");
 const QString kEyepieces = QStringLiteral("eyepieces"), kEyepiece = QStringLiteral("eyepiece");
 const QString kLenses = QStringLiteral("lenses"), kLens = QStringLiteral("lens");
@@ -69,7 +68,7 @@ bool isOal(const QXmlStreamReader &xml)
 {
     // The schema leaves the elements below the root unqualified; a log written with them in the
     // OAL namespace is read as well.
-    return xml.namespaceUri().isEmpty() || xml.namespaceUri() == kNamespace;
+    return xml.namespaceUri().isEmpty() || xml.namespaceUri() == kOalNamespace;
 }
 
 // Reads an entry's child elements up to its end tag.
@@ -195,7 +194,7 @@ private:
                 return false;
             }
             if (token == QXmlStreamReader::StartElement) {
-                if (xml_.namespaceUri() != kNamespace || xml_.name() != kObservations) {
+                if (xml_.namespaceUri() != kOalNamespace || xml_.name() != kOalRoot) {
                     in_.fail(QStringLiteral("not an OAL observation log (it starts with <%1>)")
                                  .arg(xml_.qualifiedName().toString().left(60)));
                     return false;
@@ -361,12 +360,12 @@ QByteArray oalOf(const Kit &kit)
     out.setAutoFormatting(true);
     out.setAutoFormattingIndent(2);
     out.writeStartDocument();
-    out.writeNamespace(kNamespace, QStringLiteral("oal"));
+    out.writeNamespace(kOalNamespace, QStringLiteral("oal"));
     out.writeNamespace(kXsiNamespace, QStringLiteral("xsi"));
-    out.writeStartElement(kNamespace, kObservations);
+    out.writeStartElement(kOalNamespace, kOalRoot);
     out.writeAttribute(QStringLiteral("version"), QStringLiteral("2.1"));
     out.writeAttribute(kXsiNamespace, QStringLiteral("schemaLocation"),
-                       kNamespace + QStringLiteral(" http://observation.sourceforge.net/oal21.xsd"));
+                       kOalNamespace + QStringLiteral(" http://observation.sourceforge.net/oal21.xsd"));
     // The schema wants every list up to the filters, in this order, even when empty.
     for (const char *empty : {"observers", "sites", "sessions", "targets"})
         out.writeEmptyElement(QLatin1String(empty));

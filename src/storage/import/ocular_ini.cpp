@@ -1,6 +1,7 @@
 // Stellarium's Oculars plugin keeps its equipment in ocular.ini, a QSettings INI file with one
 // array per kind. Qt reads and writes it here, so quoting, escapes and %U codes are Qt's own.
 
+#include "storage/import/format_marks.h"
 #include "storage/import/import_collector.h"
 #include "storage/import/import_fields.h"
 #include "storage/kit_checks.h"
@@ -18,11 +19,8 @@ namespace vkp2::storage {
 
 namespace {
 
-// The sections, as Stellarium names them; [General] counts them as "<section>_count".
-const QString kTelescope = QStringLiteral("telescope");
-const QString kCcd = QStringLiteral("ccd");
-const QString kLens = QStringLiteral("lens");
-const QString kOcular = QStringLiteral("ocular");
+// [General]'s count of a section's entries.
+QString countKey(const QString &section) { return section + QStringLiteral("_count"); }
 
 // Key names compared in lower case: files differ in case ("fieldStop", "fieldstop").
 using Fields = QHash<QString, QString>;
@@ -192,7 +190,7 @@ void readEntries(ImportCollector &collector, const QString &sectionName, const S
     QList<int> indices;
     const std::optional<QString> countText = section.size ? section.size : generalCount;
     if (countText) {
-        const QString field = section.size ? QStringLiteral("size") : sectionName + QStringLiteral("_count");
+        const QString field = section.size ? QStringLiteral("size") : countKey(sectionName);
         const FieldNumber count = readWholeNumber(field, countText);
         if (!count.ok()) {
             collector.fail(QStringLiteral("[%1] %2").arg(sectionName, count.problem));
@@ -256,7 +254,7 @@ KitImport importOcularIni(const QByteArray &ini)
     QHash<QString, Section> sections;
     for (const QString &group : settings.childGroups()) {
         const QString lower = group.toLower();
-        if (sections.contains(lower) || !QStringList{kTelescope, kCcd, kLens, kOcular}.contains(lower))
+        if (sections.contains(lower) || !QStringList{kOcularTelescope, kOcularCcd, kOcularLens, kOcularEyepiece}.contains(lower))
             continue;
         settings.beginGroup(group);
         sections.insert(lower, readSection(settings));
@@ -268,13 +266,13 @@ KitImport importOcularIni(const QByteArray &ini)
     }
 
     const QList<std::pair<QString, EntryReader>> readers{
-        {kTelescope, readTelescope}, {kCcd, readCamera}, {kLens, readLens}, {kOcular, readOcular}};
+        {kOcularTelescope, readTelescope}, {kOcularCcd, readCamera}, {kOcularLens, readLens}, {kOcularEyepiece, readOcular}};
     for (const auto &[name, reader] : readers) {
         const auto it = sections.constFind(name);
         if (it == sections.cend())
             continue;
-        const QString countKey = name + QStringLiteral("_count");
-        const std::optional<QString> count = general.contains(countKey) ? std::optional<QString>(general.value(countKey)) : std::nullopt;
+        const QString key = countKey(name);
+        const std::optional<QString> count = general.contains(key) ? std::optional<QString>(general.value(key)) : std::nullopt;
         readEntries(collector, name, *it, count, reader);
         if (collector.failed())
             break;
@@ -293,12 +291,12 @@ QByteArray ocularIniOf(const Kit &kit)
     {
         QSettings settings(path, QSettings::IniFormat);
         settings.setAtomicSyncRequired(false); // a private folder, read back at once: no need to sync to disk
-        settings.setValue(kTelescope + QStringLiteral("_count"), int(kit.telescopes.size()));
-        settings.setValue(kCcd + QStringLiteral("_count"), int(kit.cameras.size()));
-        settings.setValue(kLens + QStringLiteral("_count"), int(kit.lenses.size()));
-        settings.setValue(kOcular + QStringLiteral("_count"), int(kit.eyepieces.size()));
+        settings.setValue(countKey(kOcularTelescope), int(kit.telescopes.size()));
+        settings.setValue(countKey(kOcularCcd), int(kit.cameras.size()));
+        settings.setValue(countKey(kOcularLens), int(kit.lenses.size()));
+        settings.setValue(countKey(kOcularEyepiece), int(kit.eyepieces.size()));
 
-        settings.beginWriteArray(kTelescope, int(kit.telescopes.size()));
+        settings.beginWriteArray(kOcularTelescope, int(kit.telescopes.size()));
         for (int i = 0; i < kit.telescopes.size(); ++i) {
             const KitTelescope &t = kit.telescopes[i];
             settings.setArrayIndex(i);
@@ -308,7 +306,7 @@ QByteArray ocularIniOf(const Kit &kit)
         }
         settings.endArray();
 
-        settings.beginWriteArray(kCcd, int(kit.cameras.size()));
+        settings.beginWriteArray(kOcularCcd, int(kit.cameras.size()));
         for (int i = 0; i < kit.cameras.size(); ++i) {
             const KitCamera &c = kit.cameras[i];
             const int binning = c.binning.isEmpty() ? 1 : *std::max_element(c.binning.cbegin(), c.binning.cend());
@@ -325,7 +323,7 @@ QByteArray ocularIniOf(const Kit &kit)
         }
         settings.endArray();
 
-        settings.beginWriteArray(kLens, int(kit.lenses.size()));
+        settings.beginWriteArray(kOcularLens, int(kit.lenses.size()));
         for (int i = 0; i < kit.lenses.size(); ++i) {
             settings.setArrayIndex(i);
             settings.setValue(QStringLiteral("name"), kit.lenses[i].name);
@@ -333,7 +331,7 @@ QByteArray ocularIniOf(const Kit &kit)
         }
         settings.endArray();
 
-        settings.beginWriteArray(kOcular, int(kit.eyepieces.size()));
+        settings.beginWriteArray(kOcularEyepiece, int(kit.eyepieces.size()));
         for (int i = 0; i < kit.eyepieces.size(); ++i) {
             const KitEyepiece &e = kit.eyepieces[i];
             settings.setArrayIndex(i);
