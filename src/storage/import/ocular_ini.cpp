@@ -1,6 +1,7 @@
 // Stellarium's Oculars plugin keeps its equipment in ocular.ini, a QSettings INI file with one
 // array per kind. Qt reads and writes it here, so quoting, escapes and %U codes are Qt's own.
 
+#include "storage/bounded_read.h"
 #include "storage/import/format_marks.h"
 #include "storage/import/import_collector.h"
 #include "storage/import/import_fields.h"
@@ -61,7 +62,7 @@ Section readSection(QSettings &settings)
 }
 
 // One entry's fields, read in turn; the first that cannot be used is the entry's problem.
-class EntryFields {
+class EntryFields : public FirstProblem {
 public:
     explicit EntryFields(const Fields &fields) : fields_(fields) {}
 
@@ -81,33 +82,10 @@ public:
             return std::nullopt;
         return number(key);
     }
-    void fault(const QString &problem)
-    {
-        if (problem_.isEmpty())
-            problem_ = problem;
-    }
-    const QString &problem() const { return problem_; }
 
 private:
-    double use(const FieldNumber &number)
-    {
-        fault(number.problem);
-        return number.value;
-    }
-
     const Fields &fields_;
-    QString problem_;
 };
-
-template <typename Entry>
-void collect(ImportCollector &collector, const Entry &entry, const EntryFields &fields,
-             const QString &where)
-{
-    if (fields.problem().isEmpty())
-        collector.add(entry, where);
-    else
-        collector.error(where, fields.problem());
-}
 
 void readTelescope(ImportCollector &collector, EntryFields fields, const QString &where)
 {
@@ -115,7 +93,7 @@ void readTelescope(ImportCollector &collector, EntryFields fields, const QString
     t.name = fields.name();
     t.focalLength = fields.number(QStringLiteral("focalLength"));
     t.aperture = fields.number(QStringLiteral("diameter"));
-    collect(collector, t, fields, where);
+    collector.add(t, where, fields.problem());
 }
 
 // A pixel size as given, or worked out from the chip's size and its pixel count.
@@ -144,12 +122,10 @@ void readCamera(ImportCollector &collector, EntryFields fields, const QString &w
     const int x = fields.has(binX) ? fields.whole(binX) : 0;
     const int y = fields.has(binY) ? fields.whole(binY) : 0;
     const int highest = !fields.has(binX) ? (fields.has(binY) ? y : 1) : !fields.has(binY) ? x : std::min(x, y);
-    if (highest < 1 || highest > kit_limits::kBinningMax)
-        fields.fault(QStringLiteral("binning %1 is outside 1 to %2").arg(highest).arg(kit_limits::kBinningMax));
-    c.binning.clear();
-    for (int n = 1; n <= std::min(highest, kit_limits::kBinningMax); ++n)
-        c.binning << n;
-    collect(collector, c, fields, where);
+    const BinningModes binning = binningUpTo(highest);
+    fields.note(binning.problem);
+    c.binning = binning.modes;
+    collector.add(c, where, fields.problem());
 }
 
 void readLens(ImportCollector &collector, EntryFields fields, const QString &where)
@@ -160,7 +136,7 @@ void readLens(ImportCollector &collector, EntryFields fields, const QString &whe
     l.factor = fields.number(fields.has(QStringLiteral("multiplier")) && !fields.has(QStringLiteral("multipler"))
                                  ? QStringLiteral("multiplier")
                                  : QStringLiteral("multipler"));
-    collect(collector, l, fields, where);
+    collector.add(l, where, fields.problem());
 }
 
 void readOcular(ImportCollector &collector, EntryFields fields, const QString &where)
@@ -177,7 +153,7 @@ void readOcular(ImportCollector &collector, EntryFields fields, const QString &w
     e.fieldStop = fields.optionalNumber(QStringLiteral("fieldStop"));
     if (e.fieldStop == 0.0) // Stellarium's "not known"
         e.fieldStop.reset();
-    collect(collector, e, fields, where);
+    collector.add(e, where, fields.problem());
 }
 
 using EntryReader = void (*)(ImportCollector &, EntryFields, const QString &);
@@ -226,14 +202,12 @@ void readEntries(ImportCollector &collector, const QString &sectionName, const S
     }
 }
 
-QString number(double value) { return QString::number(value, 'g', QLocale::FloatingPointShortest); }
-
 } // namespace
 
 KitImport importOcularIni(const QByteArray &ini)
 {
     ImportCollector collector(KitFormat::OcularIni);
-    if (const QString tooLarge = fileSizeProblem(ini.size()); !tooLarge.isEmpty()) {
+    if (const QString tooLarge = fileSizeProblem(ini.size(), QStringLiteral("an equipment file")); !tooLarge.isEmpty()) {
         collector.fail(tooLarge);
         return collector.result();
     }
@@ -301,23 +275,23 @@ QByteArray ocularIniOf(const Kit &kit)
             const KitTelescope &t = kit.telescopes[i];
             settings.setArrayIndex(i);
             settings.setValue(QStringLiteral("name"), t.name);
-            settings.setValue(QStringLiteral("focalLength"), number(t.focalLength));
-            settings.setValue(QStringLiteral("diameter"), number(t.aperture));
+            settings.setValue(QStringLiteral("focalLength"), numberText(t.focalLength));
+            settings.setValue(QStringLiteral("diameter"), numberText(t.aperture));
         }
         settings.endArray();
 
         settings.beginWriteArray(kOcularCcd, int(kit.cameras.size()));
         for (int i = 0; i < kit.cameras.size(); ++i) {
             const KitCamera &c = kit.cameras[i];
-            const int binning = c.binning.isEmpty() ? 1 : *std::max_element(c.binning.cbegin(), c.binning.cend());
+            const int binning = highestBinning(c);
             settings.setArrayIndex(i);
             settings.setValue(QStringLiteral("name"), c.name);
             settings.setValue(QStringLiteral("resolutionX"), c.width);
             settings.setValue(QStringLiteral("resolutionY"), c.height);
-            settings.setValue(QStringLiteral("chip_width"), number(c.width * c.pixelWidth / 1000));
-            settings.setValue(QStringLiteral("chip_height"), number(c.height * c.pixelHeight / 1000));
-            settings.setValue(QStringLiteral("pixel_width"), number(c.pixelWidth));
-            settings.setValue(QStringLiteral("pixel_height"), number(c.pixelHeight));
+            settings.setValue(QStringLiteral("chip_width"), numberText(c.width * c.pixelWidth / 1000));
+            settings.setValue(QStringLiteral("chip_height"), numberText(c.height * c.pixelHeight / 1000));
+            settings.setValue(QStringLiteral("pixel_width"), numberText(c.pixelWidth));
+            settings.setValue(QStringLiteral("pixel_height"), numberText(c.pixelHeight));
             settings.setValue(QStringLiteral("binningX"), binning);
             settings.setValue(QStringLiteral("binningY"), binning);
         }
@@ -327,7 +301,7 @@ QByteArray ocularIniOf(const Kit &kit)
         for (int i = 0; i < kit.lenses.size(); ++i) {
             settings.setArrayIndex(i);
             settings.setValue(QStringLiteral("name"), kit.lenses[i].name);
-            settings.setValue(QStringLiteral("multipler"), number(kit.lenses[i].factor));
+            settings.setValue(QStringLiteral("multipler"), numberText(kit.lenses[i].factor));
         }
         settings.endArray();
 
@@ -336,10 +310,10 @@ QByteArray ocularIniOf(const Kit &kit)
             const KitEyepiece &e = kit.eyepieces[i];
             settings.setArrayIndex(i);
             settings.setValue(QStringLiteral("name"), e.name);
-            settings.setValue(QStringLiteral("efl"), number(e.focalLength));
+            settings.setValue(QStringLiteral("efl"), numberText(e.focalLength));
             if (e.apparentField)
-                settings.setValue(QStringLiteral("afov"), number(*e.apparentField));
-            settings.setValue(QStringLiteral("fieldStop"), number(e.fieldStop.value_or(0)));
+                settings.setValue(QStringLiteral("afov"), numberText(*e.apparentField));
+            settings.setValue(QStringLiteral("fieldStop"), numberText(e.fieldStop.value_or(0)));
         }
         settings.endArray();
 
