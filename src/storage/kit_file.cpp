@@ -200,9 +200,7 @@ bool writeKitFile(const QString &path, const Kit &kit, QString *problem)
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
         return refuse(QStringLiteral("%1: the folder cannot be made").arg(QDir::toNativeSeparators(folder)));
-    if (!writeAtomically(path, kitToJson(kit)))
-        return refuse(QStringLiteral("%1: cannot be written").arg(QDir::toNativeSeparators(path)));
-    return true;
+    return writeAtomically(path, kitToJson(kit), problem);
 }
 
 } // namespace vkp2::storage

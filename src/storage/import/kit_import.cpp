@@ -159,16 +159,12 @@ QByteArray exportKit(const Kit &kit, KitFormat format)
 
 bool writeExport(const QString &path, const Kit &kit, KitFormat format, QString *problem)
 {
-    const auto refuse = [problem](const QString &why) {
+    if (!canExport(format)) {
         if (problem)
-            *problem = why;
+            *problem = QStringLiteral("a kit cannot be exported as %1").arg(formatName(format));
         return false;
-    };
-    if (!canExport(format))
-        return refuse(QStringLiteral("a kit cannot be exported as %1").arg(formatName(format)));
-    if (!writeAtomically(path, exportKit(kit, format)))
-        return refuse(QStringLiteral("%1: cannot be written").arg(QDir::toNativeSeparators(path)));
-    return true;
+    }
+    return writeAtomically(path, exportKit(kit, format), problem);
 }
 
 } // namespace vkp2::storage
