@@ -1,5 +1,6 @@
 #include "storage/atomic_write.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSaveFile>
 
@@ -37,6 +38,15 @@ bool writeAtomically(const QString &path, const QByteArray &content)
         return false;
     }
     return file.commit();
+}
+
+bool writeAtomically(const QString &path, const QByteArray &content, QString *problem)
+{
+    if (writeAtomically(path, content))
+        return true;
+    if (problem)
+        *problem = QStringLiteral("%1: cannot be written").arg(QDir::toNativeSeparators(path));
+    return false;
 }
 
 } // namespace vkp2::storage

@@ -10,6 +10,8 @@ namespace vkp2::storage {
 // the file be changed but no file be added, no temporary file can be made; then the file is
 // rewritten in place, which a crash can tear. Returns false when neither way wrote the file.
 bool writeAtomically(const QString &path, const QByteArray &content);
+// The same; when it fails, `problem` (where given) says "<path>: cannot be written".
+bool writeAtomically(const QString &path, const QByteArray &content, QString *problem);
 
 namespace detail {
 // The in-place rewrite used when no temporary file can be made: truncate, write, flush, close,

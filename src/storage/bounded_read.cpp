@@ -6,21 +6,26 @@
 
 namespace vkp2::storage {
 
+QString fileSizeProblem(qint64 bytes, const QString &what)
+{
+    if (bytes <= kit_limits::kMaxFileBytes)
+        return {};
+    return QStringLiteral("larger than %1 MiB, too large for %2").arg(kit_limits::kMaxFileBytes / (1024 * 1024)).arg(what);
+}
+
 BoundedRead readBounded(const QString &path, const QString &what)
 {
-    const QString tooLarge = QStringLiteral("larger than %1 MiB, too large for %2")
-                                 .arg(kit_limits::kMaxFileBytes / (1024 * 1024))
-                                 .arg(what);
     QFile file(path);
-    if (file.size() > kit_limits::kMaxFileBytes)
+    const auto unreadable = [&file] { return BoundedRead{{}, QStringLiteral("cannot be read (%1)").arg(file.errorString())}; };
+    if (const QString tooLarge = fileSizeProblem(file.size(), what); !tooLarge.isEmpty())
         return {{}, tooLarge};
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, QStringLiteral("cannot be read (%1)").arg(file.errorString())};
+        return unreadable();
     // One byte past the limit tells a file that grew since it was looked at.
     const QByteArray bytes = file.read(kit_limits::kMaxFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return {{}, QStringLiteral("cannot be read (%1)").arg(file.errorString())};
-    if (bytes.size() > kit_limits::kMaxFileBytes)
+        return unreadable();
+    if (const QString tooLarge = fileSizeProblem(bytes.size(), what); !tooLarge.isEmpty())
         return {{}, tooLarge};
     return {bytes, {}};
 }

@@ -14,4 +14,7 @@ struct BoundedRead {
 };
 BoundedRead readBounded(const QString &path, const QString &what);
 
+// Why `bytes` bytes of <what> are not read at all, or empty when they are within the limit.
+QString fileSizeProblem(qint64 bytes, const QString &what);
+
 } // namespace vkp2::storage

@@ -62,6 +62,17 @@ QString firstOf(std::initializer_list<QString> problems)
     return {};
 }
 
+} // namespace
+
+QString binningModeProblem(int binning)
+{
+    if (binning >= 1 && binning <= kBinningMax)
+        return {};
+    return QStringLiteral("binning %1 is outside 1 to %2").arg(binning).arg(kBinningMax);
+}
+
+namespace {
+
 QString binningProblem(const QList<int> &binning)
 {
     if (binning.isEmpty())
@@ -69,8 +80,8 @@ QString binningProblem(const QList<int> &binning)
     if (binning.first() != 1)
         return QStringLiteral("the binning list starts with %1, not 1").arg(binning.first());
     for (qsizetype i = 1; i < binning.size(); ++i) {
-        if (binning[i] < 1 || binning[i] > kBinningMax)
-            return QStringLiteral("binning %1 is outside 1 to %2").arg(binning[i]).arg(kBinningMax);
+        if (const QString outside = binningModeProblem(binning[i]); !outside.isEmpty())
+            return outside;
         if (binning[i] <= binning[i - 1])
             return QStringLiteral("binning %1 after %2 is not ascending")
                 .arg(binning[i])

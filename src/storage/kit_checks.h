@@ -46,6 +46,9 @@ struct KitMerge {
 };
 KitMerge mergeKits(const Kit &into, const Kit &incoming);
 
+// "binning 17 is outside 1 to 16"; empty when a camera may offer `binning`.
+QString binningModeProblem(int binning);
+
 // Why a file with more than kit_limits::kMaxEntriesPerKind entries of one kind is refused.
 QString tooManyEntriesProblem();
 

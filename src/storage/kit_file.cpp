@@ -63,19 +63,6 @@ QByteArray entryOf(const KitTelescope &t)
     return w.take();
 }
 
-QString colourWord(Colour colour)
-{
-    switch (colour) {
-    case Colour::Colour:
-        return QStringLiteral("colour");
-    case Colour::Mono:
-        return QStringLiteral("mono");
-    case Colour::Unknown:
-        break;
-    }
-    return QStringLiteral("unknown");
-}
-
 QByteArray entryOf(const KitCamera &c)
 {
     Writer w;
@@ -84,7 +71,7 @@ QByteArray entryOf(const KitCamera &c)
     w.field("pixel_height_um", c.pixelHeight);
     w.field("width_px", c.width);
     w.field("height_px", c.height);
-    w.field("colour", colourWord(c.colour));
+    w.field("colour", kit_json::colourWord(c.colour));
     QJsonArray binning;
     for (const int mode : c.binning)
         binning << mode;
@@ -213,9 +200,7 @@ bool writeKitFile(const QString &path, const Kit &kit, QString *problem)
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
         return refuse(QStringLiteral("%1: the folder cannot be made").arg(QDir::toNativeSeparators(folder)));
-    if (!writeAtomically(path, kitToJson(kit)))
-        return refuse(QStringLiteral("%1: cannot be written").arg(QDir::toNativeSeparators(path)));
-    return true;
+    return writeAtomically(path, kitToJson(kit), problem);
 }
 
 } // namespace vkp2::storage

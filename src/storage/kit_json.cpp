@@ -30,20 +30,8 @@ class Fields {
 public:
     explicit Fields(const QJsonObject &object) : object_(object) {}
 
-    QString text(const char *key)
-    {
-        const QJsonValue v = object_.value(QLatin1String(key));
-        if (!v.isString())
-            fault(key, v.isUndefined() ? "is missing" : "is not a text");
-        return v.toString();
-    }
-    double number(const char *key)
-    {
-        const QJsonValue v = object_.value(QLatin1String(key));
-        if (!v.isDouble())
-            fault(key, v.isUndefined() ? "is missing" : "is not a number");
-        return v.toDouble();
-    }
+    QString text(const char *key) { return typed(key, &QJsonValue::isString, "is not a text").toString(); }
+    double number(const char *key) { return typed(key, &QJsonValue::isDouble, "is not a number").toDouble(); }
     std::optional<double> optionalNumber(const char *key)
     {
         const QJsonValue v = object_.value(QLatin1String(key));
@@ -61,14 +49,10 @@ public:
         const QJsonValue v = object_.value(QLatin1String("colour"));
         if (v.isUndefined())
             return Colour::Unknown;
-        const QString word = v.toString();
-        if (word == QLatin1String("colour"))
-            return Colour::Colour;
-        if (word == QLatin1String("mono"))
-            return Colour::Mono;
-        if (word != QLatin1String("unknown"))
+        const std::optional<Colour> colour = colourNamed(v.toString());
+        if (!colour)
             fault("colour", "is not \"colour\", \"mono\" or \"unknown\"");
-        return Colour::Unknown;
+        return colour.value_or(Colour::Unknown);
     }
     QList<int> binning()
     {
@@ -87,6 +71,13 @@ public:
     const QString &problem() const { return problem_; }
 
 private:
+    QJsonValue typed(const char *key, bool (QJsonValue::*is)() const, const char *wrongType)
+    {
+        const QJsonValue v = object_.value(QLatin1String(key));
+        if (!(v.*is)())
+            fault(key, v.isUndefined() ? "is missing" : wrongType);
+        return v;
+    }
     int wholeOf(const char *key, const QJsonValue &v, const char *why)
     {
         const double d = v.toDouble(std::nan(""));
@@ -194,6 +185,27 @@ QString versionProblem(const QJsonValue &v)
 }
 
 } // namespace
+
+QString colourWord(Colour colour)
+{
+    switch (colour) {
+    case Colour::Colour:
+        return QStringLiteral("colour");
+    case Colour::Mono:
+        return QStringLiteral("mono");
+    case Colour::Unknown:
+        break;
+    }
+    return QStringLiteral("unknown");
+}
+
+std::optional<Colour> colourNamed(const QString &word)
+{
+    for (const Colour colour : {Colour::Colour, Colour::Mono, Colour::Unknown})
+        if (word == colourWord(colour))
+            return colour;
+    return std::nullopt;
+}
 
 QString read(const QByteArray &json, const Entries &entries)
 {

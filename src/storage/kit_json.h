@@ -8,10 +8,15 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace vkp2::storage::kit_json {
 
 inline const QString kFormatTag = QStringLiteral("vkp2-kit");
+
+// The words kit.json gives a camera's colour in: "colour", "mono", "unknown".
+QString colourWord(Colour colour);
+std::optional<Colour> colourNamed(const QString &word);
 
 // Each entry read whole, with where it stands ("cameras[2] \"ASI462MC\""); `unreadable` for
 // an entry whose values are missing or of the wrong type.

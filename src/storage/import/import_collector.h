@@ -17,6 +17,15 @@ public:
     void add(const KitCamera &c, const QString &where);
     void add(const KitLens &l, const QString &where);
     void add(const KitEyepiece &e, const QString &where);
+    // The entry as read, or the problem reading it found instead.
+    template <typename Entry>
+    void add(const Entry &entry, const QString &where, const QString &readProblem)
+    {
+        if (readProblem.isEmpty())
+            add(entry, where);
+        else
+            error(where, readProblem);
+    }
     void skip(const QString &where, const QString &why);
     void error(const QString &where, const QString &why);
     // The file as a whole cannot be read: everything collected so far is dropped.

@@ -2,6 +2,9 @@
 
 #include "storage/kit_checks.h"
 
+#include <QLocale>
+
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -9,11 +12,35 @@ namespace vkp2::storage {
 
 QString missingField(const QString &field) { return QStringLiteral("no ") + field; }
 
-QString fileSizeProblem(qint64 bytes)
+QString noNumber(const QString &field, const QString &text)
 {
-    if (bytes <= kit_limits::kMaxFileBytes)
-        return {};
-    return QStringLiteral("the file is larger than %1 MiB; no equipment file is that large").arg(kit_limits::kMaxFileBytes >> 20);
+    return QStringLiteral("%1 \"%2\" is no number").arg(field, text.left(40));
+}
+
+QString noWholeNumber(const QString &field, const QString &text)
+{
+    return QStringLiteral("%1 \"%2\" is no whole number").arg(field, text.left(40));
+}
+
+QString numberText(double value) { return QString::number(value, 'g', QLocale::FloatingPointShortest); }
+
+bool isWholeCount(double value)
+{
+    return value == std::floor(value) && value >= std::numeric_limits<int>::min()
+           && value <= std::numeric_limits<int>::max();
+}
+
+BinningModes binningUpTo(int highest)
+{
+    BinningModes binning{{}, binningModeProblem(highest)};
+    for (int n = 1; n <= std::min(highest, kit_limits::kBinningMax); ++n)
+        binning.modes << n;
+    return binning;
+}
+
+int highestBinning(const KitCamera &camera)
+{
+    return camera.binning.isEmpty() ? 1 : *std::max_element(camera.binning.cbegin(), camera.binning.cend());
 }
 
 FieldNumber readNumber(const QString &field, const std::optional<QString> &text)
@@ -24,7 +51,7 @@ FieldNumber readNumber(const QString &field, const std::optional<QString> &text)
     // QString::toDouble reads the C locale whatever the user's is, as these files are written.
     const double value = text->trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(value))
-        return {0, QStringLiteral("%1 \"%2\" is no number").arg(field, text->left(40))};
+        return {0, noNumber(field, *text)};
     return {value, {}};
 }
 
@@ -33,9 +60,8 @@ FieldNumber readWholeNumber(const QString &field, const std::optional<QString> &
     FieldNumber number = readNumber(field, text);
     if (!number.ok())
         return number;
-    if (number.value != std::floor(number.value) || number.value < std::numeric_limits<int>::min()
-        || number.value > std::numeric_limits<int>::max())
-        return {0, QStringLiteral("%1 \"%2\" is no whole number").arg(field, text->left(40))};
+    if (!isWholeCount(number.value))
+        return {0, noWholeNumber(field, *text)};
     return number;
 }
 

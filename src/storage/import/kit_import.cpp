@@ -2,6 +2,7 @@
 
 #include "storage/atomic_write.h"
 #include "storage/bounded_read.h"
+#include "storage/import/format_marks.h"
 #include "storage/import/import_collector.h"
 #include "storage/kit_checks.h"
 #include "storage/kit_file.h"
@@ -25,9 +26,6 @@ const std::array<std::pair<KitFormat, const char *>, 5> kFormatNames{{
     {KitFormat::KStars, "kstars"},
     {KitFormat::Nina, "nina"},
 }};
-
-const QByteArray kSqliteHeader("SQLite format 3\0", 16);
-const QString kOalNamespace = QStringLiteral("http://groups.google.com/group/openastronomylog");
 
 KitImport problemFor(const QString &path, const QString &why)
 {
@@ -63,8 +61,11 @@ char firstSignificant(const QByteArray &bytes)
 bool hasOcularSection(const QByteArray &bytes)
 {
     for (const QByteArray &raw : bytes.split('\n')) {
-        const QByteArray line = raw.trimmed().toLower();
-        if (line == "[telescope]" || line == "[ccd]" || line == "[lens]" || line == "[ocular]")
+        const QString line = QString::fromUtf8(raw.trimmed()).toLower();
+        if (!line.startsWith(QLatin1Char('[')) || !line.endsWith(QLatin1Char(']')))
+            continue;
+        const QString section = line.mid(1, line.size() - 2);
+        if (section == kOcularTelescope || section == kOcularCcd || section == kOcularLens || section == kOcularEyepiece)
             return true;
     }
     return false;
@@ -112,9 +113,9 @@ KitImport importKitFile(const QString &path)
     const char first = firstSignificant(bytes);
     if (first == '<') {
         if (const std::optional<Root> root = xmlRootOf(bytes)) {
-            if (root->localName == QLatin1String("observations") && root->namespaceUri == kOalNamespace)
+            if (root->localName == kOalRoot && root->namespaceUri == kOalNamespace)
                 return importOal(bytes);
-            if (root->localName == QLatin1String("Profile") && root->namespaceUri.contains(QLatin1String("NINA")))
+            if (root->localName == kNinaRoot && root->namespaceUri.contains(QLatin1String("NINA")))
                 return importNina(bytes);
         }
     } else if (first == '{') {
@@ -158,16 +159,12 @@ QByteArray exportKit(const Kit &kit, KitFormat format)
 
 bool writeExport(const QString &path, const Kit &kit, KitFormat format, QString *problem)
 {
-    const auto refuse = [problem](const QString &why) {
+    if (!canExport(format)) {
         if (problem)
-            *problem = why;
+            *problem = QStringLiteral("a kit cannot be exported as %1").arg(formatName(format));
         return false;
-    };
-    if (!canExport(format))
-        return refuse(QStringLiteral("a kit cannot be exported as %1").arg(formatName(format)));
-    if (!writeAtomically(path, exportKit(kit, format)))
-        return refuse(QStringLiteral("%1: cannot be written").arg(QDir::toNativeSeparators(path)));
-    return true;
+    }
+    return writeAtomically(path, exportKit(kit, format), problem);
 }
 
 } // namespace vkp2::storage

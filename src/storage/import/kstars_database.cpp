@@ -2,7 +2,9 @@
 // opened read-only, nothing is made beside it, and the connection is gone again before the
 // import returns.
 
+#include "storage/import/format_marks.h"
 #include "storage/import/import_collector.h"
+#include "storage/import/import_fields.h"
 
 #include <QAtomicInteger>
 #include <QFile>
@@ -21,13 +23,11 @@ namespace vkp2::storage {
 namespace {
 
 const QString kDriver = QStringLiteral("QSQLITE");
-const QByteArray kSqliteMagic("SQLite format 3", 16); // the header's first 16 bytes, NUL included
 
 // One row's values, read by column name; the first problem stops it.
-class RowReader {
+class RowReader : public FirstProblem {
 public:
     explicit RowReader(const QSqlQuery &query) : query_(query) {}
-    QString problem() const { return problem_; }
 
     QString text(const QString &column)
     {
@@ -35,7 +35,7 @@ public:
         if (v.isNull())
             return {};
         if (v.metaType().id() == QMetaType::QByteArray) {
-            fail(QStringLiteral("%1 is no text").arg(column));
+            note(QStringLiteral("%1 is no text").arg(column));
             return {};
         }
         return v.toString().simplified();
@@ -45,7 +45,7 @@ public:
     {
         const QVariant v = query_.value(column);
         if (v.isNull()) {
-            fail(QStringLiteral("no %1").arg(column));
+            note(missingField(column));
             return 0;
         }
         bool ok = false;
@@ -64,9 +64,7 @@ public:
             break;
         }
         if (!ok || !std::isfinite(value)) {
-            const QString shown = v.metaType().id() == QMetaType::QString ? v.toString().left(40)
-                                                                           : QStringLiteral("(binary)");
-            fail(QStringLiteral("%1 \"%2\" is no number").arg(column, shown));
+            note(noNumber(column, v.metaType().id() == QMetaType::QString ? v.toString() : QStringLiteral("(binary)")));
             return 0;
         }
         return value;
@@ -75,22 +73,15 @@ public:
     int count(const QString &column)
     {
         const double value = number(column);
-        if (problem_.isEmpty() && (value != std::floor(value) || std::fabs(value) > 1e9)) {
-            fail(QStringLiteral("%1 %2 is no whole number").arg(column).arg(value));
+        if (problem().isEmpty() && !isWholeCount(value)) {
+            note(noWholeNumber(column, QString::number(value)));
             return 0;
         }
         return int(value);
     }
 
 private:
-    void fail(const QString &problem)
-    {
-        if (problem_.isEmpty())
-            problem_ = problem;
-    }
-
     const QSqlQuery &query_;
-    QString problem_;
 };
 
 QString nameOf(RowReader &row, bool hasVendor)
@@ -166,7 +157,7 @@ private:
         t.name = nameOf(row, true);
         t.aperture = row.number(QStringLiteral("Aperture"));
         t.focalLength = row.number(QStringLiteral("FocalLength"));
-        take(t, where, row);
+        in_.add(t, where, row.problem());
     }
 
     void eyepiece(RowReader &row, const QString &where)
@@ -175,7 +166,7 @@ private:
         e.name = nameOf(row, true);
         e.focalLength = row.number(QStringLiteral("FocalLength"));
         e.apparentField = row.number(QStringLiteral("ApparentFOV"));
-        take(e, where, row);
+        in_.add(e, where, row.problem());
     }
 
     void lens(RowReader &row, const QString &where)
@@ -183,7 +174,7 @@ private:
         KitLens l;
         l.name = nameOf(row, true);
         l.factor = row.number(QStringLiteral("Factor"));
-        take(l, where, row);
+        in_.add(l, where, row.problem());
     }
 
     void camera(RowReader &row, const QString &where)
@@ -194,16 +185,7 @@ private:
         c.height = row.count(QStringLiteral("Height"));
         c.pixelWidth = row.number(QStringLiteral("PixelW"));
         c.pixelHeight = row.number(QStringLiteral("PixelH"));
-        take(c, where, row);
-    }
-
-    template <typename Entry>
-    void take(const Entry &entry, const QString &where, const RowReader &row)
-    {
-        if (!row.problem().isEmpty())
-            in_.error(where, row.problem());
-        else
-            in_.add(entry, where);
+        in_.add(c, where, row.problem());
     }
 
     QSqlDatabase &db_;
@@ -218,7 +200,7 @@ QString problemOfFile(const QString &path)
         return QStringLiteral("there is no file %1").arg(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return QStringLiteral("%1 cannot be read").arg(path);
-    if (file.read(kSqliteMagic.size()) != kSqliteMagic)
+    if (file.read(kSqliteHeader.size()) != kSqliteHeader)
         return QStringLiteral("%1 is no SQLite database").arg(QFileInfo(path).fileName());
     return {};
 }

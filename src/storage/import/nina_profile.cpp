@@ -1,9 +1,10 @@
 // A N.I.N.A. profile: .NET DataContract XML, one profile per file. It names one telescope and
 // one camera; the camera's pixel count is the framing assistant's.
 
+#include "storage/bounded_read.h"
+#include "storage/import/format_marks.h"
 #include "storage/import/import_collector.h"
 #include "storage/import/import_fields.h"
-#include "storage/kit_checks.h"
 
 #include <QHash>
 #include <QXmlStreamReader>
@@ -38,8 +39,8 @@ private:
     QHash<QString, QString> values_;
 };
 
-// The first problem of an entry's numbers.
-class Numbers {
+// An entry's numbers; the first problem is the entry's.
+class Numbers : public FirstProblem {
 public:
     explicit Numbers(const ProfileValues &values) : values_(values) {}
     double number(const QString &section, const QString &element)
@@ -50,17 +51,9 @@ public:
     {
         return int(use(readWholeNumber(element, values_.text(section, element))));
     }
-    const QString &problem() const { return problem_; }
 
 private:
-    double use(const FieldNumber &n)
-    {
-        if (problem_.isEmpty())
-            problem_ = n.problem;
-        return n.value;
-    }
     const ProfileValues &values_;
-    QString problem_;
 };
 
 bool wanted(const QStringList &path)
@@ -77,7 +70,7 @@ bool wanted(const QStringList &path)
 KitImport importNina(const QByteArray &xml)
 {
     ImportCollector collector(KitFormat::Nina);
-    if (const QString tooLarge = fileSizeProblem(xml.size()); !tooLarge.isEmpty()) {
+    if (const QString tooLarge = fileSizeProblem(xml.size(), QStringLiteral("an equipment file")); !tooLarge.isEmpty()) {
         collector.fail(tooLarge);
         return collector.result();
     }
@@ -99,8 +92,8 @@ KitImport importNina(const QByteArray &xml)
         if (token == QXmlStreamReader::EndElement) {
             path.removeLast();
         } else if (token == QXmlStreamReader::StartElement) {
-            if (path.isEmpty() && reader.name() != QLatin1String("Profile")) {
-                collector.fail(QStringLiteral("not a N.I.N.A. profile: the document is <%1>, not <Profile>").arg(reader.name().left(40)));
+            if (path.isEmpty() && reader.name() != kNinaRoot) {
+                collector.fail(QStringLiteral("not a N.I.N.A. profile: the document is <%1>, not <%2>").arg(reader.name().left(40), kNinaRoot));
                 return collector.result();
             }
             path << reader.name().toString();
@@ -127,11 +120,7 @@ KitImport importNina(const QByteArray &xml)
     t.focalLength = scope.number(kTelescopeSettings, QStringLiteral("FocalLength"));
     const double focalRatio = scope.number(kTelescopeSettings, QStringLiteral("FocalRatio"));
     t.aperture = focalRatio > 0 ? t.focalLength / focalRatio : 0;
-    const QString telescopeWhere = QStringLiteral("telescope \"%1\"").arg(t.name.left(60));
-    if (scope.problem().isEmpty())
-        collector.add(t, telescopeWhere);
-    else
-        collector.error(telescopeWhere, scope.problem());
+    collector.add(t, QStringLiteral("telescope \"%1\"").arg(t.name.left(60)), scope.problem());
 
     KitCamera c;
     QString id = profile.name(kCameraSettings, QStringLiteral("Id"), QString());
@@ -142,11 +131,7 @@ KitImport importNina(const QByteArray &xml)
     c.pixelWidth = c.pixelHeight = camera.number(kCameraSettings, QStringLiteral("PixelSize"));
     c.width = camera.whole(kFramingSettings, QStringLiteral("CameraWidth"));
     c.height = camera.whole(kFramingSettings, QStringLiteral("CameraHeight"));
-    const QString cameraWhere = QStringLiteral("camera \"%1\"").arg(c.name.left(60));
-    if (camera.problem().isEmpty())
-        collector.add(c, cameraWhere);
-    else
-        collector.error(cameraWhere, camera.problem());
+    collector.add(c, QStringLiteral("camera \"%1\"").arg(c.name.left(60)), camera.problem());
     return collector.result();
 }
 

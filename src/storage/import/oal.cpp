@@ -1,25 +1,22 @@
 // OAL 2.x observation logs: the scopes, eyepieces, lenses and cameras of their equipment lists.
 // The log's observations, sessions and targets are passed over.
 
+#include "storage/bounded_read.h"
+#include "storage/import/format_marks.h"
 #include "storage/import/import_collector.h"
-#include "storage/kit_checks.h"
+#include "storage/import/import_fields.h"
 
 #include <QHash>
-#include <QLocale>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
-#include <algorithm>
-#include <cmath>
 #include <numbers>
 
 namespace vkp2::storage {
 
 namespace {
 
-const QString kNamespace = QStringLiteral("http://groups.google.com/group/openastronomylog");
 const QString kXsiNamespace = QStringLiteral("http://www.w3.org/2001/XMLSchema-instance");
-const QString kObservations = QStringLiteral("observations");
 const QString kScopes = QStringLiteral("scopes"), kScope = QStringLiteral("scope");
 const QString kEyepieces = QStringLiteral("eyepieces"), kEyepiece = QStringLiteral("eyepiece");
 const QString kLenses = QStringLiteral("lenses"), kLens = QStringLiteral("lens");
@@ -69,7 +66,7 @@ bool isOal(const QXmlStreamReader &xml)
 {
     // The schema leaves the elements below the root unqualified; a log written with them in the
     // OAL namespace is read as well.
-    return xml.namespaceUri().isEmpty() || xml.namespaceUri() == kNamespace;
+    return xml.namespaceUri().isEmpty() || xml.namespaceUri() == kOalNamespace;
 }
 
 // Reads an entry's child elements up to its end tag.
@@ -92,27 +89,12 @@ Fields readFields(QXmlStreamReader &xml)
     return f;
 }
 
-// One entry's numbers, read in order; the first problem stops it.
-class FieldReader {
+// One entry's numbers, read in order; the first problem is the entry's.
+class FieldReader : public FirstProblem {
 public:
     explicit FieldReader(const Fields &f) : f_(f) {}
-    QString problem() const { return problem_; }
 
-    double number(const QString &field)
-    {
-        if (!problem_.isEmpty())
-            return 0;
-        if (!f_.text.contains(field)) {
-            problem_ = QStringLiteral("no %1").arg(field);
-            return 0;
-        }
-        bool ok = false;
-        const QString text = f_.text.value(field);
-        const double value = QLocale::c().toDouble(text, &ok);
-        if (!ok || !std::isfinite(value))
-            problem_ = QStringLiteral("%1 \"%2\" is no number").arg(field, text.left(40));
-        return value;
-    }
+    double number(const QString &field) { return use(readNumber(field, text(field))); }
 
     std::optional<double> optionalNumber(const QString &field)
     {
@@ -121,25 +103,16 @@ public:
         return number(field);
     }
 
-    int count(const QString &field)
-    {
-        const double value = number(field);
-        if (problem_.isEmpty() && (value != std::floor(value) || std::fabs(value) > 1e9)) {
-            problem_ = QStringLiteral("%1 \"%2\" is no whole number").arg(field, f_.text.value(field));
-            return 0;
-        }
-        return int(value);
-    }
-
-    void fail(const QString &problem)
-    {
-        if (problem_.isEmpty())
-            problem_ = problem;
-    }
+    int count(const QString &field) { return int(use(readWholeNumber(field, text(field)))); }
 
 private:
+    std::optional<QString> text(const QString &field) const
+    {
+        const auto it = f_.text.constFind(field);
+        return it == f_.text.cend() ? std::nullopt : std::optional<QString>(*it);
+    }
+
     const Fields &f_;
-    QString problem_;
 };
 
 std::optional<double> degreesPer(const QString &unit)
@@ -195,7 +168,7 @@ private:
                 return false;
             }
             if (token == QXmlStreamReader::StartElement) {
-                if (xml_.namespaceUri() != kNamespace || xml_.name() != kObservations) {
+                if (xml_.namespaceUri() != kOalNamespace || xml_.name() != kOalRoot) {
                     in_.fail(QStringLiteral("not an OAL observation log (it starts with <%1>)")
                                  .arg(xml_.qualifiedName().toString().left(60)));
                     return false;
@@ -254,7 +227,7 @@ private:
         }
         FieldReader r(f);
         KitTelescope t{nameOf(f), r.number(kFocalLength), r.number(kAperture)};
-        take(t, where, r);
+        in_.add(t, where, r.problem());
     }
 
     void eyepiece(const QString &where, const Fields &f)
@@ -265,19 +238,19 @@ private:
         if (e.apparentField) {
             const auto perUnit = degreesPer(f.fovUnit);
             if (!perUnit)
-                r.fail(QStringLiteral("apparentFOV unit \"%1\" is none of deg, arcmin, arcsec, rad")
+                r.note(QStringLiteral("apparentFOV unit \"%1\" is none of deg, arcmin, arcsec, rad")
                            .arg(f.fovUnit.left(20)));
             else
                 *e.apparentField *= *perUnit;
         }
-        take(e, where, r);
+        in_.add(e, where, r.problem());
     }
 
     void lens(const QString &where, const Fields &f)
     {
         FieldReader r(f);
         KitLens l{nameOf(f), r.number(kFactor), {}, {}};
-        take(l, where, r);
+        in_.add(l, where, r.problem());
     }
 
     void imager(const QString &where, const Fields &f)
@@ -297,23 +270,12 @@ private:
         c.pixelHeight = r.number(kPixelYSize);
         // The log gives the highest binning; every mode up to it is offered.
         const int binning = f.text.contains(kBinning) ? r.count(kBinning) : 1;
-        if (r.problem().isEmpty() && (binning < 1 || binning > kit_limits::kBinningMax))
-            r.fail(QStringLiteral("binning %1 is outside 1 to %2").arg(binning).arg(kit_limits::kBinningMax));
         if (r.problem().isEmpty()) {
-            c.binning.clear();
-            for (int b = 1; b <= binning; ++b)
-                c.binning << b;
+            const BinningModes modes = binningUpTo(binning);
+            r.note(modes.problem);
+            c.binning = modes.modes;
         }
-        take(c, where, r);
-    }
-
-    template <typename Entry>
-    void take(const Entry &entry, const QString &where, const FieldReader &r)
-    {
-        if (!r.problem().isEmpty())
-            in_.error(where, r.problem());
-        else
-            in_.add(entry, where);
+        in_.add(c, where, r.problem());
     }
 
     QXmlStreamReader xml_;
@@ -325,10 +287,9 @@ private:
 
 KitImport importOal(const QByteArray &xml)
 {
-    if (xml.size() > kit_limits::kMaxFileBytes) {
+    if (const QString tooLarge = fileSizeProblem(xml.size(), QStringLiteral("an observation log")); !tooLarge.isEmpty()) {
         ImportCollector in(KitFormat::Oal);
-        in.fail(QStringLiteral("the file is larger than %1 MiB; no observation log is that large")
-                    .arg(kit_limits::kMaxFileBytes / (1024 * 1024)));
+        in.fail(tooLarge);
         return in.result();
     }
     return OalReader(xml).read();
@@ -337,8 +298,6 @@ KitImport importOal(const QByteArray &xml)
 namespace detail {
 
 namespace {
-
-QString numberText(double value) { return QString::number(value, 'g', QLocale::FloatingPointShortest); }
 
 // An entry's element with its id and, where the schema asks for one, its xsi:type.
 void startEntry(QXmlStreamWriter &out, const QString &element, const QString &id, int number,
@@ -361,12 +320,12 @@ QByteArray oalOf(const Kit &kit)
     out.setAutoFormatting(true);
     out.setAutoFormattingIndent(2);
     out.writeStartDocument();
-    out.writeNamespace(kNamespace, QStringLiteral("oal"));
+    out.writeNamespace(kOalNamespace, QStringLiteral("oal"));
     out.writeNamespace(kXsiNamespace, QStringLiteral("xsi"));
-    out.writeStartElement(kNamespace, kObservations);
+    out.writeStartElement(kOalNamespace, kOalRoot);
     out.writeAttribute(QStringLiteral("version"), QStringLiteral("2.1"));
     out.writeAttribute(kXsiNamespace, QStringLiteral("schemaLocation"),
-                       kNamespace + QStringLiteral(" http://observation.sourceforge.net/oal21.xsd"));
+                       kOalNamespace + QStringLiteral(" http://observation.sourceforge.net/oal21.xsd"));
     // The schema wants every list up to the filters, in this order, even when empty.
     for (const char *empty : {"observers", "sites", "sessions", "targets"})
         out.writeEmptyElement(QLatin1String(empty));
@@ -415,8 +374,7 @@ QByteArray oalOf(const Kit &kit)
         out.writeTextElement(kPixelsY, QString::number(c.height));
         out.writeTextElement(kPixelXSize, numberText(c.pixelWidth));
         out.writeTextElement(kPixelYSize, numberText(c.pixelHeight));
-        const int highest = c.binning.isEmpty() ? 1 : *std::max_element(c.binning.begin(), c.binning.end());
-        out.writeTextElement(kBinning, QString::number(highest));
+        out.writeTextElement(kBinning, QString::number(highestBinning(c)));
         out.writeEndElement();
     }
     out.writeEndElement();

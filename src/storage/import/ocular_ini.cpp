@@ -1,6 +1,8 @@
 // Stellarium's Oculars plugin keeps its equipment in ocular.ini, a QSettings INI file with one
 // array per kind. Qt reads and writes it here, so quoting, escapes and %U codes are Qt's own.
 
+#include "storage/bounded_read.h"
+#include "storage/import/format_marks.h"
 #include "storage/import/import_collector.h"
 #include "storage/import/import_fields.h"
 #include "storage/kit_checks.h"
@@ -18,11 +20,8 @@ namespace vkp2::storage {
 
 namespace {
 
-// The sections, as Stellarium names them; [General] counts them as "<section>_count".
-const QString kTelescope = QStringLiteral("telescope");
-const QString kCcd = QStringLiteral("ccd");
-const QString kLens = QStringLiteral("lens");
-const QString kOcular = QStringLiteral("ocular");
+// [General]'s count of a section's entries.
+QString countKey(const QString &section) { return section + QStringLiteral("_count"); }
 
 // Key names compared in lower case: files differ in case ("fieldStop", "fieldstop").
 using Fields = QHash<QString, QString>;
@@ -63,7 +62,7 @@ Section readSection(QSettings &settings)
 }
 
 // One entry's fields, read in turn; the first that cannot be used is the entry's problem.
-class EntryFields {
+class EntryFields : public FirstProblem {
 public:
     explicit EntryFields(const Fields &fields) : fields_(fields) {}
 
@@ -83,33 +82,10 @@ public:
             return std::nullopt;
         return number(key);
     }
-    void fault(const QString &problem)
-    {
-        if (problem_.isEmpty())
-            problem_ = problem;
-    }
-    const QString &problem() const { return problem_; }
 
 private:
-    double use(const FieldNumber &number)
-    {
-        fault(number.problem);
-        return number.value;
-    }
-
     const Fields &fields_;
-    QString problem_;
 };
-
-template <typename Entry>
-void collect(ImportCollector &collector, const Entry &entry, const EntryFields &fields,
-             const QString &where)
-{
-    if (fields.problem().isEmpty())
-        collector.add(entry, where);
-    else
-        collector.error(where, fields.problem());
-}
 
 void readTelescope(ImportCollector &collector, EntryFields fields, const QString &where)
 {
@@ -117,7 +93,7 @@ void readTelescope(ImportCollector &collector, EntryFields fields, const QString
     t.name = fields.name();
     t.focalLength = fields.number(QStringLiteral("focalLength"));
     t.aperture = fields.number(QStringLiteral("diameter"));
-    collect(collector, t, fields, where);
+    collector.add(t, where, fields.problem());
 }
 
 // A pixel size as given, or worked out from the chip's size and its pixel count.
@@ -146,12 +122,10 @@ void readCamera(ImportCollector &collector, EntryFields fields, const QString &w
     const int x = fields.has(binX) ? fields.whole(binX) : 0;
     const int y = fields.has(binY) ? fields.whole(binY) : 0;
     const int highest = !fields.has(binX) ? (fields.has(binY) ? y : 1) : !fields.has(binY) ? x : std::min(x, y);
-    if (highest < 1 || highest > kit_limits::kBinningMax)
-        fields.fault(QStringLiteral("binning %1 is outside 1 to %2").arg(highest).arg(kit_limits::kBinningMax));
-    c.binning.clear();
-    for (int n = 1; n <= std::min(highest, kit_limits::kBinningMax); ++n)
-        c.binning << n;
-    collect(collector, c, fields, where);
+    const BinningModes binning = binningUpTo(highest);
+    fields.note(binning.problem);
+    c.binning = binning.modes;
+    collector.add(c, where, fields.problem());
 }
 
 void readLens(ImportCollector &collector, EntryFields fields, const QString &where)
@@ -162,7 +136,7 @@ void readLens(ImportCollector &collector, EntryFields fields, const QString &whe
     l.factor = fields.number(fields.has(QStringLiteral("multiplier")) && !fields.has(QStringLiteral("multipler"))
                                  ? QStringLiteral("multiplier")
                                  : QStringLiteral("multipler"));
-    collect(collector, l, fields, where);
+    collector.add(l, where, fields.problem());
 }
 
 void readOcular(ImportCollector &collector, EntryFields fields, const QString &where)
@@ -179,7 +153,7 @@ void readOcular(ImportCollector &collector, EntryFields fields, const QString &w
     e.fieldStop = fields.optionalNumber(QStringLiteral("fieldStop"));
     if (e.fieldStop == 0.0) // Stellarium's "not known"
         e.fieldStop.reset();
-    collect(collector, e, fields, where);
+    collector.add(e, where, fields.problem());
 }
 
 using EntryReader = void (*)(ImportCollector &, EntryFields, const QString &);
@@ -192,7 +166,7 @@ void readEntries(ImportCollector &collector, const QString &sectionName, const S
     QList<int> indices;
     const std::optional<QString> countText = section.size ? section.size : generalCount;
     if (countText) {
-        const QString field = section.size ? QStringLiteral("size") : sectionName + QStringLiteral("_count");
+        const QString field = section.size ? QStringLiteral("size") : countKey(sectionName);
         const FieldNumber count = readWholeNumber(field, countText);
         if (!count.ok()) {
             collector.fail(QStringLiteral("[%1] %2").arg(sectionName, count.problem));
@@ -228,14 +202,12 @@ void readEntries(ImportCollector &collector, const QString &sectionName, const S
     }
 }
 
-QString number(double value) { return QString::number(value, 'g', QLocale::FloatingPointShortest); }
-
 } // namespace
 
 KitImport importOcularIni(const QByteArray &ini)
 {
     ImportCollector collector(KitFormat::OcularIni);
-    if (const QString tooLarge = fileSizeProblem(ini.size()); !tooLarge.isEmpty()) {
+    if (const QString tooLarge = fileSizeProblem(ini.size(), QStringLiteral("an equipment file")); !tooLarge.isEmpty()) {
         collector.fail(tooLarge);
         return collector.result();
     }
@@ -256,7 +228,7 @@ KitImport importOcularIni(const QByteArray &ini)
     QHash<QString, Section> sections;
     for (const QString &group : settings.childGroups()) {
         const QString lower = group.toLower();
-        if (sections.contains(lower) || !QStringList{kTelescope, kCcd, kLens, kOcular}.contains(lower))
+        if (sections.contains(lower) || !QStringList{kOcularTelescope, kOcularCcd, kOcularLens, kOcularEyepiece}.contains(lower))
             continue;
         settings.beginGroup(group);
         sections.insert(lower, readSection(settings));
@@ -268,13 +240,13 @@ KitImport importOcularIni(const QByteArray &ini)
     }
 
     const QList<std::pair<QString, EntryReader>> readers{
-        {kTelescope, readTelescope}, {kCcd, readCamera}, {kLens, readLens}, {kOcular, readOcular}};
+        {kOcularTelescope, readTelescope}, {kOcularCcd, readCamera}, {kOcularLens, readLens}, {kOcularEyepiece, readOcular}};
     for (const auto &[name, reader] : readers) {
         const auto it = sections.constFind(name);
         if (it == sections.cend())
             continue;
-        const QString countKey = name + QStringLiteral("_count");
-        const std::optional<QString> count = general.contains(countKey) ? std::optional<QString>(general.value(countKey)) : std::nullopt;
+        const QString key = countKey(name);
+        const std::optional<QString> count = general.contains(key) ? std::optional<QString>(general.value(key)) : std::nullopt;
         readEntries(collector, name, *it, count, reader);
         if (collector.failed())
             break;
@@ -293,55 +265,55 @@ QByteArray ocularIniOf(const Kit &kit)
     {
         QSettings settings(path, QSettings::IniFormat);
         settings.setAtomicSyncRequired(false); // a private folder, read back at once: no need to sync to disk
-        settings.setValue(kTelescope + QStringLiteral("_count"), int(kit.telescopes.size()));
-        settings.setValue(kCcd + QStringLiteral("_count"), int(kit.cameras.size()));
-        settings.setValue(kLens + QStringLiteral("_count"), int(kit.lenses.size()));
-        settings.setValue(kOcular + QStringLiteral("_count"), int(kit.eyepieces.size()));
+        settings.setValue(countKey(kOcularTelescope), int(kit.telescopes.size()));
+        settings.setValue(countKey(kOcularCcd), int(kit.cameras.size()));
+        settings.setValue(countKey(kOcularLens), int(kit.lenses.size()));
+        settings.setValue(countKey(kOcularEyepiece), int(kit.eyepieces.size()));
 
-        settings.beginWriteArray(kTelescope, int(kit.telescopes.size()));
+        settings.beginWriteArray(kOcularTelescope, int(kit.telescopes.size()));
         for (int i = 0; i < kit.telescopes.size(); ++i) {
             const KitTelescope &t = kit.telescopes[i];
             settings.setArrayIndex(i);
             settings.setValue(QStringLiteral("name"), t.name);
-            settings.setValue(QStringLiteral("focalLength"), number(t.focalLength));
-            settings.setValue(QStringLiteral("diameter"), number(t.aperture));
+            settings.setValue(QStringLiteral("focalLength"), numberText(t.focalLength));
+            settings.setValue(QStringLiteral("diameter"), numberText(t.aperture));
         }
         settings.endArray();
 
-        settings.beginWriteArray(kCcd, int(kit.cameras.size()));
+        settings.beginWriteArray(kOcularCcd, int(kit.cameras.size()));
         for (int i = 0; i < kit.cameras.size(); ++i) {
             const KitCamera &c = kit.cameras[i];
-            const int binning = c.binning.isEmpty() ? 1 : *std::max_element(c.binning.cbegin(), c.binning.cend());
+            const int binning = highestBinning(c);
             settings.setArrayIndex(i);
             settings.setValue(QStringLiteral("name"), c.name);
             settings.setValue(QStringLiteral("resolutionX"), c.width);
             settings.setValue(QStringLiteral("resolutionY"), c.height);
-            settings.setValue(QStringLiteral("chip_width"), number(c.width * c.pixelWidth / 1000));
-            settings.setValue(QStringLiteral("chip_height"), number(c.height * c.pixelHeight / 1000));
-            settings.setValue(QStringLiteral("pixel_width"), number(c.pixelWidth));
-            settings.setValue(QStringLiteral("pixel_height"), number(c.pixelHeight));
+            settings.setValue(QStringLiteral("chip_width"), numberText(c.width * c.pixelWidth / 1000));
+            settings.setValue(QStringLiteral("chip_height"), numberText(c.height * c.pixelHeight / 1000));
+            settings.setValue(QStringLiteral("pixel_width"), numberText(c.pixelWidth));
+            settings.setValue(QStringLiteral("pixel_height"), numberText(c.pixelHeight));
             settings.setValue(QStringLiteral("binningX"), binning);
             settings.setValue(QStringLiteral("binningY"), binning);
         }
         settings.endArray();
 
-        settings.beginWriteArray(kLens, int(kit.lenses.size()));
+        settings.beginWriteArray(kOcularLens, int(kit.lenses.size()));
         for (int i = 0; i < kit.lenses.size(); ++i) {
             settings.setArrayIndex(i);
             settings.setValue(QStringLiteral("name"), kit.lenses[i].name);
-            settings.setValue(QStringLiteral("multipler"), number(kit.lenses[i].factor));
+            settings.setValue(QStringLiteral("multipler"), numberText(kit.lenses[i].factor));
         }
         settings.endArray();
 
-        settings.beginWriteArray(kOcular, int(kit.eyepieces.size()));
+        settings.beginWriteArray(kOcularEyepiece, int(kit.eyepieces.size()));
         for (int i = 0; i < kit.eyepieces.size(); ++i) {
             const KitEyepiece &e = kit.eyepieces[i];
             settings.setArrayIndex(i);
             settings.setValue(QStringLiteral("name"), e.name);
-            settings.setValue(QStringLiteral("efl"), number(e.focalLength));
+            settings.setValue(QStringLiteral("efl"), numberText(e.focalLength));
             if (e.apparentField)
-                settings.setValue(QStringLiteral("afov"), number(*e.apparentField));
-            settings.setValue(QStringLiteral("fieldStop"), number(e.fieldStop.value_or(0)));
+                settings.setValue(QStringLiteral("afov"), numberText(*e.apparentField));
+            settings.setValue(QStringLiteral("fieldStop"), numberText(e.fieldStop.value_or(0)));
         }
         settings.endArray();
 
