@@ -3,6 +3,7 @@
 #include "planner/csv_reader.h"
 #include "planner/name_pick.h"
 #include "storage/kit_checks.h"
+#include "storage/kit_json.h"
 
 #include <QFile>
 #include <QHash>
@@ -71,15 +72,6 @@ private:
     QHash<QString, qsizetype> columns_;
 };
 
-storage::Colour colourNamed(const QString &word)
-{
-    if (word == QLatin1String("colour"))
-        return storage::Colour::Colour;
-    if (word == QLatin1String("mono"))
-        return storage::Colour::Mono;
-    return storage::Colour::Unknown;
-}
-
 storage::Kit readDatabase()
 {
     storage::Kit kit;
@@ -100,7 +92,8 @@ storage::Kit readDatabase()
         c.pixelHeight = cameras.required(row, "pixel_height_um", ok);
         c.width = qRound(cameras.required(row, "width_px", ok));
         c.height = qRound(cameras.required(row, "height_px", ok));
-        c.colour = colourNamed(cameras.text(row, "colour"));
+        // The curated files use kit.json's colour words; an empty field is not known.
+        c.colour = storage::kit_json::colourNamed(cameras.text(row, "colour")).value_or(storage::Colour::Unknown);
         if (ok)
             kit.cameras << c;
     }
