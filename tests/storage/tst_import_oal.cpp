@@ -75,6 +75,12 @@ QByteArray imager(const QByteArray &fields, const QByteArray &type = "oal:ccdCam
 const QByteArray kCamera = "<model>ASI462MC</model><vendor>ZWO</vendor><pixelsX>1936</pixelsX>"
                            "<pixelsY>1096</pixelsY><pixelXSize>2.9</pixelXSize><pixelYSize>2.9</pixelYSize>";
 
+// Why an import that should have gone through did not.
+QByteArray whyNot(const KitImport &result)
+{
+    return (result.problem + result.errors.join(QLatin1Char('\n'))).toUtf8();
+}
+
 void expectNothingTaken(const KitImport &result)
 {
     QVERIFY(!result.ok());
@@ -115,7 +121,7 @@ private slots:
         "  <observation id='o1'><observer>x</observer><target>t</target><begin>2024-01-01T20:00:00</begin></observation>");
 
         const KitImport result = importOal(xml);
-        QVERIFY2(result.ok(), qPrintable(result.problem + result.errors.join(QLatin1Char('\n'))));
+        QVERIFY2(result.ok(), whyNot(result).constData());
         QCOMPARE(result.format, KitFormat::Oal);
         QVERIFY(result.skipped.isEmpty());
 
@@ -161,7 +167,7 @@ private slots:
                      qPrintable(result.errors.first()));
             return;
         }
-        QVERIFY2(result.ok(), qPrintable(result.errors.join(QLatin1Char('\n'))));
+        QVERIFY2(result.ok(), whyNot(result).constData());
         QCOMPARE(result.kit.eyepieces.size(), 1);
         QVERIFY(result.kit.eyepieces.first().apparentField.has_value());
         QCOMPARE(*result.kit.eyepieces.first().apparentField, degrees);
@@ -197,7 +203,7 @@ private slots:
         QFETCH(QByteArray, lists);
         QFETCH(QString, where);
         const KitImport result = importOal(log(lists));
-        QVERIFY2(result.ok(), qPrintable(result.problem + result.errors.join(QLatin1Char('\n'))));
+        QVERIFY2(result.ok(), whyNot(result).constData());
         QVERIFY(result.kit.isEmpty());
         QCOMPARE(result.skipped.size(), 1);
         QVERIFY2(result.skipped.first().startsWith(where + QStringLiteral(": ")), qPrintable(result.skipped.first()));
@@ -233,7 +239,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(double, focalLength);
         const KitImport result = importOal(xml);
-        QVERIFY2(result.ok(), qPrintable(result.problem + result.errors.join(QLatin1Char('\n'))));
+        QVERIFY2(result.ok(), whyNot(result).constData());
         QCOMPARE(result.kit.telescopes.size(), 1);
         QCOMPARE(result.kit.telescopes.first().name, name);
         QCOMPARE(result.kit.telescopes.first().focalLength, focalLength);
@@ -258,82 +264,62 @@ private slots:
         QTest::addColumn<QString>("field");
 
         const QString c8 = QStringLiteral("scope \"s1\" \"C8\": ");
-        QTest::newRow("focal length no number")
-            << scope("<model>C8</model><aperture>203</aperture><focalLength>x</focalLength>")
-            << c8 << QStringLiteral("focalLength \"x\" is no number");
-        QTest::newRow("focal length missing") << scope("<model>C8</model><aperture>203</aperture>") << c8
-                                              << QStringLiteral("focalLength");
-        QTest::newRow("aperture missing") << scope("<model>C8</model><focalLength>2032</focalLength>") << c8
-                                          << QStringLiteral("aperture");
-        QTest::newRow("aperture with a comma")
-            << scope("<model>C8</model><aperture>203,2</aperture><focalLength>2032</focalLength>") << c8
-            << QStringLiteral("aperture");
-        QTest::newRow("focal length empty") << scope("<model>C8</model><aperture>203</aperture><focalLength/>")
-                                            << c8 << QStringLiteral("focalLength");
-        QTest::newRow("focal length infinite")
-            << scope("<model>C8</model><aperture>203</aperture><focalLength>inf</focalLength>") << c8
-            << QStringLiteral("focalLength");
-        QTest::newRow("focal length not a number")
-            << scope("<model>C8</model><aperture>203</aperture><focalLength>nan</focalLength>") << c8
-            << QStringLiteral("focalLength");
-        QTest::newRow("negative focal length")
-            << scope("<model>C8</model><aperture>203</aperture><focalLength>-2032</focalLength>") << c8
-            << QString();
-        QTest::newRow("zero aperture")
-            << scope("<model>C8</model><aperture>0</aperture><focalLength>2032</focalLength>") << c8
-            << QString();
-        QTest::newRow("absurd focal length")
-            << scope("<model>C8</model><aperture>203</aperture><focalLength>1e12</focalLength>") << c8
-            << QString();
-        QTest::newRow("field given twice")
-            << scope("<model>C8</model><aperture>203</aperture><focalLength>2032</focalLength><focalLength>1000</focalLength>")
-            << c8 << QStringLiteral("focalLength");
-        QTest::newRow("no model") << scope("<vendor>Celestron</vendor><aperture>203</aperture><focalLength>2032</focalLength>")
-                                  << QStringLiteral("scope \"s1\" \"Celestron\": ") << QStringLiteral("model");
+        const auto c8Scope = [](const QByteArray &fields) { return scope("<model>C8</model>" + fields); };
+        const QByteArray aperture = "<aperture>203</aperture>";
+        const QByteArray focalLength = "<focalLength>2032</focalLength>";
+        const auto c8Focal = [&](const QByteArray &value) {
+            return c8Scope(aperture + "<focalLength>" + value + "</focalLength>");
+        };
+        QTest::newRow("focal length no number") << c8Focal("x") << c8 << "focalLength \"x\" is no number";
+        QTest::newRow("focal length missing") << c8Scope(aperture) << c8 << "focalLength";
+        QTest::newRow("aperture missing") << c8Scope(focalLength) << c8 << "aperture";
+        QTest::newRow("aperture with a comma") << c8Scope("<aperture>203,2</aperture>" + focalLength) << c8
+                                               << "aperture";
+        QTest::newRow("focal length empty") << c8Scope(aperture + "<focalLength/>") << c8 << "focalLength";
+        QTest::newRow("focal length infinite") << c8Focal("inf") << c8 << "focalLength";
+        QTest::newRow("focal length not a number") << c8Focal("nan") << c8 << "focalLength";
+        QTest::newRow("negative focal length") << c8Focal("-2032") << c8 << QString();
+        QTest::newRow("zero aperture") << c8Scope("<aperture>0</aperture>" + focalLength) << c8 << QString();
+        QTest::newRow("absurd focal length") << c8Focal("1e12") << c8 << QString();
+        QTest::newRow("field given twice") << c8Scope(aperture + focalLength + "<focalLength>1000</focalLength>") << c8
+                                           << "focalLength";
+        QTest::newRow("no model") << scope("<vendor>Celestron</vendor>" + aperture + focalLength)
+                                  << "scope \"s1\" \"Celestron\": " << "model";
         QTest::newRow("entry without id named by place")
-            << scope("<model>C8</model><aperture>203</aperture>", "xsi:type=\"oal:scopeType\"")
-            << QStringLiteral("scope 1 \"C8\": ") << QStringLiteral("focalLength");
+            << scope("<model>C8</model>" + aperture, "xsi:type=\"oal:scopeType\"") << "scope 1 \"C8\": "
+            << "focalLength";
 
         const QString e1 = QStringLiteral("eyepiece \"e1\" \"Pan 24\": ");
-        QTest::newRow("eyepiece focal length missing") << eyepiece("<model>Pan 24</model>") << e1 << QStringLiteral("focalLength");
-        QTest::newRow("eyepiece zero focal length") << eyepiece("<model>Pan 24</model><focalLength>0</focalLength>")
-                                                    << e1 << QString();
+        const auto pan24 = [](const QByteArray &fields) { return eyepiece("<model>Pan 24</model>" + fields); };
+        const QByteArray focal24 = "<focalLength>24</focalLength>";
+        QTest::newRow("eyepiece focal length missing") << pan24({}) << e1 << "focalLength";
+        QTest::newRow("eyepiece zero focal length") << pan24("<focalLength>0</focalLength>") << e1 << QString();
         QTest::newRow("eyepiece field no number")
-            << eyepiece("<model>Pan 24</model><focalLength>24</focalLength><apparentFOV unit=\"deg\">wide</apparentFOV>")
-            << e1 << QStringLiteral("apparentFOV");
+            << pan24(focal24 + "<apparentFOV unit=\"deg\">wide</apparentFOV>") << e1 << "apparentFOV";
         QTest::newRow("eyepiece field absurd")
-            << eyepiece("<model>Pan 24</model><focalLength>24</focalLength><apparentFOV unit=\"rad\">68</apparentFOV>")
-            << e1 << QString();
+            << pan24(focal24 + "<apparentFOV unit=\"rad\">68</apparentFOV>") << e1 << QString();
 
         const QString l1 = QStringLiteral("lens \"l1\" \"Barlow\": ");
-        QTest::newRow("lens factor missing") << lens("<model>Barlow</model>") << l1 << QStringLiteral("factor");
-        QTest::newRow("lens factor no number") << lens("<model>Barlow</model><factor>2x</factor>") << l1
-                                               << QStringLiteral("factor");
-        QTest::newRow("lens factor negative") << lens("<model>Barlow</model><factor>-2</factor>") << l1
-                                              << QString();
-        QTest::newRow("lens factor zero") << lens("<model>Barlow</model><factor>0</factor>") << l1
-                                          << QString();
+        const auto barlow = [](const QByteArray &fields) { return lens("<model>Barlow</model>" + fields); };
+        QTest::newRow("lens factor missing") << barlow({}) << l1 << "factor";
+        QTest::newRow("lens factor no number") << barlow("<factor>2x</factor>") << l1 << "factor";
+        QTest::newRow("lens factor negative") << barlow("<factor>-2</factor>") << l1 << QString();
+        QTest::newRow("lens factor zero") << barlow("<factor>0</factor>") << l1 << QString();
 
         const QString i1 = QStringLiteral("imager \"i1\" \"ZWO ASI462MC\": ");
         const auto camera = [](const char *replace, const char *with) {
             return imager(QByteArray(kCamera).replace(replace, with));
         };
-        QTest::newRow("pixel count no number") << camera("<pixelsX>1936", "<pixelsX>many") << i1 << QStringLiteral("pixelsX");
-        QTest::newRow("pixel count fractional") << camera("<pixelsY>1096", "<pixelsY>1096.5") << i1
-                                                << QStringLiteral("pixelsY");
+        QTest::newRow("pixel count no number") << camera("<pixelsX>1936", "<pixelsX>many") << i1 << "pixelsX";
+        QTest::newRow("pixel count fractional") << camera("<pixelsY>1096", "<pixelsY>1096.5") << i1 << "pixelsY";
         QTest::newRow("pixel count zero") << camera("<pixelsY>1096", "<pixelsY>0") << i1 << QString();
-        QTest::newRow("pixel count huge") << camera("<pixelsX>1936", "<pixelsX>1e15") << i1 << QStringLiteral("pixelsX");
-        QTest::newRow("pixel size no number") << camera("<pixelXSize>2.9", "<pixelXSize>2.9um") << i1
-                                              << QStringLiteral("pixelXSize");
-        QTest::newRow("pixel size negative") << camera("<pixelYSize>2.9", "<pixelYSize>-2.9") << i1
-                                             << QString();
-        QTest::newRow("pixel size absurd") << camera("<pixelXSize>2.9", "<pixelXSize>2900") << i1
-                                           << QString();
-        QTest::newRow("binning zero") << imager(kCamera + "<binning>0</binning>") << i1 << QStringLiteral("binning");
-        QTest::newRow("binning too high") << imager(kCamera + "<binning>1000000</binning>") << i1
-                                          << QStringLiteral("binning");
-        QTest::newRow("binning no number") << imager(kCamera + "<binning>2x2</binning>") << i1
-                                           << QStringLiteral("binning");
+        QTest::newRow("pixel count huge") << camera("<pixelsX>1936", "<pixelsX>1e15") << i1 << "pixelsX";
+        QTest::newRow("pixel size no number") << camera("<pixelXSize>2.9", "<pixelXSize>2.9um") << i1 << "pixelXSize";
+        QTest::newRow("pixel size negative") << camera("<pixelYSize>2.9", "<pixelYSize>-2.9") << i1 << QString();
+        QTest::newRow("pixel size absurd") << camera("<pixelXSize>2.9", "<pixelXSize>2900") << i1 << QString();
+        QTest::newRow("binning zero") << imager(kCamera + "<binning>0</binning>") << i1 << "binning";
+        QTest::newRow("binning too high") << imager(kCamera + "<binning>1000000</binning>") << i1 << "binning";
+        QTest::newRow("binning no number") << imager(kCamera + "<binning>2x2</binning>") << i1 << "binning";
     }
 
     void badEntries()
@@ -452,7 +438,7 @@ private slots:
         QFETCH(Kit, kit);
         const QByteArray xml = detail::oalOf(kit);
         const KitImport back = importOal(xml);
-        QVERIFY2(back.ok(), qPrintable(back.problem + back.errors.join(QLatin1Char('\n')) + "\n" + xml));
+        QVERIFY2(back.ok(), (whyNot(back) + '\n' + xml).constData());
         QVERIFY(back.skipped.isEmpty());
         QCOMPARE(back.kit, kit);
     }
