@@ -141,6 +141,10 @@ private slots:
         const auto r = run({"kit", "import", file("bad.ini", ocularIni(!brokenKit))});
         QCOMPARE(r.status, 1);
         QVERIFY2(err(r).contains(errPart), r.err.constData());
+        // A failure says all it has to say on standard error.
+        QVERIFY2(r.out.isEmpty(), r.out.constData());
+        if (!brokenKit)
+            QVERIFY2(err(r).contains(QLatin1String("wrong: ")), r.err.constData());
         QCOMPARE(readBytes(kitPath()), before);
     }
 
