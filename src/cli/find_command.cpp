@@ -7,6 +7,7 @@
 #include "cli/user_kit.h"
 #include "planner/equipment_database.h"
 #include "planner/name_pick.h"
+#include "storage/kit_checks.h"
 
 namespace vkp2::cli {
 
@@ -56,6 +57,9 @@ Result runFind(const Context &cx)
     const QString text = words.mid(1).join(QLatin1Char(' ')).trimmed();
     if (text.isEmpty())
         fail(QStringLiteral("find"), QStringLiteral("give the text to look for after \"%1\"").arg(words.first()));
+    // Names are matched on their letters and digits; a text with none would match nothing.
+    if (storage::nameKey(text).isEmpty())
+        fail(QStringLiteral("find"), QStringLiteral("\"%1\" holds no letter or digit").arg(text));
     const UserKit user = readUserKit();
     const QString word = planner::equipmentKindWord(*kind, false);
     switch (*kind) {

@@ -135,9 +135,9 @@ Result runImport(const Context &cx, const UserKit &user)
         report += QStringLiteral("wrong: ") + e + QLatin1Char('\n');
     Result out;
     if (!imported.errors.isEmpty() && !cx.args.has(QStringLiteral("--partial"))) {
+        // Nothing was imported: what was wrong is the failure's own account.
         out.status = kExitFailed;
-        out.out = report.toUtf8();
-        out.err = diagnostic(kit_messages::nothingImported(imported.errors.size()));
+        out.err = report.toUtf8() + diagnostic(kit_messages::nothingImported(imported.errors.size()));
         return out;
     }
     const storage::KitMerge merged = storage::mergeKits(user.kit, imported.kit);

@@ -10,6 +10,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <climits>
 
 namespace vkp2::cli {
@@ -36,6 +37,17 @@ const QString kUserDefined = entries::UserDefined;
 class KitSource {
 public:
     explicit KitSource(QStringList &notices) : notices_(notices) {}
+    // A preset name needs no kit: the kit is read only for other names.
+    const storage::Kit &kitFor(const QString &typed, const QStringList &presets)
+    {
+        static const storage::Kit none;
+        const bool preset = std::any_of(presets.begin(), presets.end(), [&typed](const QString &p) {
+            return p.compare(typed, Qt::CaseInsensitive) == 0;
+        });
+        return preset ? none : kit();
+    }
+
+private:
     const storage::Kit &kit()
     {
         if (!kit_) {
@@ -46,7 +58,6 @@ public:
         return kit_->kit;
     }
 
-private:
     QStringList &notices_;
     std::optional<UserKit> kit_;
 };
@@ -55,7 +66,7 @@ void namedTelescope(const Context &cx, Setup &s, KitSource &kits)
 {
     const QString option = optionOf(SetupField::Telescope);
     const QString typed = cx.args.value(option);
-    const auto found = planner::findTelescope(typed, kits.kit());
+    const auto found = planner::findTelescope(typed, kits.kitFor(typed, planner::telescopeEntries()));
     if (!found.found)
         noSuchName(option, QStringLiteral("telescope"), typed, found.closest);
     if (found.found->source == planner::EquipmentSource::Preset)
@@ -68,7 +79,7 @@ std::optional<storage::KitCamera> namedCamera(const Context &cx, Setup &s, KitSo
 {
     const QString option = optionOf(SetupField::Camera);
     const QString typed = cx.args.value(option);
-    const auto found = planner::findCamera(typed, kits.kit());
+    const auto found = planner::findCamera(typed, kits.kitFor(typed, planner::cameraEntries()));
     if (!found.found)
         noSuchName(option, QStringLiteral("camera"), typed, found.closest);
     if (found.found->source == planner::EquipmentSource::Preset) {

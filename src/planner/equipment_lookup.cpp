@@ -57,7 +57,8 @@ std::optional<storage::KitCamera> cameraPreset(const QString &typed)
 }
 
 // An exact name in the kit or the database beats a partial one anywhere; among partial ones
-// the kit's comes first, and none is taken when the words match a preset too.
+// the kit's comes first, the database is asked only when no kit entry matches, and none is
+// taken when the words match a preset too.
 template <typename Entry>
 Lookup<Entry> find(const QString &typed, std::optional<Entry> preset, const QList<Entry> &kit,
                    const QList<Entry> &database, const QStringList &presetNames)
@@ -77,11 +78,23 @@ Lookup<Entry> find(const QString &typed, std::optional<Entry> preset, const QLis
     // Words that also match a preset may mean it: only the user can tell.
     const bool presetMatches = std::any_of(presetNames.begin(), presetNames.end(),
                                            [&typed](const QString &p) { return nameMatches(p, typed); });
-    if (!presetMatches) {
-        take(EquipmentSource::Kit, kit, onlyMatch(kitNames, typed));
-        take(EquipmentSource::Database, database, onlyMatch(databaseNames, typed));
+    QStringList kitMatches;
+    for (const QString &name : kitNames) {
+        if (nameMatches(name, typed))
+            kitMatches << name;
     }
-    if (!out.found)
+    if (!out.found && !presetMatches) {
+        take(EquipmentSource::Kit, kit, onlyMatch(kitNames, typed));
+        // The user's own entries the words match outrank the database: a guess there would
+        // pass over the ones the user meant.
+        if (kitMatches.isEmpty())
+            take(EquipmentSource::Database, database, onlyMatch(databaseNames, typed));
+    }
+    if (out.found)
+        return out;
+    if (kitMatches.size() > 1 && !presetMatches)
+        out.closest = kitMatches.mid(0, 3);
+    else
         out.closest = closestEntries(typed, presetNames + kitNames + databaseNames);
     return out;
 }

@@ -26,7 +26,8 @@ struct Lookup {
 
 // A preset matches by its whole name, ignoring case; a kit or database entry when its name is
 // the typed one with case and punctuation ignored, else when it is the only entry the typed
-// words match (nameMatches).
+// words match (nameMatches). Words matching several kit entries find nothing and offer those
+// entries; the database is matched on words only when no kit entry matches them.
 Lookup<storage::KitTelescope> findTelescope(const QString &typed, const storage::Kit &kit);
 Lookup<storage::KitCamera> findCamera(const QString &typed, const storage::Kit &kit);
 

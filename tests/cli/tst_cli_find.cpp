@@ -116,6 +116,8 @@ private slots:
         QTest::newRow("a kind there is none of") << QStringList{"find", "mounts", "eq6"} << 2
                                                  << "vkp2plan: find: \"mounts\" is none of cameras, "
                                                     "telescopes, eyepieces, barlows\n";
+        QTest::newRow("no letter or digit") << QStringList{"find", "cameras", "!!!"} << 2
+                                            << "vkp2plan: find: \"!!!\" holds no letter or digit\n";
         QTest::newRow("no text") << QStringList{"find", "barlows"} << 2
                                  << "vkp2plan: find: give the text to look for after \"barlows\"\n";
     }

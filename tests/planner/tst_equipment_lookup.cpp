@@ -147,6 +147,26 @@ private slots:
         QTEST(r.found->entry.binning, "binning");
     }
 
+    // Words several kit entries match are the user's to settle, even when the database holds
+    // a single match for them: nothing is found and those entries are offered.
+    void severalKitMatches_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("closest");
+        QTest::newRow("one database match") << "zwo 462mc" << QStringList{"ZWO ASI462MC", "ZWO ASI462MC Pro Custom"};
+        QTest::newRow("no database match") << "qwzx cam" << QStringList{"Qwzx Cam One", "Qwzx Cam Two"};
+    }
+    void severalKitMatches()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, closest);
+        storage::Kit kit = testKit();
+        kit.cameras << camera("Qwzx Cam Two", 4, 10, 10);
+        const auto r = findCamera(typed, kit);
+        QVERIFY2(!r.found, qPrintable(r.found ? r.found->entry.name : QString()));
+        QCOMPARE(r.closest, closest);
+    }
+
     // With an empty kit the database answers; an exact database name beats a kit entry the
     // words only match.
     void databaseCameras_data()
