@@ -20,27 +20,30 @@ QString userName()
 }
 
 // No stale time: a lock is stale only when its holder has died, however long a calculator runs.
-std::unique_ptr<QLockFile> lockFile()
+std::unique_ptr<QLockFile> lockFile(int slot)
 {
-    auto lock = std::make_unique<QLockFile>(calculatorLockPath());
+    auto lock = std::make_unique<QLockFile>(calculatorLockPath(slot));
     lock->setStaleLockTime(0);
     return lock;
 }
 
 } // namespace
 
-QString calculatorLockPath()
+QString calculatorLockPath(int slot)
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty())
         folder = QDir::tempPath();
-    return QDir(folder).absoluteFilePath(QStringLiteral("vkp2calc-%1.lock").arg(userName()));
+    return QDir(folder).absoluteFilePath(QStringLiteral("vkp2calc-%1-%2.lock").arg(userName()).arg(slot));
 }
 
-CalculatorInstance::CalculatorInstance() : lock_(lockFile())
+CalculatorInstance::CalculatorInstance()
 {
-    if (!lock_->tryLock(0))
-        lock_.reset();
+    for (int slot = 0; slot < kCalculatorLockSlots && !lock_; ++slot) {
+        lock_ = lockFile(slot);
+        if (!lock_->tryLock(0))
+            lock_.reset();
+    }
 }
 
 CalculatorInstance::~CalculatorInstance() = default;
@@ -51,12 +54,14 @@ bool calculatorRunning()
 {
     // Taking the lock is the one test QLockFile offers that tells a live holder from a dead one;
     // a dead one's file is removed on the way.
-    const std::unique_ptr<QLockFile> lock = lockFile();
-    if (lock->tryLock(0)) {
-        lock->unlock();
-        return false;
+    for (int slot = 0; slot < kCalculatorLockSlots; ++slot) {
+        const std::unique_ptr<QLockFile> lock = lockFile(slot);
+        if (lock->tryLock(0))
+            lock->unlock();
+        else if (lock->error() == QLockFile::LockFailedError)
+            return true;
     }
-    return lock->error() == QLockFile::LockFailedError;
+    return false;
 }
 
 } // namespace vkp2::storage

@@ -1,8 +1,8 @@
 #pragma once
-// Whether a calculator window is running for this user. The calculator holds a lock file for as
-// long as it runs; the planner asks before writing the calculator's setup file, which a running
-// calculator would overwrite when it closes. A lock left by a crashed calculator is stale and
-// does not count.
+// Whether a calculator window is running for this user. Each calculator holds one of a few lock
+// files for as long as it runs, so a second window counts after the first has closed; the planner
+// asks before writing the calculator's setup file, which a running calculator would overwrite
+// when it closes. A lock left by a crashed calculator is stale and does not count.
 
 #include <QString>
 
@@ -12,12 +12,15 @@ class QLockFile;
 
 namespace vkp2::storage {
 
-// The lock file's path: in the per-user runtime folder (the temporary folder where there is
-// none), named for this user.
-QString calculatorLockPath();
+// How many calculators can hold a lock at once.
+inline constexpr int kCalculatorLockSlots = 16;
 
-// Held by the calculator from start to end; empty when another calculator holds the lock (the
-// calculator runs all the same, as it always has).
+// One lock slot's path (0 up to kCalculatorLockSlots - 1): in the per-user runtime folder (the
+// temporary folder where there is none), named for this user and the slot.
+QString calculatorLockPath(int slot = 0);
+
+// Held by the calculator from start to end: the first free slot. Empty only when every slot is
+// taken (the calculator runs all the same).
 class CalculatorInstance {
 public:
     CalculatorInstance();
@@ -28,7 +31,7 @@ private:
     std::unique_ptr<QLockFile> lock_;
 };
 
-// True while some process holds the lock.
+// True while some live process holds any of the slots.
 bool calculatorRunning();
 
 } // namespace vkp2::storage

@@ -148,6 +148,14 @@ private slots:
         QCOMPARE(readBytes(kitPath()), before);
     }
 
+    void fileOfNoEquipmentFails()
+    {
+        const auto r = run({"kit", "import", file("empty.ini", "[telescope]\nsize=0\n[ocular]\nsize=0\n")});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(err(r).contains(QLatin1String("the file holds no equipment")), r.err.constData());
+        QVERIFY(!QFile::exists(kitPath()));
+    }
+
     void partialTakesTheOthers()
     {
         const auto r = run({"kit", "import", file("bad.ini", ocularIni(true)), "--partial"});

@@ -146,7 +146,6 @@ private slots:
                            "INSERT INTO dslr (Model, Width, Height, PixelW, PixelH) VALUES ('Nikon D5300', 6000, 4000, 3.9, 3.9)",
                            "INSERT INTO dslr (Model, Width, Height, PixelW, PixelH) VALUES ('Sony A7S', 4240, 2832, 8.4, 8.4)"}
             << 0 << 2;
-        QTest::newRow("every table, no rows") << kTables << 0 << 0;
     }
 
     void someTables()
@@ -273,6 +272,8 @@ private slots:
                                            {"CREATE TABLE profile (id INTEGER, name TEXT)",
                                             "INSERT INTO profile VALUES (1, 'Simulators')"});
         QVERIFY(!other.isEmpty());
+        const QString noRows = makeDatabase(made.filePath(QStringLiteral("norows.sqlite")), kTables);
+        QVERIFY(!noRows.isEmpty());
 
         QTest::newRow("text file") << QByteArray("[telescope]\nname=C8\nfocal=2032\n") << QStringLiteral("no SQLite");
         QTest::newRow("empty file") << QByteArray() << QStringLiteral("no SQLite");
@@ -282,6 +283,7 @@ private slots:
         QTest::newRow("pages overwritten") << database.left(4096) + QByteArray(database.size() - 4096, '\x5a')
                                            << QStringLiteral("cannot be read");
         QTest::newRow("none of the tables") << contentOf(other) << QStringLiteral("not KStars");
+        QTest::newRow("every table, no rows") << contentOf(noRows) << QStringLiteral("the file holds no equipment");
     }
 
     void badFiles()

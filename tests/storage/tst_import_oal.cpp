@@ -397,6 +397,9 @@ private slots:
         "<oal:observations xmlns:oal='http://groups.google.com/group/openastronomylog'><scopes><scope id='s'><model>&lol2;</model></scope></scopes></oal:observations>")
                                           << QStringLiteral("DOCTYPE");
         QTest::newRow("too large") << log(QByteArray(kit_limits::kMaxFileBytes, ' ')) << QStringLiteral("MiB");
+        QTest::newRow("lists of nothing") << log("<scopes/><eyepieces/><lenses/><imagers/>")
+                                          << QStringLiteral("the file holds no equipment");
+        QTest::newRow("an empty kit's export") << detail::oalOf(Kit()) << QStringLiteral("the file holds no equipment");
     }
 
     void badFiles()
@@ -415,7 +418,6 @@ private slots:
     {
         QTest::addColumn<Kit>("kit");
 
-        QTest::newRow("empty") << Kit();
         Kit full;
         full.telescopes = {{QStringLiteral("Celestron C8 EdgeHD"), 2032, 203.2},
                            {QStringLiteral("Sky-Watcher 80ED <doublet> & \"pro\""), 600, 80},

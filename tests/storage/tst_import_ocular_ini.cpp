@@ -333,6 +333,11 @@ void TstImportOcularIni::refused_data()
     QTest::newRow("empty") << QByteArray() << "no [telescope], [ccd], [lens] or [ocular] section" << 0;
     QTest::newRow("other sections only") << QByteArray("[General]\nocular_count=2\n[vignetting]\n1\\name=x\n")
                                          << "no [telescope], [ccd], [lens] or [ocular] section" << 0;
+    QTest::newRow("sections of no entries") << QByteArray("[telescope]\nsize=0\n[ccd]\nsize=0\n[lens]\nsize=0\n[ocular]\nsize=0\n")
+                                            << "the file holds no equipment" << 0;
+    QTest::newRow("[General] counts of none") << QByteArray("[General]\ntelescope_count=0\nocular_count=0\n[telescope]\nsize=0\n[ocular]\nsize=0\n")
+                                              << "the file holds no equipment" << 0;
+    QTest::newRow("a section of no entry's fields") << QByteArray("[ocular]\nversion=2\n") << "the file holds no equipment" << 0;
     QTest::newRow("truncated mid entry") << QByteArray("[telescope]\nsize=2\n1\\name=A\n1\\focalLength=1000\n1\\diameter=100\n2\\name=B\n2\\focalLen")
                                          << "[telescope] entry 2 \"B\": no focalLength" << 1;
     QTest::newRow("truncated: fewer entries than the size") << QByteArray("[lens]\nsize=3\n1\\name=B2\n1\\multipler=2\n2\\name=B3\n2\\multipler=3\n")

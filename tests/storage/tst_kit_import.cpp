@@ -18,6 +18,8 @@ private slots:
     void toldByContent();
     void refused_data();
     void refused();
+    void holdsNoEquipment_data();
+    void holdsNoEquipment();
     void kitJsonEntries();
     void exportRefusesReadOnlyFormats();
 };
@@ -104,6 +106,31 @@ void TstKitImport::refused()
     QCOMPARE(result.problem, path + ": " + problem);
     QVERIFY(!result.ok());
     QVERIFY(result.kit.isEmpty());
+}
+
+void TstKitImport::holdsNoEquipment_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<KitFormat>("format");
+    QTest::newRow("kit.json of no entries") << kitToJson(Kit()) << KitFormat::Json;
+    QTest::newRow("ocular.ini of empty sections") << QByteArray("[General]\nversion=3\n[ocular]\nsize=0\n[ccd]\nsize=0\n")
+                                                  << KitFormat::OcularIni;
+    QTest::newRow("OAL of empty lists")
+        << QByteArray("<observations xmlns=\"http://groups.google.com/group/openastronomylog\" version=\"2.1\">"
+                      "<scopes/><eyepieces/><lenses/><imagers/></observations>")
+        << KitFormat::Oal;
+}
+
+// Nothing to take, nothing skipped, nothing wrong: the file was not the one meant.
+void TstKitImport::holdsNoEquipment()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(KitFormat, format);
+    QTemporaryDir dir;
+    const KitImport result = importKitFile(fileWith(dir, content));
+    QCOMPARE(result.format, format);
+    QCOMPARE(result.problem, QStringLiteral("the file holds no equipment"));
+    QVERIFY(!result.ok());
 }
 
 void TstKitImport::kitJsonEntries()

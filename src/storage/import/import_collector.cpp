@@ -71,6 +71,16 @@ void ImportCollector::fail(const QString &problem)
     result_.problem = problem;
 }
 
-KitImport ImportCollector::result() const { return result_; }
+KitImport ImportCollector::result() const
+{
+    // Sections or tables with nothing in them: the file was taken for the wrong one.
+    if (!failed() && result_.kit.isEmpty() && result_.skipped.isEmpty() && result_.errors.isEmpty()) {
+        KitImport empty;
+        empty.format = result_.format;
+        empty.problem = QStringLiteral("the file holds no equipment");
+        return empty;
+    }
+    return result_;
+}
 
 } // namespace vkp2::storage

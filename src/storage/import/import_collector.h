@@ -32,6 +32,7 @@ public:
     void fail(const QString &problem);
     bool failed() const { return !result_.problem.isEmpty(); }
 
+    // A file that held no entry at all, not even one skipped or wrong, is a problem.
     KitImport result() const;
 
 private:
