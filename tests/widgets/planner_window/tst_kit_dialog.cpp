@@ -109,6 +109,8 @@ private slots:
     void importWithErrorsTakesNothingUnlessAsked();
     void exportReadsBack_data();
     void exportReadsBack();
+    void refusedWriteIsReported_data();
+    void refusedWriteIsReported();
     void keyboardAndScreenReaders();
 
 private:
@@ -503,6 +505,38 @@ void TstKitDialog::exportReadsBack()
              qPrintable(dialog_->statusLine()->text()));
     // Exporting writes no kit.
     QCOMPARE(storage::readKitFile(storage::kitFilePath()).kit, test::sampleKit());
+}
+
+void TstKitDialog::refusedWriteIsReported_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("says");
+    // A kind past the cap could never be read again.
+    QTest::newRow("saving a kind over the cap") << "save" << storage::tooManyEntriesProblem();
+    // Another format in the kit file's place would leave a kit no start reads.
+    QTest::newRow("exporting over the kit file") << "export" << "the kit file itself";
+}
+
+void TstKitDialog::refusedWriteIsReported()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, says);
+    storage::Kit full;
+    for (int i = 0; i < storage::kit_limits::kMaxEntriesPerKind; ++i)
+        full.telescopes << storage::KitTelescope{QStringLiteral("Scope %1").arg(i), 1000, 100};
+    QVERIFY(test::writeKit(action == "save" ? full : test::sampleKit()));
+    const QByteArray before = test::kitBytes();
+    open();
+    QSignalSpy saved(dialog_.get(), &KitDialog::saved);
+    if (action == "save") {
+        QVERIFY(dialog_->addEntry(storage::KitTelescope{QStringLiteral("One More"), 500, 50}));
+        QTest::mouseClick(dialog_->buttons()->button(QDialogButtonBox::Apply), Qt::LeftButton);
+        QCOMPARE(saved.size(), 0);
+    } else {
+        QVERIFY(!dialog_->exportTo(storage::kitFilePath(), storage::KitFormat::Oal));
+    }
+    QVERIFY2(dialog_->statusLine()->text().contains(says), qPrintable(dialog_->statusLine()->text()));
+    QCOMPARE(test::kitBytes(), before);
 }
 
 void TstKitDialog::keyboardAndScreenReaders()
