@@ -208,7 +208,7 @@ void onlyOptions(const Context &cx, const QStringList &allowed, const QString &w
 bool writeUserKit(const UserKit &user, const storage::Kit &kit, Result &out)
 {
     QString problem;
-    if (storage::writeKitFile(storage::kitFilePath(storage::FolderCreation::Create), kit, &problem))
+    if (storage::writeKitFile(user.path, kit, &problem))
         return true;
     out.status = kExitFailed;
     out.out.clear();

@@ -3,6 +3,7 @@
 #include "storage/kit_checks.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace vkp2::storage {
 
@@ -15,6 +16,9 @@ QString fileSizeProblem(qint64 bytes, const QString &what)
 
 BoundedRead readBounded(const QString &path, const QString &what)
 {
+    // A pipe or device would block the open or the read for as long as nothing writes to it.
+    if (const QFileInfo info(path); info.exists() && !info.isFile())
+        return {{}, QStringLiteral("not a regular file, so not %1").arg(what)};
     QFile file(path);
     const auto unreadable = [&file] { return BoundedRead{{}, QStringLiteral("cannot be read (%1)").arg(file.errorString())}; };
     if (const QString tooLarge = fileSizeProblem(file.size(), what); !tooLarge.isEmpty())

@@ -6,8 +6,9 @@
 
 namespace vkp2::storage {
 
-// The file's bytes; or, when it is larger than the limit or cannot be read, `problem` saying
-// so ("larger than 16 MiB, too large for <what>"), without the path.
+// The file's bytes; or, when it is larger than the limit, not a regular file (after links) or
+// cannot be read, `problem` saying so ("larger than 16 MiB, too large for <what>"), without
+// the path. Nothing that is not a regular file is opened.
 struct BoundedRead {
     QByteArray bytes;
     QString problem;

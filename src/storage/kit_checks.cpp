@@ -2,6 +2,7 @@
 
 #include <QSet>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vkp2::storage {
@@ -50,6 +51,9 @@ QString nameProblem(const QString &name)
             || category == QChar::Separator_Paragraph)
             return QStringLiteral("the name holds a control character (U+%1)").arg(hex(c));
     }
+    // Duplicates, look-ups and removal compare names by nameKey; one with none can't be told apart.
+    if (nameKey(name).isEmpty())
+        return QStringLiteral("the name holds no letter or digit");
     return {};
 }
 
@@ -87,6 +91,16 @@ QString binningProblem(const QList<int> &binning)
                 .arg(binning[i])
                 .arg(binning[i - 1]);
     }
+    return {};
+}
+
+// A mode wider than the chip would leave a frame of no pixels.
+QString binningFitsProblem(const KitCamera &c)
+{
+    const int side = std::min(c.width, c.height);
+    for (const int mode : c.binning)
+        if (mode > side)
+            return QStringLiteral("binning %1 is larger than the chip's %2 px side").arg(mode).arg(side);
     return {};
 }
 
@@ -138,7 +152,8 @@ QString problemOf(const KitCamera &c)
                     outside(QStringLiteral("pixel width"), c.pixelWidth, kPixelMin, kPixelMax, um),
                     outside(QStringLiteral("pixel height"), c.pixelHeight, kPixelMin, kPixelMax, um),
                     pixelCount(QStringLiteral("width"), c.width),
-                    pixelCount(QStringLiteral("height"), c.height), binningProblem(c.binning)});
+                    pixelCount(QStringLiteral("height"), c.height), binningProblem(c.binning),
+                    binningFitsProblem(c)});
 }
 
 QString problemOf(const KitLens &l)

@@ -27,7 +27,8 @@ inline constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024; // any kit or import f
 } // namespace kit_limits
 
 // What is wrong with an entry, as one phrase ("pixel width 0.01 µm is outside 0.5 to 50 µm");
-// empty when it may be kept. Names must be non-empty, printable and not too long.
+// empty when it may be kept. Names must be non-empty, printable, not too long and hold a letter
+// or digit. A camera's binning modes fit its chip.
 QString problemOf(const KitTelescope &t);
 QString problemOf(const KitCamera &c);
 QString problemOf(const KitLens &l);

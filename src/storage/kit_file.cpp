@@ -15,10 +15,12 @@ namespace vkp2::storage {
 
 QString kitFilePath(FolderCreation creation)
 {
-    const QString folder = dataFolderPath(creation);
-    // Without a data folder, the current one, as for the setup, so the program still runs.
-    const QDir dir = folder.isEmpty() ? QDir::current() : QDir(folder);
-    return dir.absoluteFilePath(kKitFileName);
+    // The same path however it is asked for, so what is written is what is read. No fallback to
+    // the current folder as for the setup: a kit would then follow wherever the program started.
+    if (creation == FolderCreation::Create)
+        dataFolderPath(FolderCreation::Create);
+    const QString folder = dataFolderPath(FolderCreation::ReadOnly);
+    return folder.isEmpty() ? QString() : QDir(folder).absoluteFilePath(kKitFileName);
 }
 
 namespace {
@@ -197,9 +199,15 @@ bool writeKitFile(const QString &path, const Kit &kit, QString *problem)
                                firstProblem("lenses", kit.lenses), firstProblem("eyepieces", kit.eyepieces)})
         if (!why.isEmpty())
             return refuse(why);
+    // The reader refuses a kind over the cap, so such a file could never be opened again.
+    for (const qsizetype n : {kit.telescopes.size(), kit.cameras.size(), kit.lenses.size(), kit.eyepieces.size()})
+        if (n > kit_limits::kMaxEntriesPerKind)
+            return refuse(tooManyEntriesProblem());
+    if (path.isEmpty())
+        return refuse(QStringLiteral("the data folder cannot be made: the system names none"));
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        return refuse(QStringLiteral("%1: the folder cannot be made").arg(QDir::toNativeSeparators(folder)));
+        return refuse(QStringLiteral("the data folder %1 cannot be made").arg(QDir::toNativeSeparators(folder)));
     return writeAtomically(path, kitToJson(kit), problem);
 }
 

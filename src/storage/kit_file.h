@@ -25,8 +25,9 @@ namespace vkp2::storage {
 inline const QString kKitFileName = QStringLiteral("kit.json");
 inline constexpr int kKitFileVersion = 1;
 
-// $XDG_DATA_HOME/VKP2/kit.json (the per-user data folder of the setup); with Create the
-// folder is made when missing.
+// $XDG_DATA_HOME/VKP2/kit.json (the per-user data folder of the setup), the same path with
+// either argument; with Create the folder is made when missing and can be. Empty when the
+// system names no data folder. Never a file in the current folder.
 QString kitFilePath(FolderCreation creation = FolderCreation::ReadOnly);
 
 // The kit as kit.json holds it, indented, entries in kit order.

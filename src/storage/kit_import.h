@@ -48,7 +48,8 @@ KitImport importNina(const QByteArray &xml);
 KitImport importKStars(const QString &path); // the database file; opened read-only
 KitImport importKitJson(const QByteArray &json);
 
-// The kit as a file of an exportable format; writeExport writes it atomically.
+// The kit as a file of an exportable format; writeExport writes it atomically. It refuses,
+// leaving what is there, when the text could not be made or `path` is the kit file itself.
 QByteArray exportKit(const Kit &kit, KitFormat format);
 bool writeExport(const QString &path, const Kit &kit, KitFormat format, QString *problem = nullptr);
 

@@ -3,6 +3,7 @@
 // again; a refused import or change leaves kit.json as it was, byte for byte.
 
 #include "cli_runs.h"
+#include "storage/kit_checks.h"
 #include "storage/kit_file.h"
 
 #include <QJsonArray>
@@ -250,6 +251,14 @@ private slots:
                                             << "not written";
         QTest::newRow("export to no format") << QStringList{"export", "--format", "csv", "x.csv"} << 2
                                              << "\"csv\" is none of json, ocular-ini, oal";
+        QTest::newRow("export over the kit file itself") << QStringList{"export", "--format", "oal", kitPath()} << 1
+                                                         << "the kit file itself";
+        QTest::newRow("a name of punctuation only")
+            << QStringList{"add", "telescope", "***", "--focal-length", "500", "--aperture", "50"} << 2
+            << "the name holds no letter or digit";
+        QTest::newRow("a binning mode wider than the chip")
+            << QStringList{"add", "camera", "Tiny", "--pixel", "3", "--chip", "10x10", "--binning-modes", "16"} << 2
+            << "binning 16 is larger than the chip's 10 px side";
     }
     void refusedChanges()
     {
@@ -261,6 +270,48 @@ private slots:
         QFETCH(QString, errPart);
         QVERIFY2(err(r).contains(errPart), r.err.constData());
         QCOMPARE(readBytes(kitPath()), before);
+    }
+
+    // The reader refuses a kind over the cap, so no change may make one.
+    void kitAtTheCapTakesNoMore_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("add") << QStringList{"add", "telescope", "One More", "--focal-length", "500", "--aperture", "50"};
+        storage::Kit one;
+        one.telescopes = {{QStringLiteral("One More"), 500, 50}};
+        QTest::newRow("import") << QStringList{"import", file("one.json", storage::kitToJson(one))};
+    }
+    void kitAtTheCapTakesNoMore()
+    {
+        QFETCH(QStringList, args);
+        storage::Kit full;
+        for (int i = 0; i < storage::kit_limits::kMaxEntriesPerKind; ++i)
+            full.telescopes << storage::KitTelescope{QStringLiteral("Scope %1").arg(i), 1000, 100};
+        QVERIFY(storage::writeKitFile(kitPath(), full));
+        const QByteArray before = readBytes(kitPath());
+        const auto r = run(QStringList{"kit"} + args);
+        QCOMPARE(r.status, 1);
+        QVERIFY2(err(r).contains(storage::tooManyEntriesProblem()), r.err.constData());
+        QVERIFY2(!out(r).contains(QLatin1String("imported")) && !out(r).contains(QLatin1String("added")),
+                 r.out.constData());
+        QCOMPARE(readBytes(kitPath()), before);
+    }
+
+    // With no data folder to be had the kit is not written anywhere else, and reads as none.
+    void noDataFolderWritesNoKit()
+    {
+        const QString blocker = file("not-a-folder", "x");
+        const QByteArray previous = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(blocker));
+        const auto added = run({"kit", "add", "telescope", "Dob", "--focal-length", "1200", "--aperture", "200"});
+        const auto listed = run({"kit", "list"});
+        qputenv("XDG_DATA_HOME", previous);
+        QCOMPARE(added.status, 1);
+        QVERIFY2(err(added).contains(QLatin1String("the data folder")) && err(added).contains(QLatin1String("cannot be made")),
+                 added.err.constData());
+        QVERIFY(!QFile::exists(QDir::current().filePath("kit.json")));
+        QCOMPARE(listed.status, 0);
+        QVERIFY2(!out(listed).contains(QLatin1String("Dob")), listed.out.constData());
     }
 
     void removes()

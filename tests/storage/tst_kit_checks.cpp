@@ -103,6 +103,11 @@ void TstKitChecks::camera_data()
     QTest::newRow("binning descending") << cameraOf(2.9, 2.9, 1936, 1096, {1, 3, 2}) << "binning 2 after 3 is not ascending";
     QTest::newRow("binning above") << cameraOf(2.9, 2.9, 1936, 1096, {1, 17}) << "binning 17 is outside 1 to 16";
     QTest::newRow("binning skips") << cameraOf(2.9, 2.9, 1936, 1096, {1, 3, 16}) << "";
+    QTest::newRow("binning as wide as the chip") << cameraOf(2.9, 2.9, 16, 20, {1, 16}) << "";
+    QTest::newRow("binning wider than the chip") << cameraOf(2.9, 2.9, 10, 10, {1, 16})
+                                                 << "binning 16 is larger than the chip's 10 px side";
+    QTest::newRow("binning taller than the chip") << cameraOf(2.9, 2.9, 1936, 3, {1, 2, 4})
+                                                  << "binning 4 is larger than the chip's 3 px side";
 }
 
 void TstKitChecks::camera()
@@ -185,6 +190,9 @@ void TstKitChecks::names_data()
     QTest::newRow("NUL") << QString(QStringLiteral("C8") + QChar(0)) << "the name holds a control character (U+0000)";
     QTest::newRow("DEL") << "C8\x7f" << "the name holds a control character (U+007F)";
     QTest::newRow("line separator") << "C8\u2028" << "the name holds a control character (U+2028)";
+    QTest::newRow("punctuation only") << "***" << "the name holds no letter or digit";
+    QTest::newRow("dashes and dots") << "- . -" << "the name holds no letter or digit";
+    QTest::newRow("one digit") << "#1" << "";
     QTest::newRow("lone surrogate") << QString(QStringLiteral("C8") + QChar(0xd800))
                                     << "the name holds a broken character (U+D800)";
 }

@@ -12,6 +12,7 @@
 #ifdef Q_OS_LINUX
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #endif
 
 using namespace vkp2::storage;
@@ -29,9 +30,13 @@ private slots:
     void writeRefusesOverBadFile_data();
     void writeRefusesOverBadFile();
     void writeRefusesBadEntry();
+    void writeRefusesOverlargeKind_data();
+    void writeRefusesOverlargeKind();
     void writeMakesMissingFolder();
     void failedWriteLeavesPreviousFile();
     void pathIsInDataFolder();
+    void noDataFolderRefusesWrite_data();
+    void noDataFolderRefusesWrite();
 };
 
 namespace {
@@ -205,12 +210,14 @@ void TstKitFile::badText()
 
 void TstKitFile::readingFiles_data()
 {
-    QTest::addColumn<QByteArray>("content"); // "<none>" for no file, "<folder>" for a folder
+    QTest::addColumn<QByteArray>("content"); // "<none>" for no file, "<folder>" for a folder, "<fifo>"
     QTest::addColumn<bool>("exists");
     QTest::addColumn<QString>("problem");    // after "<path>: "; empty for none; see badText
     QTest::newRow("missing") << QByteArray("<none>") << false << "";
     QTest::newRow("good") << kitToJson(fullKit()) << true << "";
     QTest::newRow("folder") << QByteArray("<folder>") << true << "a folder, not a kit file";
+    // Would block every start of the program on the open.
+    QTest::newRow("fifo") << QByteArray("<fifo>") << true << "not a regular file, so not a kit file";
     QTest::newRow("empty") << QByteArray() << true << "line 1, column 1: ";
     QTest::newRow("truncated") << kitToJson(fullKit()).left(40) << true << "line 3, column 13: ";
     QTest::newRow("binary") << QByteArray("SQLite format 3\0\x01\x02\xff\xfe", 21) << true << "not UTF-8 text, so no kit file";
@@ -235,7 +242,13 @@ void TstKitFile::readingFiles()
     const QString path = dir.filePath("kit.json");
     if (content == "<folder>")
         QVERIFY(QDir(dir.path()).mkdir("kit.json"));
-    else if (content != "<none>")
+    else if (content == "<fifo>") {
+#ifdef Q_OS_LINUX
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+#else
+        QSKIP("pipes in the file system are Unix's");
+#endif
+    } else if (content != "<none>")
         writeBytes(path, content);
     const KitFile file = readKitFile(path);
     QCOMPARE(file.exists, exists);
@@ -283,6 +296,42 @@ void TstKitFile::writeRefusesBadEntry()
     QVERIFY(!QFile::exists(path));
 }
 
+void TstKitFile::writeRefusesOverlargeKind_data()
+{
+    QTest::addColumn<int>("telescopes");
+    QTest::addColumn<int>("eyepieces");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("telescopes at the cap") << kit_limits::kMaxEntriesPerKind << 0 << true;
+    QTest::newRow("telescopes over the cap") << kit_limits::kMaxEntriesPerKind + 1 << 0 << false;
+    QTest::newRow("eyepieces over the cap") << 1 << kit_limits::kMaxEntriesPerKind + 1 << false;
+}
+
+void TstKitFile::writeRefusesOverlargeKind()
+{
+    QFETCH(int, telescopes);
+    QFETCH(int, eyepieces);
+    QFETCH(bool, written);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("kit.json");
+    QVERIFY(writeKitFile(path, fullKit()));
+    Kit kit;
+    for (int i = 0; i < telescopes; ++i)
+        kit.telescopes << KitTelescope{QStringLiteral("Scope %1").arg(i), 1000, 100};
+    for (int i = 0; i < eyepieces; ++i)
+        kit.eyepieces << KitEyepiece{QStringLiteral("Eyepiece %1").arg(i), 10, {}, {}};
+    QString problem;
+    QCOMPARE(writeKitFile(path, kit, &problem), written);
+    // Whatever was written can be read again.
+    const KitFile file = readKitFile(path);
+    QCOMPARE(file.problem, QString());
+    if (written) {
+        QCOMPARE(file.kit, kit);
+    } else {
+        QCOMPARE(problem, tooManyEntriesProblem());
+        QCOMPARE(file.kit, fullKit());
+    }
+}
+
 void TstKitFile::writeMakesMissingFolder()
 {
     QTemporaryDir dir;
@@ -294,7 +343,7 @@ void TstKitFile::writeMakesMissingFolder()
     writeBytes(dir.filePath("plain"), "x");
     QString problem;
     QVERIFY(!writeKitFile(dir.filePath("plain/kit.json"), fullKit(), &problem));
-    QVERIFY2(problem.contains("the folder cannot be made"), qPrintable(problem));
+    QVERIFY2(problem.contains("the data folder " + dir.filePath("plain") + " cannot be made"), qPrintable(problem));
 }
 
 void TstKitFile::failedWriteLeavesPreviousFile()
@@ -349,6 +398,46 @@ void TstKitFile::pathIsInDataFolder()
     QVERIFY(!madeByReading);
     QCOMPARE(created, dir.filePath("VKP2/kit.json"));
     QVERIFY(QFileInfo(dir.filePath("VKP2")).isDir());
+}
+
+void TstKitFile::noDataFolderRefusesWrite_data()
+{
+    QTest::addColumn<QString>("blocker"); // a plain file where a folder of the path must go
+    QTest::newRow("data home is a file") << QString();
+    QTest::newRow("VKP2 is a file") << QStringLiteral("VKP2");
+}
+
+void TstKitFile::noDataFolderRefusesWrite()
+{
+    QFETCH(QString, blocker);
+    QTemporaryDir home;
+    QTemporaryDir work;
+    const QString dataHome = blocker.isEmpty() ? home.filePath("share") : home.path();
+    writeBytes(blocker.isEmpty() ? dataHome : home.filePath(blocker), "x");
+    const QByteArray previous = qgetenv("XDG_DATA_HOME");
+    const bool had = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+    const QString previousDir = QDir::currentPath();
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
+    QDir::setCurrent(work.path());
+    const QString created = kitFilePath(FolderCreation::Create);
+    const QString readOnly = kitFilePath(FolderCreation::ReadOnly);
+    QString problem;
+    const bool written = writeKitFile(created, fullKit(), &problem);
+    const KitFile read = readKitFile(readOnly);
+    QDir::setCurrent(previousDir);
+    if (had)
+        qputenv("XDG_DATA_HOME", previous);
+    else
+        qunsetenv("XDG_DATA_HOME");
+
+    // Written and read at one path, never the folder the program was started in.
+    QCOMPARE(created, readOnly);
+    QVERIFY2(!created.startsWith(work.path()), qPrintable(created));
+    QVERIFY(!written);
+    QVERIFY2(problem.contains("the data folder") && problem.contains("cannot be made"), qPrintable(problem));
+    QVERIFY(QDir(work.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    QCOMPARE(read.kit, Kit());
+    QCOMPARE(read.problem, QString());
 }
 
 QTEST_GUILESS_MAIN(TstKitFile)

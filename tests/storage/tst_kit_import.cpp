@@ -8,6 +8,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 using namespace vkp2::storage;
 
 class TstKitImport : public QObject {
@@ -22,6 +26,9 @@ private slots:
     void holdsNoEquipment();
     void kitJsonEntries();
     void exportRefusesReadOnlyFormats();
+    void exportNeverOverwritesKitFile_data();
+    void exportNeverOverwritesKitFile();
+    void exportThatMadeNothingKeepsOldFile();
 };
 
 namespace {
@@ -79,7 +86,7 @@ void TstKitImport::toldByContent()
 
 void TstKitImport::refused_data()
 {
-    QTest::addColumn<QByteArray>("content"); // "<none>": no file
+    QTest::addColumn<QByteArray>("content"); // "<none>": no file; "<fifo>", "<link to fifo>"
     QTest::addColumn<QString>("problem");    // after "<path>: "
     const QString unknown = QStringLiteral("not an equipment file this program reads (ocular.ini, OAL, KStars, N.I.N.A. or kit.json)");
     QTest::newRow("missing") << QByteArray("<none>") << "no such file";
@@ -94,6 +101,10 @@ void TstKitImport::refused_data()
     QTest::newRow("other INI") << QByteArray("[General]\nccd=1\n[ccds]\n") << unknown;
     QTest::newRow("text") << QByteArray("telescope C8 2032 203\n") << unknown;
     QTest::newRow("PNG") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << unknown;
+    // Opening a pipe would wait for a writer that never comes.
+    const QString notRegular = QStringLiteral("not a regular file, so not an equipment file");
+    QTest::newRow("fifo") << QByteArray("<fifo>") << notRegular;
+    QTest::newRow("link to a fifo") << QByteArray("<link to fifo>") << notRegular;
 }
 
 void TstKitImport::refused()
@@ -101,7 +112,23 @@ void TstKitImport::refused()
     QFETCH(QByteArray, content);
     QFETCH(QString, problem);
     QTemporaryDir dir;
-    const QString path = content == "<none>" ? dir.filePath("none") : fileWith(dir, content);
+    QString path;
+    if (content == "<none>") {
+        path = dir.filePath("none");
+    } else if (content.startsWith("<") && content.endsWith("fifo>")) {
+#ifdef Q_OS_UNIX
+        path = dir.filePath("pipe");
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        if (content == "<link to fifo>") {
+            QVERIFY(QFile::link(path, dir.filePath("link")));
+            path = dir.filePath("link");
+        }
+#else
+        QSKIP("pipes in the file system are Unix's");
+#endif
+    } else {
+        path = fileWith(dir, content);
+    }
     const KitImport result = importKitFile(path);
     QCOMPARE(result.problem, path + ": " + problem);
     QVERIFY(!result.ok());
@@ -179,6 +206,101 @@ void TstKitImport::exportRefusesReadOnlyFormats()
     QFile file(dir.filePath("kit.json"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), kitToJson(Kit()));
+}
+
+namespace {
+
+// The environment variable set for one test, put back as it was after.
+class EnvironmentSet {
+public:
+    EnvironmentSet(const char *name, const QString &value)
+        : name_(name), had_(qEnvironmentVariableIsSet(name)), previous_(qgetenv(name))
+    {
+        qputenv(name, QFile::encodeName(value));
+    }
+    ~EnvironmentSet()
+    {
+        if (had_)
+            qputenv(name_, previous_);
+        else
+            qunsetenv(name_);
+    }
+
+private:
+    const char *name_;
+    bool had_;
+    QByteArray previous_;
+};
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+} // namespace
+
+void TstKitImport::exportNeverOverwritesKitFile_data()
+{
+    QTest::addColumn<QString>("target"); // in the data home; "<link>" for a link to the kit file
+    QTest::addColumn<KitFormat>("format");
+    QTest::addColumn<bool>("written");
+    for (const KitFormat f : {KitFormat::Json, KitFormat::OcularIni, KitFormat::Oal}) {
+        const QByteArray name = formatName(f).toUtf8();
+        QTest::newRow(name + ", the kit file") << "VKP2/kit.json" << f << false;
+        QTest::newRow(name + ", by way of ..") << "VKP2/../VKP2/./kit.json" << f << false;
+        QTest::newRow(name + ", a link to it") << "<link>" << f << false;
+        QTest::newRow(name + ", beside it") << "VKP2/copy.json" << f << true;
+    }
+}
+
+void TstKitImport::exportNeverOverwritesKitFile()
+{
+    QFETCH(QString, target);
+    QFETCH(KitFormat, format);
+    QFETCH(bool, written);
+    QTemporaryDir home;
+    const EnvironmentSet dataHome("XDG_DATA_HOME", home.path());
+    Kit kit;
+    kit.telescopes = {{QStringLiteral("C8"), 2032, 203}};
+    const QString kitPath = kitFilePath(FolderCreation::Create);
+    QVERIFY(writeKitFile(kitPath, kit));
+    const QByteArray before = bytesOf(kitPath);
+    QString path = home.filePath(target);
+    if (target == "<link>") {
+        path = home.filePath("link.json");
+        QVERIFY(QFile::link(kitPath, path));
+    }
+    QString problem;
+    QCOMPARE(writeExport(path, kit, format, &problem), written);
+    QCOMPARE(bytesOf(kitPath), before);
+    if (written)
+        QCOMPARE(bytesOf(path), exportKit(kit, format));
+    else
+        QVERIFY2(problem.contains("the kit file itself"), qPrintable(problem));
+}
+
+void TstKitImport::exportThatMadeNothingKeepsOldFile()
+{
+    // ocular.ini text is made in a temporary folder; with none to be had there is no text.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("ocular.ini");
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("[telescope]\n1\\name=Old\n");
+    old.close();
+    Kit kit;
+    kit.telescopes = {{QStringLiteral("C8"), 2032, 203}};
+    QString problem;
+    bool written = true;
+    {
+        // A plain file: no folder can be made in it (a missing one would be passed over).
+        const EnvironmentSet tmp("TMPDIR", path);
+        written = writeExport(path, kit, KitFormat::OcularIni, &problem);
+    }
+    QVERIFY(!written);
+    QVERIFY2(problem.startsWith(path + ": ") && problem.contains("left as it is"), qPrintable(problem));
+    QCOMPARE(bytesOf(path), QByteArray("[telescope]\n1\\name=Old\n"));
 }
 
 QTEST_GUILESS_MAIN(TstKitImport)

@@ -157,14 +157,39 @@ QByteArray exportKit(const Kit &kit, KitFormat format)
     return {};
 }
 
+namespace {
+
+// The path with its links and "..", as far as the file or else its folder exists.
+QString resolved(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.exists())
+        return info.canonicalFilePath();
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? info.absoluteFilePath() : QDir(folder).filePath(info.fileName());
+}
+
+} // namespace
+
 bool writeExport(const QString &path, const Kit &kit, KitFormat format, QString *problem)
 {
-    if (!canExport(format)) {
+    const auto refuse = [problem](const QString &why) {
         if (problem)
-            *problem = QStringLiteral("a kit cannot be exported as %1").arg(formatName(format));
+            *problem = why;
         return false;
-    }
-    return writeAtomically(path, exportKit(kit, format), problem);
+    };
+    if (!canExport(format))
+        return refuse(QStringLiteral("a kit cannot be exported as %1").arg(formatName(format)));
+    // Another format in the kit's place would leave a kit file no start can read.
+    const QString kitPath = kitFilePath();
+    if (!kitPath.isEmpty() && resolved(path) == resolved(kitPath))
+        return refuse(QStringLiteral("%1: the kit file itself; export to another file")
+                          .arg(QDir::toNativeSeparators(path)));
+    const QByteArray content = exportKit(kit, format);
+    if (content.isEmpty())
+        return refuse(QStringLiteral("%1: the %2 text could not be made; the file is left as it is")
+                          .arg(QDir::toNativeSeparators(path), formatName(format)));
+    return writeAtomically(path, content, problem);
 }
 
 } // namespace vkp2::storage

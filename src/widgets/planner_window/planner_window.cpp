@@ -258,7 +258,7 @@ KitDialog *PlannerWindow::openKitDialog()
 {
     if (auto *open = findChild<KitDialog *>())
         return open;
-    auto *dialog = new KitDialog(storage::kitFilePath(storage::FolderCreation::Create), this);
+    auto *dialog = new KitDialog(storage::kitFilePath(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &KitDialog::saved, panel_, [this](const storage::Kit &kit) { panel_->setKit(kit); });
     dialog->open();

@@ -5,6 +5,7 @@
 #include "kit_fixture.h"
 #include "kit_dialog_fixture.h"
 #include "planner/equipment_database.h"
+#include "storage/kit_checks.h"
 #include "storage/kit_file.h"
 #include "storage/kit_import.h"
 #include "widgets/planner_window/database_search.h"
@@ -59,6 +60,8 @@ private slots:
     void importWithErrorsTakesNothingUnlessAsked();
     void exportReadsBack_data();
     void exportReadsBack();
+    void refusedWriteIsReported_data();
+    void refusedWriteIsReported();
     void keyboardAndScreenReaders();
 };
 
@@ -190,6 +193,38 @@ void TstKitDialogExchange::exportReadsBack()
              qPrintable(dialog_->statusLine()->text()));
     // Exporting writes no kit.
     QCOMPARE(storage::readKitFile(storage::kitFilePath()).kit, test::sampleKit());
+}
+
+void TstKitDialogExchange::refusedWriteIsReported_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("says");
+    // A kind past the cap could never be read again.
+    QTest::newRow("saving a kind over the cap") << "save" << storage::tooManyEntriesProblem();
+    // Another format in the kit file's place would leave a kit no start reads.
+    QTest::newRow("exporting over the kit file") << "export" << "the kit file itself";
+}
+
+void TstKitDialogExchange::refusedWriteIsReported()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, says);
+    storage::Kit full;
+    for (int i = 0; i < storage::kit_limits::kMaxEntriesPerKind; ++i)
+        full.telescopes << storage::KitTelescope{QStringLiteral("Scope %1").arg(i), 1000, 100};
+    QVERIFY(test::writeKit(action == "save" ? full : test::sampleKit()));
+    const QByteArray before = test::kitBytes();
+    open();
+    QSignalSpy saved(dialog_.get(), &KitDialog::saved);
+    if (action == "save") {
+        QVERIFY(dialog_->addEntry(storage::KitTelescope{QStringLiteral("One More"), 500, 50}));
+        QTest::mouseClick(dialog_->buttons()->button(QDialogButtonBox::Apply), Qt::LeftButton);
+        QCOMPARE(saved.size(), 0);
+    } else {
+        QVERIFY(!dialog_->exportTo(storage::kitFilePath(), storage::KitFormat::Oal));
+    }
+    QVERIFY2(dialog_->statusLine()->text().contains(says), qPrintable(dialog_->statusLine()->text()));
+    QCOMPARE(test::kitBytes(), before);
 }
 
 void TstKitDialogExchange::keyboardAndScreenReaders()
