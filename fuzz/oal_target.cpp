@@ -20,6 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const KitImport result = importOal(bytes);
     fuzz::checkImport(target, result, KitFormat::Oal);
 
+    // A log of no equipment is refused on reading, so an empty kit has nothing to read back.
+    if (result.kit.isEmpty())
+        return 0;
     const KitImport back = importOal(detail::oalOf(result.kit));
     if (!back.ok() || !back.skipped.isEmpty())
         fuzz::broken(target, "an exported kit does not read back cleanly");
