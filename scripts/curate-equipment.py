@@ -205,7 +205,7 @@ def large_in_small_series(row, detail, sensors):
 
 
 # Rules that fix values run first; the others judge the row as fixed.
-CAMERA_FIXES = {"specs differ from the sensor named in the model": camera_sensor_named}
+CAMERA_FIXES = {"values differ from the sensor named in the model": camera_sensor_named}
 CAMERA_RULES = {
     # The program reads pixels and pitch only, never the source's millimetres.
     "source's sensor size inconsistent with resolution x pixel": lambda r, d, s: KEEP,
