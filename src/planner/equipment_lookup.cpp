@@ -118,4 +118,16 @@ Lookup<storage::KitCamera> findCamera(const QString &typed, const storage::Kit &
                 cameraEntries());
 }
 
+Lookup<storage::KitLens> findLens(const QString &typed, const storage::Kit &kit)
+{
+    return find(typed, std::optional<storage::KitLens>(), kit.lenses, equipmentDatabase().lenses,
+                QStringList());
+}
+
+Lookup<storage::KitEyepiece> findEyepiece(const QString &typed, const storage::Kit &kit)
+{
+    return find(typed, std::optional<storage::KitEyepiece>(), kit.eyepieces,
+                equipmentDatabase().eyepieces, QStringList());
+}
+
 } // namespace vkp2::planner

@@ -1,5 +1,5 @@
 #pragma once
-// A telescope or camera named by the user: the calculator's presets first, then the user's kit,
+// Equipment named by the user: the calculator's presets first, then the user's kit,
 // then the equipment database; with the closest names of all three when none has it.
 
 #include "storage/kit.h"
@@ -30,5 +30,8 @@ struct Lookup {
 // entries; the database is matched on words only when no kit entry matches them.
 Lookup<storage::KitTelescope> findTelescope(const QString &typed, const storage::Kit &kit);
 Lookup<storage::KitCamera> findCamera(const QString &typed, const storage::Kit &kit);
+// Barlows and reducers, and eyepieces: the kit, then the database; there are no presets.
+Lookup<storage::KitLens> findLens(const QString &typed, const storage::Kit &kit);
+Lookup<storage::KitEyepiece> findEyepiece(const QString &typed, const storage::Kit &kit);
 
 } // namespace vkp2::planner

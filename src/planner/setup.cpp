@@ -1,6 +1,7 @@
 #include "planner/setup.h"
 
 #include "planner/setup_fields.h"
+#include "planner/train_setup.h"
 
 #include "calculator/catalog/binning_table.h"
 #include "calculator/catalog/camera_table.h"
@@ -45,7 +46,7 @@ Shown shownBy(const HeadlessCalculator &calc)
 {
     return {calc.boxTexts(),   calc[List::Telescope].text(), calc[List::Ocular].text(),
             calc[List::Ccd].text(),   calc[List::Binning].text(),   calc.messages(),
-            magnificationOf(calc)};
+            magnificationOf(calc), std::nullopt};
 }
 
 } // namespace
@@ -247,10 +248,10 @@ std::optional<double> Shown::number(Box id) const { return numbers::parse(box(id
 Shown show(const Setup &setup)
 {
     HeadlessCalculator calc;
-    calc.start(setup.toUserData());
+    calc.start(calculatorSetupOf(setup).toUserData());
     if (calc[List::Binning].isEnabled() && calc[List::Binning].text() != setup.binning)
         calc[List::Binning].setText(setup.binning);
-    return shownBy(calc);
+    return withTrain(shownBy(calc), setup.train);
 }
 
 KitWalk::KitWalk(const Setup &start) { calc_.start(start.toUserData()); }

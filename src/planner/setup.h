@@ -5,6 +5,7 @@
 
 #include "calculator/core/limits.h"
 #include "calculator/procedures/headless_calculator.h"
+#include "planner/optical_train.h"
 #include "storage/kit.h"
 
 #include <QList>
@@ -29,6 +30,9 @@ struct Setup {
     // The kit or database entry the typed telescope or camera values came from, for display;
     // empty for a preset or values typed by hand. Not part of the calculator's file.
     QString telescopeLabel, cameraLabel;
+    // A Barlow, reducer, eyepiece projection or afocal camera beside (or instead of) the VKP-2
+    // ocular. Not part of the calculator's file either: the calculator runs the VKP-2 part.
+    Train train;
 
     // Choosing a preset also takes its values into the texts, as the window shows them.
     // Each returns false (and changes nothing) for a name that is no entry of its list.
@@ -80,12 +84,18 @@ struct Shown {
     // The magnification of the projection the calculator worked the EFL from; nothing at
     // prime focus or when the EFL box is empty.
     std::optional<double> magnification;
+    // What the train beside the VKP-2 did; nothing for the VKP-2 alone, whose boxes are the
+    // calculator's own. With a train the result boxes (EFL, focal ratio, field, scale) are
+    // the train's, worked with the calculator's formulas and rounding.
+    std::optional<TrainEffect> train;
     QString box(Box id) const { return boxes[indexOf(id)]; }
     // A box read as a number, in the user's locale; nothing when it shows none.
     std::optional<double> number(Box id) const;
 };
 
-// What the window shows for the setup after starting from it and choosing its binning mode.
+// What the window shows for the setup after starting from it and choosing its binning mode,
+// with the setup's train applied: when its rear is no VKP-2 ocular the calculator runs at
+// "No-VKP2". A train with a problem (problemOf) leaves the result boxes empty.
 Shown show(const Setup &setup);
 
 // Runs many setups on one headless calculator by choosing entries as a user would, which is
