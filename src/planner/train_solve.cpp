@@ -20,15 +20,16 @@ std::optional<double> positive(std::optional<double> v)
 
 Solution invalid(const QString &why) { return {SolveStatus::InvalidInput, 0, why}; }
 
-// Whole mm, 1 decimal under 10 mm, as D's reason gives them.
+// As typed: up to 2 decimals, trailing zeros dropped ("16.5", "300").
 QString lengthText(double v, const QLocale &locale)
 {
     QLocale plain = locale;
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    const int decimals = std::abs(v) < 10 ? 1 : 0;
-    const double shown = QString::number(v, 'f', decimals).toDouble();
-    // Rounding must not carry a value outside the range onto its end.
-    return plain.toString(shown, 'f', decimals);
+    const double typed = numbers::round2(v);
+    int decimals = 0;
+    while (decimals < 2 && QString::number(typed, 'f', decimals).toDouble() != typed)
+        ++decimals;
+    return plain.toString(typed, 'f', decimals);
 }
 
 QString outOfRange(const SolvedTrain &t, const QLocale &locale)
