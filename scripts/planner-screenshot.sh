@@ -7,6 +7,8 @@
 # with scale 2 to see the window on a screen smaller than it would like; LANG is passed on.
 # KEYS=STEPS writes a sample kit and drives the window by keyboard first, as the screenshot host
 # takes them; KEYS=ctrl+k,alt+c docs/kit-dialog.png shows the Kit dialog on its Cameras tab.
+# HOST_ARGS adds the screenshot host's own options, e.g. HOST_ARGS="--kit --kit-barlow 150"
+# docs/planner-trains.png shows the sample kit's trains beside the VKP-2 oculars.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/planner-screenshot.png}
@@ -24,21 +26,21 @@ screen=${SCREEN:-$((1300 * scale))x$((940 * scale))}
 (
     cd "$work"
     export HOME=$work XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data QT_SCALE_FACTOR=$scale
-    export HOST=$host OUT=$outpath DARK=$dark KEYS=${KEYS:-}
+    export HOST=$host OUT=$outpath DARK=$dark KEYS=${KEYS:-} HOST_ARGS=${HOST_ARGS:-}
     xvfb-run -a -s "-screen 0 ${screen}x24" bash -c '
         openbox >/dev/null 2>&1 &
         sleep 0.5
         drive=()
         [ -z "$KEYS" ] || drive=(--kit --keys "$KEYS")
         if command -v import >/dev/null; then
-            "$HOST" $DARK --telescope CR-150 --camera "SBIG ST-237A" --ocular "WS 12.5mm" --d 120 "${drive[@]}" &
+            "$HOST" $DARK --telescope CR-150 --camera "SBIG ST-237A" --ocular "WS 12.5mm" --d 120 $HOST_ARGS "${drive[@]}" &
             pid=$!
             for i in $(seq 50); do xwininfo -name "VKP-2 Planner" >/dev/null 2>&1 && break; sleep 0.2; done
             sleep $([ -z "$KEYS" ] && echo 1.5 || echo 4)
             import -window root "$OUT"
             kill $pid
         else
-            "$HOST" $DARK --telescope CR-150 --camera "SBIG ST-237A" --ocular "WS 12.5mm" --d 120 "${drive[@]}" --grab "$OUT"
+            "$HOST" $DARK --telescope CR-150 --camera "SBIG ST-237A" --ocular "WS 12.5mm" --d 120 $HOST_ARGS "${drive[@]}" --grab "$OUT"
         fi'
 )
 echo "wrote $out"

@@ -191,6 +191,22 @@ std::optional<double> trainFocalLengthAt(const Projection &vkp2, const Train &tr
     return std::nullopt;
 }
 
+std::optional<double> trainFocalRatioAt(const Projection &vkp2, const Train &train,
+                                        TrainVariable variable, double mm, double apertureMm)
+{
+    const auto efl = trainFocalLengthAt(vkp2, train, variable, mm);
+    if (!efl || !(std::isfinite(apertureMm) && apertureMm > 0))
+        return std::nullopt;
+    return *efl / apertureMm;
+}
+
+std::optional<double> trainPixelScaleAt(const Projection &vkp2, const Train &train,
+                                        TrainVariable variable, double mm, double pixelUm)
+{
+    const auto efl = trainFocalLengthAt(vkp2, train, variable, mm);
+    return efl ? pixelScale(*efl, pixelUm) : std::nullopt;
+}
+
 Lens lensOf(const storage::KitLens &k)
 {
     Lens l;

@@ -65,6 +65,13 @@ SolvedTrain solveTrain(const Setup &setup, Goal::Kind kind, double value);
 // 300 mm".
 QString reasonText(const SolvedTrain &solved, const QLocale &locale);
 
+// The chart's y for a train, from trainFocalLengthAt: the focal ratio on `apertureMm`, or the
+// pixel scale of `pixelUm`; nothing where there is no focal length or the divisor is not > 0.
+std::optional<double> trainFocalRatioAt(const Projection &vkp2, const Train &train,
+                                        TrainVariable variable, double mm, double apertureMm);
+std::optional<double> trainPixelScaleAt(const Projection &vkp2, const Train &train,
+                                        TrainVariable variable, double mm, double pixelUm);
+
 // A kit's Barlows and reducers as lenses, at their design spacing.
 Lens lensOf(const storage::KitLens &lens);
 

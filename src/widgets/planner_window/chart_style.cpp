@@ -25,11 +25,15 @@ CurveStyle curveStyle(int index, const QPalette &palette)
     QColor c = QColor::fromRgb(colours[std::size_t(index) % colours.size()]);
     if (isDark(palette))
         c = c.lighter(145);
-    style.pen = QPen(c, 2, index < 5 ? Qt::SolidLine : Qt::DashLine);
+    // Five solid, five dashed, then dotted and dash-dotted: the trains after the ten oculars
+    // keep apart from them.
+    static constexpr std::array<Qt::PenStyle, 4> dashes{Qt::SolidLine, Qt::DashLine, Qt::DotLine,
+                                                       Qt::DashDotDotLine};
+    style.pen = QPen(c, 2, dashes[std::size_t(index / 5) % dashes.size()]);
     style.pen.setCapStyle(Qt::FlatCap);
     static constexpr std::array<Marker, 5> markers{Marker::Circle, Marker::Square, Marker::Triangle,
                                                    Marker::Diamond, Marker::Cross};
-    style.marker = markers[std::size_t(index) % markers.size()];
+    style.marker = markers[std::size_t(index + index / 10) % markers.size()];
     return style;
 }
 

@@ -19,7 +19,8 @@ struct CurveStyle {
     Marker marker = Marker::None;
 };
 
-// Style of ocular curve `index` (catalogue order); index -1 is the prime-focus reference.
+// Style of curve `index`: the oculars in catalogue order, then the trains; index -1 is the
+// prime-focus reference.
 CurveStyle curveStyle(int index, const QPalette &palette);
 void drawMarker(QPainter &painter, Marker marker, const QPointF &at, qreal size);
 bool isDark(const QPalette &palette);

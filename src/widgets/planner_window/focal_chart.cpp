@@ -2,7 +2,9 @@
 
 #include "calculator/core/numbers.h"
 #include "widgets/planner_window/announce.h"
+#include "planner/train_setup.h"
 #include "widgets/planner_window/chart_style.h"
+#include "widgets/planner_window/train_choices.h"
 
 #include <QFontMetricsF>
 #include <QKeyEvent>
@@ -45,14 +47,14 @@ bool FocalChart::hasCamera(const planner::Shown &s) { return s.camera != entries
 
 QPointF FocalChart::Layout::map(double d, double value) const
 {
-    const double x = plot.left() + plot.width() * d / kMaxD;
+    const double x = plot.left() + plot.width() * d / xMax;
     const double t = (std::log10(value) - logLo) / (logHi - logLo);
     return {x, plot.bottom() - plot.height() * t};
 }
 
 double FocalChart::Layout::distanceAt(double x) const
 {
-    return std::clamp((x - plot.left()) / plot.width() * kMaxD, 0.0, kMaxD);
+    return std::clamp((x - plot.left()) / plot.width() * xMax, 0.0, xMax);
 }
 
 FocalChart::FocalChart(QWidget *parent) : QWidget(parent)
@@ -65,17 +67,47 @@ FocalChart::FocalChart(QWidget *parent) : QWidget(parent)
     rebuild();
 }
 
-void FocalChart::setInputs(const PlannerInputs &inputs)
+void FocalChart::setInputs(const PlannerInputs &inputs, const storage::Kit &kit, bool ownTrainSound)
 {
     inputs_ = inputs;
+    kit_ = kit;
+    ownTrainSound_ = ownTrainSound;
     shown_ = planner::show(inputs.setup);
-    optics_ = chartOptics(shown_);
-    const int i = planner::ocularEntries().indexOf(inputs.setup.ocular) - 1; // after "No-VKP2"
-    if (i >= 0)
-        cursorOcular_ = i;
-    if (const auto d = numbers::parse(inputs.setup.d))
-        cursorD_ = int(std::clamp(std::lround(*d), 0L, long(kMaxD)));
+    // The oculars' curves are those of the VKP-2 alone, whatever train the setup has.
+    optics_ = chartOptics(planner::show(withoutTrain(inputs.setup)));
     rebuild();
+    // The cursor follows the setup: its train's curve at its distance, else its ocular at D.
+    const planner::Setup &s = inputs.setup;
+    const int n = int(planner::ocularEntries().size()) - 1;
+    int curve = -1;
+    int at = cursorD_;
+    if (!s.train.isPlainVkp2()) {
+        for (int c = n + 1; c < curves_.size(); ++c) {
+            if (planner::trainText(curves_.at(c).setup.train) == planner::trainText(s.train)
+                && curves_.at(c).variable == planner::variableOf(s))
+                curve = c;
+        }
+        switch (planner::variableOf(s)) {
+        case planner::TrainVariable::Spacing:
+            at = int(std::lround(planner::spacingOf(*s.train.lens).value_or(at)));
+            break;
+        case planner::TrainVariable::ProjectionDistance:
+            at = int(std::lround(s.train.projectionDistanceMm));
+            break;
+        default:
+            break;
+        }
+    }
+    if (curve < 0) {
+        const int i = planner::ocularEntries().indexOf(s.ocular) - 1; // after "No-VKP2"
+        curve = i >= 0 ? i + 1 : std::min(cursorCurve_, n);
+    }
+    if (curve <= n || planner::variableOf(s) == planner::TrainVariable::D) {
+        if (const auto d = numbers::parse(s.d); d && planner::hasVkp2Ocular(s))
+            at = int(std::clamp(std::lround(*d), 0L, long(kMaxD)));
+    }
+    cursorCurve_ = std::clamp(curve, 1, std::max(1, int(curves_.size()) - 1));
+    cursorD_ = clampTo(cursorCurve_, at);
     updateCursor();
 }
 
@@ -89,21 +121,135 @@ void FocalChart::setView(View view)
     updateCursor();
 }
 
+int FocalChart::cursorOcular() const
+{
+    return cursorCurve_ < curves_.size() && !curves_.at(cursorCurve_).train ? curves_.at(cursorCurve_).index : -1;
+}
+
 QString FocalChart::cursorOcularName() const
 {
-    return planner::ocularEntries().value(cursorOcular_ + 1);
+    return cursorCurve_ < curves_.size() ? curves_.at(cursorCurve_).name : QString();
+}
+
+QStringList FocalChart::curveNames() const
+{
+    QStringList out;
+    for (const Curve &c : curves_)
+        out << c.name;
+    return out;
+}
+
+bool FocalChart::isFixedCurve(int curve) const
+{
+    return curve >= 0 && curve < curves_.size() && curves_.at(curve).train
+           && curves_.at(curve).variable == planner::TrainVariable::None;
+}
+
+int FocalChart::pointCount(int curve) const
+{
+    if (curve < 0 || curve >= curves_.size())
+        return 0;
+    int n = 0;
+    for (const QPolygonF &piece : curves_.at(curve).pieces)
+        n += int(piece.size());
+    return n;
 }
 
 std::optional<double> FocalChart::valueAt(int curve, double d) const
 {
-    const std::size_t slot = std::size_t(curve + 1);
-    if (slot >= projections_.size() || !projections_[slot])
+    if (curve < 0 || curve >= curves_.size())
         return std::nullopt;
-    const planner::Projection *projection = &*projections_[slot];
-    if (view_ == View::FocalRatio)
-        return optics_.apertureMm ? planner::focalRatioAt(*projection, *optics_.apertureMm, d)
-                                  : std::nullopt;
-    return optics_.pixelUm ? planner::pixelScaleAt(*projection, *optics_.pixelUm, d) : std::nullopt;
+    return valueOf(curves_.at(curve), d);
+}
+
+std::optional<double> FocalChart::valueOf(const Curve &c, double d) const
+{
+    if (!c.projection)
+        return std::nullopt;
+    const bool ratio = view_ == View::FocalRatio;
+    if (c.train) {
+        if (c.variable == planner::TrainVariable::None && d != 0)
+            return std::nullopt;
+        const planner::Train &t = c.setup.train;
+        if (ratio)
+            return optics_.apertureMm ? planner::trainFocalRatioAt(*c.projection, t, c.variable, d, *optics_.apertureMm)
+                                      : std::nullopt;
+        return optics_.pixelUm ? planner::trainPixelScaleAt(*c.projection, t, c.variable, d, *optics_.pixelUm)
+                               : std::nullopt;
+    }
+    if (ratio)
+        return optics_.apertureMm ? planner::focalRatioAt(*c.projection, *optics_.apertureMm, d) : std::nullopt;
+    return optics_.pixelUm ? planner::pixelScaleAt(*c.projection, *optics_.pixelUm, d) : std::nullopt;
+}
+
+void FocalChart::sample(Curve &curve, double &lo, double &hi) const
+{
+    const auto take = [&](const std::optional<double> &v) {
+        const bool good = v && std::isfinite(*v) && *v > 0;
+        if (good) {
+            lo = std::min(lo, *v);
+            hi = std::max(hi, *v);
+        }
+        return good;
+    };
+    if (curve.train && curve.variable == planner::TrainVariable::None) {
+        if (const auto v = valueOf(curve, 0); take(v))
+            curve.markers << QPointF(0, *v);
+        return;
+    }
+    QPolygonF run;
+    const auto point = [&](double x) {
+        const auto v = valueOf(curve, x);
+        if (take(v)) {
+            run << QPointF(x, *v);
+        } else if (!run.isEmpty()) {
+            curve.pieces << run;
+            run.clear();
+        }
+    };
+    // Both ends of a train's range, and the steps between.
+    const bool ends = curve.train;
+    if (ends)
+        point(curve.lowMm);
+    for (double x = std::ceil(curve.lowMm / kStepD) * kStepD; x <= curve.highMm + 1e-9; x += kStepD) {
+        if (!ends || (x > curve.lowMm && x < curve.highMm))
+            point(x);
+    }
+    if (ends)
+        point(curve.highMm);
+    if (!run.isEmpty())
+        curve.pieces << run;
+    // Markers staggered along the axis so neighbouring curves do not hide each other's.
+    for (double x = 50 + 9 * std::max(0, curve.style); x < xMax_; x += 200) {
+        if (x < curve.lowMm || x > curve.highMm)
+            continue;
+        if (const auto v = valueOf(curve, x); v && std::isfinite(*v) && *v > 0 && curve.style >= 0)
+            curve.markers << QPointF(x, *v);
+    }
+}
+
+void FocalChart::addTrainCurves()
+{
+    const int first = int(curves_.size());
+    for (const TrainChoice &choice : trainChoices(inputs_.setup, kit_, ownTrainSound_)) {
+        Curve curve;
+        curve.train = true;
+        curve.setup = choice.setup;
+        curve.name = choice.name;
+        curve.style = first - 1 + int(curves_.size() - first);
+        curve.variable = planner::variableOf(choice.setup);
+        const planner::Setup &s = choice.setup;
+        curve.projection = projectionFor(optics_, planner::hasVkp2Ocular(s) && s.train.rear == planner::Rear::Vkp2
+                                                      ? s.ocular : entries::NoVkp2);
+        if (curve.variable == planner::TrainVariable::None) {
+            curve.name = tr("%1 (fixed, at 0 mm)").arg(curve.name);
+        } else if (const auto r = planner::variableRange(s)) {
+            curve.lowMm = r->lowMm;
+            curve.highMm = r->highMm;
+            xMax_ = std::max(xMax_, r->highMm);
+        }
+        curves_ << curve;
+    }
 }
 
 void FocalChart::rebuild()
@@ -112,31 +258,32 @@ void FocalChart::rebuild()
     emptyNote_.clear();
     bandLo_.reset();
     bandHi_.reset();
+    xMax_ = kMaxD;
     const QStringList names = planner::ocularEntries();
-    projections_.clear();
-    for (const QString &name : names)
-        projections_.push_back(projectionFor(optics_, name));
-    double lo = INFINITY, hi = 0;
     for (int c = -1; c + 1 < names.size(); ++c) {
         Curve curve;
         curve.index = c;
+        curve.style = c;
         curve.name = c < 0 ? tr("No-VKP2 (prime focus)") : names.at(c + 1);
-        QPolygonF run;
-        for (double d = 0; d <= kMaxD + 1e-9; d += kStepD) {
-            const auto v = valueAt(c, d);
-            if (v && std::isfinite(*v) && *v > 0) {
-                run << QPointF(d, *v);
-                lo = std::min(lo, *v);
-                hi = std::max(hi, *v);
-            } else if (!run.isEmpty()) {
-                curve.pieces << run;
-                run.clear();
-            }
-        }
-        if (!run.isEmpty())
-            curve.pieces << run;
+        curve.projection = projectionFor(optics_, names.at(c + 1));
+        curve.highMm = kMaxD;
         curves_ << curve;
     }
+    addTrainCurves();
+    double lo = INFINITY, hi = 0;
+    QList<planner::TrainVariable> variables{planner::TrainVariable::D};
+    for (Curve &curve : curves_) {
+        sample(curve, lo, hi);
+        if (curve.train && curve.variable != planner::TrainVariable::None && !variables.contains(curve.variable))
+            variables << curve.variable;
+    }
+    QStringList words;
+    for (const planner::TrainVariable v : variables)
+        words << planner::variableWord(v);
+    titleWords_ = words.size() == 1 ? words.first()
+                                    : tr("%1 or %2").arg(QStringList(words.mid(0, words.size() - 1)).join(QStringLiteral(", ")),
+                                                         words.last());
+    axisTitle_ = tr("%1 (mm)").arg(titleWords_);
     const bool ratio = view_ == View::FocalRatio;
     // The engine's band; the seeing's only counts with a pixel to judge by.
     const planner::Advice advice = planner::adviseOn(shown_, adviceOptions(inputs_));
@@ -175,11 +322,38 @@ void FocalChart::rebuild()
     update();
 }
 
+int FocalChart::clampTo(int curve, int mm) const
+{
+    if (curve < 0 || curve >= curves_.size() || !curves_.at(curve).train)
+        return std::clamp(mm, 0, int(kMaxD));
+    const Curve &c = curves_.at(curve);
+    if (c.variable == planner::TrainVariable::None)
+        return 0;
+    int low = int(std::ceil(c.lowMm));
+    // An eyepiece at its focal length forms no image: start beyond it.
+    if (c.variable == planner::TrainVariable::ProjectionDistance && low <= c.lowMm)
+        ++low;
+    const int high = std::max(low, int(std::floor(c.highMm)));
+    return std::clamp(mm, low, high);
+}
+
+planner::Setup FocalChart::cursorSetup() const
+{
+    const Curve &c = curves_.at(cursorCurve_);
+    if (c.train)
+        return c.variable == planner::TrainVariable::None ? c.setup : planner::withVariable(c.setup, cursorD_);
+    planner::Setup s = withoutTrain(inputs_.setup);
+    s.d = numbers::format(cursorD_);
+    s.chooseOcular(c.name);
+    return s;
+}
+
 void FocalChart::updateCursor()
 {
-    const QString ocular = cursorOcularName();
-    const QString d = numbers::format(cursorD_);
-    cursorShown_ = showAt(inputs_.setup, ocular, d);
+    if (cursorCurve_ >= curves_.size())
+        return;
+    const planner::Setup at = cursorSetup();
+    cursorShown_ = planner::show(at);
     const planner::Shown &s = cursorShown_;
     QStringList parts;
     parts << tr("EFL %1 mm").arg(s.box(Box::efl)) << tr("focal ratio %1").arg(s.box(Box::efr));
@@ -187,7 +361,9 @@ void FocalChart::updateCursor()
         parts << tr("field %1 × %2′").arg(s.box(Box::Fov_width), s.box(Box::Fov_height));
     if (hasCamera(s) && !s.box(Box::Pixelscale_width).isEmpty())
         parts << tr("pixel scale %1 × %2″/px").arg(s.box(Box::Pixelscale_width), s.box(Box::Pixelscale_height));
-    cursorText_ = tr("%1, D %2 mm: %3").arg(ocular, d, parts.join(QStringLiteral(", ")));
+    cursorHead_ = curves_.at(cursorCurve_).train ? elementText(at)
+                                                 : tr("%1, D %2 mm").arg(cursorOcularName(), numbers::format(cursorD_));
+    cursorText_ = tr("%1: %2").arg(cursorHead_, parts.join(QStringLiteral(", ")));
     announce(this, cursorText_);
     update();
     emit cursorMoved(cursorText_);
@@ -196,29 +372,40 @@ void FocalChart::updateCursor()
 void FocalChart::setCursorAt(int ocularIndex, int distanceMm)
 {
     const int n = int(planner::ocularEntries().size()) - 1;
-    ocularIndex = std::clamp(ocularIndex, 0, n - 1);
-    distanceMm = std::clamp(distanceMm, 0, int(kMaxD));
-    if (ocularIndex == cursorOcular_ && distanceMm == cursorD_ && !cursorText_.isEmpty())
+    setCursorOn(std::clamp(ocularIndex, 0, n - 1) + 1, distanceMm);
+}
+
+void FocalChart::setCursorOn(int curve, int distanceMm)
+{
+    curve = std::clamp(curve, 1, std::max(1, int(curves_.size()) - 1));
+    distanceMm = clampTo(curve, distanceMm);
+    if (curve == cursorCurve_ && distanceMm == cursorD_ && !cursorText_.isEmpty())
         return;
-    cursorOcular_ = ocularIndex;
+    cursorCurve_ = curve;
     cursorD_ = distanceMm;
     updateCursor();
 }
 
-void FocalChart::pick() { emit picked(cursorOcularName(), numbers::format(cursorD_)); }
+void FocalChart::pick()
+{
+    if (cursorCurve_ < curves_.size() && curves_.at(cursorCurve_).train)
+        emit pickedTrain(cursorSetup());
+    else
+        emit picked(cursorOcularName(), numbers::format(cursorD_));
+}
 
 void FocalChart::keyPressEvent(QKeyEvent *event)
 {
     const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
     switch (event->key()) {
-    case Qt::Key_Left: setCursorAt(cursorOcular_, cursorD_ - step); break;
-    case Qt::Key_Right: setCursorAt(cursorOcular_, cursorD_ + step); break;
-    case Qt::Key_PageUp: setCursorAt(cursorOcular_, cursorD_ + 100); break;
-    case Qt::Key_PageDown: setCursorAt(cursorOcular_, cursorD_ - 100); break;
-    case Qt::Key_Home: setCursorAt(cursorOcular_, 0); break;
-    case Qt::Key_End: setCursorAt(cursorOcular_, int(kMaxD)); break;
-    case Qt::Key_Up: setCursorAt(cursorOcular_ - 1, cursorD_); break;
-    case Qt::Key_Down: setCursorAt(cursorOcular_ + 1, cursorD_); break;
+    case Qt::Key_Left: setCursorOn(cursorCurve_, cursorD_ - step); break;
+    case Qt::Key_Right: setCursorOn(cursorCurve_, cursorD_ + step); break;
+    case Qt::Key_PageUp: setCursorOn(cursorCurve_, cursorD_ + 100); break;
+    case Qt::Key_PageDown: setCursorOn(cursorCurve_, cursorD_ - 100); break;
+    case Qt::Key_Home: setCursorOn(cursorCurve_, 0); break;
+    case Qt::Key_End: setCursorOn(cursorCurve_, int(xMax_)); break;
+    case Qt::Key_Up: setCursorOn(cursorCurve_ - 1, cursorD_); break;
+    case Qt::Key_Down: setCursorOn(cursorCurve_ + 1, cursorD_); break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space: pick(); break;
@@ -234,20 +421,24 @@ void FocalChart::mouseMoveEvent(QMouseEvent *event)
     if (!l.plot.contains(at))
         return;
     const int d = int(std::lround(l.distanceAt(at.x())));
-    int best = cursorOcular_;
+    int best = cursorCurve_;
     double bestGap = INFINITY;
-    for (const Curve &c : curves_) {
-        if (c.index < 0)
+    for (int c = 1; c < curves_.size(); ++c) {
+        const int x = clampTo(c, d);
+        // A fixed factor's marker is near only where it is drawn.
+        if (isFixedCurve(c) && std::abs(l.map(0, yMin_).x() - at.x()) > 12)
             continue;
-        if (const auto v = valueAt(c.index, d); v && *v > 0) {
-            const double gap = std::abs(l.map(d, *v).y() - at.y());
+        if (curves_.at(c).train && x != d && !isFixedCurve(c))
+            continue;
+        if (const auto v = valueAt(c, x); v && *v > 0) {
+            const double gap = std::abs(l.map(x, *v).y() - at.y());
             if (gap < bestGap) {
                 bestGap = gap;
-                best = c.index;
+                best = c;
             }
         }
     }
-    setCursorAt(best, d);
+    setCursorOn(best, d);
 }
 
 void FocalChart::mousePressEvent(QMouseEvent *event)
@@ -278,9 +469,13 @@ FocalChart::Layout FocalChart::layoutFor(const QSizeF &size) const
     double labelW = 0;
     for (double v : {yMin_, yMax_, yMin_ * 2, yMin_ * 5, yMax_ / 2, yMax_ / 5})
         labelW = std::max(labelW, fm.horizontalAdvance(tickLabel(v)));
+    // The cursor's name is set in bold.
+    QFont bold = font();
+    bold.setBold(true);
+    const QFontMetricsF boldFm(bold);
     double nameW = 0;
     for (const Curve &c : curves_)
-        nameW = std::max(nameW, fm.horizontalAdvance(c.name));
+        nameW = std::max(nameW, boldFm.horizontalAdvance(c.name));
     const double legendW = nameW + 44;
     Layout l;
     const double left = fm.height() + labelW + 14;
@@ -291,6 +486,7 @@ FocalChart::Layout FocalChart::layoutFor(const QSizeF &size) const
     l.legend = QRectF(l.plot.right() + 10, l.plot.top(), legendW, l.plot.height());
     l.logLo = std::log10(yMin_);
     l.logHi = std::log10(yMax_);
+    l.xMax = xMax_;
     return l;
 }
 

@@ -1,6 +1,7 @@
 #include "widgets/planner_window/focal_chart.h"
 
 #include "calculator/core/numbers.h"
+#include "planner/train_setup.h"
 #include "widgets/planner_window/chart_style.h"
 
 #include <QFontMetricsF>
@@ -43,7 +44,8 @@ void FocalChart::paintChart(QPainter &painter, const QSizeF &size) const
     // Title
     const bool ratio = view_ == View::FocalRatio;
     painter.setPen(text);
-    const QString title = ratio ? tr("Focal ratio against D") : tr("Pixel scale against D");
+    const QString title = ratio ? tr("Focal ratio against %1").arg(titleWords_)
+                                : tr("Pixel scale against %1").arg(titleWords_);
     painter.drawText(QRectF(l.plot.left(), 2, l.plot.width(), fm.height() + 6),
                      Qt::AlignLeft | Qt::AlignVCenter, title);
 
@@ -63,7 +65,8 @@ void FocalChart::paintChart(QPainter &painter, const QSizeF &size) const
 
     // Grid, ticks and labels
     QPen gridPen(grid, 1, Qt::SolidLine);
-    for (int d = 0; d <= int(kMaxD); d += 100) {
+    const int tickStep = xMax_ > 1000 ? 200 : 100;
+    for (int d = 0; d <= int(xMax_); d += tickStep) {
         const double x = l.map(d, yMin_).x();
         painter.setPen(gridPen);
         painter.drawLine(QPointF(x, l.plot.top()), QPointF(x, l.plot.bottom() + 4));
@@ -101,7 +104,7 @@ void FocalChart::paintChart(QPainter &painter, const QSizeF &size) const
     painter.drawRect(l.plot);
     painter.drawText(QRectF(l.plot.left(), l.plot.bottom() + fm.height() + 7, l.plot.width(),
                             fm.height() + 4),
-                     Qt::AlignHCenter, tr("D (mm)"));
+                     Qt::AlignHCenter, axisTitle_);
     painter.save();
     painter.translate(2, l.plot.center().y());
     painter.rotate(-90);
@@ -110,13 +113,14 @@ void FocalChart::paintChart(QPainter &painter, const QSizeF &size) const
                                              : tr("Pixel scale, ″/px (log scale)"));
     painter.restore();
 
-    // Curves
+    // Curves, from the polylines rebuild() made
     painter.save();
-    painter.setClipRect(l.plot);
-    for (const Curve &c : curves_) {
-        const CurveStyle style = curveStyle(c.index, pal);
+    painter.setClipRect(l.plot.adjusted(-8, 0, 0, 0)); // a fixed factor's marker sits on the edge
+    for (int i = 0; i < curves_.size(); ++i) {
+        const Curve &c = curves_.at(i);
+        const CurveStyle style = curveStyle(c.style, pal);
         QPen pen = style.pen;
-        if (c.index == cursorOcular_)
+        if (i == cursorCurve_)
             pen.setWidthF(pen.widthF() + 1);
         painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);
@@ -127,36 +131,47 @@ void FocalChart::paintChart(QPainter &painter, const QSizeF &size) const
                 screen << l.map(p.x(), p.y());
             painter.drawPolyline(screen);
         }
-        QPen markerPen(style.pen.color(), 1.5);
-        painter.setPen(markerPen);
+        painter.setPen(QPen(style.pen.color(), i == cursorCurve_ ? 2.5 : 1.5));
         painter.setBrush(pal.color(QPalette::Base));
-        // Markers staggered along D so neighbouring curves do not hide each other's.
-        for (double d = 50 + 9 * std::max(0, c.index); d < kMaxD; d += 200) {
-            if (const auto v = valueAt(c.index, d); v && *v > 0 && c.index >= 0)
-                drawMarker(painter, style.marker, l.map(d, *v), 7);
+        const bool fixed = isFixedCurve(i);
+        for (const QPointF &m : c.markers) {
+            const QPointF at = l.map(m.x(), m.y());
+            drawMarker(painter, style.marker == Marker::None ? Marker::Circle : style.marker, at, fixed ? 10 : 7);
+            if (fixed) {
+                painter.setPen(text);
+                painter.drawText(QRectF(at.x() + 9, at.y() - fm.height() / 2, l.plot.width() / 2, fm.height()),
+                                 Qt::AlignLeft | Qt::AlignVCenter, planner::trainText(c.setup.train));
+                painter.setPen(QPen(style.pen.color(), 1.5));
+            }
         }
     }
     painter.restore();
 
-    // Legend
+    // Legend; a fixed factor shows its marker alone, as it is drawn
+    const double rowStep = curves_.isEmpty() ? 0
+                                             : std::min(fm.height() + 4, std::max(fm.height(), l.legend.height() / curves_.size()));
     double y = l.legend.top();
-    for (const Curve &c : curves_) {
-        const CurveStyle style = curveStyle(c.index, pal);
+    for (int i = 0; i < curves_.size(); ++i) {
+        const Curve &c = curves_.at(i);
+        const CurveStyle style = curveStyle(c.style, pal);
         const double mid = y + fm.height() / 2;
-        painter.setPen(style.pen);
-        painter.drawLine(QPointF(l.legend.left(), mid), QPointF(l.legend.left() + 30, mid));
-        QPen markerPen(style.pen.color(), 1.5);
-        painter.setPen(markerPen);
+        const bool fixed = isFixedCurve(i);
+        if (!fixed) {
+            painter.setPen(style.pen);
+            painter.drawLine(QPointF(l.legend.left(), mid), QPointF(l.legend.left() + 30, mid));
+        }
+        painter.setPen(QPen(style.pen.color(), 1.5));
         painter.setBrush(pal.color(QPalette::Base));
-        drawMarker(painter, style.marker, QPointF(l.legend.left() + 15, mid), 7);
+        drawMarker(painter, fixed && style.marker == Marker::None ? Marker::Circle : style.marker,
+                   QPointF(l.legend.left() + 15, mid), 7);
         painter.setPen(text);
         QFont f = font();
-        f.setBold(c.index == cursorOcular_);
+        f.setBold(i == cursorCurve_);
         painter.setFont(f);
         painter.drawText(QRectF(l.legend.left() + 36, y, l.legend.width() - 36, fm.height()),
                          Qt::AlignLeft | Qt::AlignVCenter, c.name);
         painter.setFont(font());
-        y += fm.height() + 4;
+        y += rowStep;
     }
 
     if (!emptyNote_.isEmpty()) {
@@ -172,7 +187,7 @@ void FocalChart::paintChart(QPainter &painter, const QSizeF &size) const
     painter.setPen(cursorPen);
     painter.drawLine(QPointF(cx, l.plot.top()), QPointF(cx, l.plot.bottom()));
     QPointF anchor(cx, l.plot.center().y());
-    if (const auto v = valueAt(cursorOcular_, cursorD_); v && *v > 0) {
+    if (const auto v = valueAt(cursorCurve_, cursorD_); v && *v > 0) {
         anchor = l.map(cursorD_, *v);
         if (l.plot.contains(anchor)) {
             painter.setPen(QPen(text, 2));
@@ -181,8 +196,7 @@ void FocalChart::paintChart(QPainter &painter, const QSizeF &size) const
         }
     }
     const planner::Shown &s = cursorShown_;
-    QStringList lines{tr("%1, D %2 mm").arg(cursorOcularName(), numbers::format(cursorD_)),
-                      tr("EFL %1 mm").arg(s.box(Box::efl)), tr("Focal ratio %1").arg(s.box(Box::efr))};
+    QStringList lines{cursorHead_, tr("EFL %1 mm").arg(s.box(Box::efl)), tr("Focal ratio %1").arg(s.box(Box::efr))};
     if (hasCamera(s) && !s.box(Box::Fov_width).isEmpty())
         lines << tr("Field %1 × %2′").arg(s.box(Box::Fov_width), s.box(Box::Fov_height));
     if (hasCamera(s) && !s.box(Box::Pixelscale_width).isEmpty())

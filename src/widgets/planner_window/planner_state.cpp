@@ -76,6 +76,64 @@ QString toDotForm(const QString &text)
     return v ? QString::number(*v, 'f', QLocale::FloatingPointShortest) : text;
 }
 
+// The train beside the VKP-2, under "Train": its rear, its lens (when it has one) and the
+// numbers each needs; numbers with a dot, as QSettings writes doubles.
+void writeTrain(QSettings &settings, const planner::Train &t)
+{
+    settings.remove(QStringLiteral("Train"));
+    settings.beginGroup(QStringLiteral("Train"));
+    settings.setValue(QStringLiteral("Rear"), int(t.rear));
+    settings.setValue(QStringLiteral("EyepieceName"), t.eyepieceName);
+    settings.setValue(QStringLiteral("Eyepiece"), t.eyepieceMm);
+    settings.setValue(QStringLiteral("ProjectionDistance"), t.projectionDistanceMm);
+    settings.setValue(QStringLiteral("CameraLens"), t.cameraLensMm);
+    if (t.lens) {
+        settings.setValue(QStringLiteral("LensKind"), int(t.lens->kind));
+        settings.setValue(QStringLiteral("LensName"), t.lens->name);
+        settings.setValue(QStringLiteral("Factor"), t.lens->factor);
+        const auto optional = [&](const char *key, const std::optional<double> &v) {
+            if (v)
+                settings.setValue(QLatin1String(key), *v);
+        };
+        optional("DesignSpacing", t.lens->designSpacingMm);
+        optional("FocalLength", t.lens->focalMm);
+        optional("Spacing", t.lens->spacingMm);
+    }
+    settings.endGroup();
+}
+
+planner::Train readTrain(QSettings &settings)
+{
+    planner::Train t;
+    settings.beginGroup(QStringLiteral("Train"));
+    const auto number = [&](const char *key) -> std::optional<double> {
+        bool ok = false;
+        const double v = settings.value(QLatin1String(key)).toString().toDouble(&ok);
+        return ok ? std::optional(v) : std::nullopt;
+    };
+    const int rear = settings.value(QStringLiteral("Rear"), 0).toInt();
+    if (rear >= int(planner::Rear::Vkp2) && rear <= int(planner::Rear::Afocal))
+        t.rear = planner::Rear(rear);
+    t.eyepieceName = settings.value(QStringLiteral("EyepieceName")).toString();
+    t.eyepieceMm = number("Eyepiece").value_or(0);
+    t.projectionDistanceMm = number("ProjectionDistance").value_or(0);
+    t.cameraLensMm = number("CameraLens").value_or(0);
+    if (settings.contains(QStringLiteral("LensKind"))) {
+        planner::Lens l;
+        l.kind = settings.value(QStringLiteral("LensKind")).toInt() == int(planner::LensKind::Reducer)
+                     ? planner::LensKind::Reducer
+                     : planner::LensKind::Barlow;
+        l.name = settings.value(QStringLiteral("LensName")).toString();
+        l.factor = number("Factor").value_or(0);
+        l.designSpacingMm = number("DesignSpacing");
+        l.focalMm = number("FocalLength");
+        l.spacingMm = number("Spacing");
+        t.lens = l;
+    }
+    settings.endGroup();
+    return t;
+}
+
 } // namespace
 
 PlannerState readPlannerState()
@@ -95,6 +153,7 @@ PlannerState readPlannerState()
         // The kit entries the telescope and camera values came from.
         in.setup.telescopeLabel = settings.value(QStringLiteral("TelescopeLabel")).toString();
         in.setup.cameraLabel = settings.value(QStringLiteral("CameraLabel")).toString();
+        in.setup.train = readTrain(settings);
     } else {
         in.setup.binning = settings.value(stateKey(SetupField::Binning), in.setup.binning).toString();
     }
@@ -130,6 +189,7 @@ void writePlannerState(const PlannerState &st)
     }
     settings.setValue(QStringLiteral("TelescopeLabel"), in.setup.telescopeLabel);
     settings.setValue(QStringLiteral("CameraLabel"), in.setup.cameraLabel);
+    writeTrain(settings, in.setup.train);
     settings.setValue(QStringLiteral("Target"), in.target);
     settings.setValue(QStringLiteral("Seeing"), in.seeingArcsec);
     settings.setValue(QStringLiteral("TargetSize"), in.typedTargetArcsec);
@@ -146,8 +206,10 @@ void writePlannerState(const PlannerState &st)
 PlannerInputs withCalculatorSetup(PlannerInputs inputs, const planner::Setup &calculator)
 {
     const QString binning = inputs.setup.binning;
+    const planner::Train train = inputs.setup.train;
     inputs.setup = calculator;
     inputs.setup.binning = binning;
+    inputs.setup.train = train;
     return inputs;
 }
 

@@ -28,7 +28,8 @@ PlannerState readPlannerState();
 void writePlannerState(const PlannerState &state);
 
 // The calculator's kit put into the planner's inputs; the planner's own questions (seeing,
-// target, wavelength) and the binning, which the calculator's file does not keep, stay.
+// target, wavelength), the binning and the train, which the calculator's file does not keep,
+// stay.
 PlannerInputs withCalculatorSetup(PlannerInputs inputs, const planner::Setup &calculator);
 
 // Where a start begins: the calculator's setup when it was saved after the planner's own state

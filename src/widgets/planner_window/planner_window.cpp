@@ -13,6 +13,7 @@
 #include "widgets/planner_window/planner_icon.h"
 #include "widgets/planner_window/setup_panel.h"
 #include "widgets/planner_window/solve_table.h"
+#include "widgets/planner_window/train_choices.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -93,12 +94,12 @@ void PlannerWindow::build()
     chartLayout->addWidget(chart_, 1);
     chartLayout->addWidget(cursorLabel_);
 
-    auto *framingBox = new QGroupBox(tr("Framing at the chosen ocular and D"));
+    auto *framingBox = new QGroupBox(tr("Framing at the chosen element and distance"));
     auto *framingLayout = new QHBoxLayout(framingBox);
     framingLayout->addWidget(framing_, 3);
     framingLayout->addWidget(framingText_, 2);
 
-    auto *solveBox = new QGroupBox(tr("Solve for D"));
+    auto *solveBox = new QGroupBox(tr("Solve for the distance"));
     auto *solveLayout = new QVBoxLayout(solveBox);
     solveLayout->addWidget(solve_);
 
@@ -150,7 +151,9 @@ void PlannerWindow::build()
         announce(cursorLabel_, text);
     });
     connect(chart_, &FocalChart::picked, panel_, &SetupPanel::pick);
+    connect(chart_, &FocalChart::pickedTrain, panel_, &SetupPanel::pickSetup);
     connect(solve_, &SolveTable::picked, panel_, &SetupPanel::pick);
+    connect(solve_, &SolveTable::pickedTrain, panel_, &SetupPanel::pickSetup);
     connect(view_, &QComboBox::currentIndexChanged, this, [this](int i) {
         chart_->setView(i == 1 ? FocalChart::View::PixelScale : FocalChart::View::FocalRatio);
     });
@@ -294,8 +297,8 @@ void PlannerWindow::closeEvent(QCloseEvent *event)
 void PlannerWindow::inputsChanged()
 {
     const PlannerInputs &in = panel_->inputs();
-    chart_->setInputs(in);
-    solve_->setInputs(in);
+    chart_->setInputs(in, panel_->kit(), !panel_->trainHasProblem());
+    solve_->setInputs(in, panel_->kit(), !panel_->trainHasProblem());
     updateFraming();
 }
 
@@ -317,8 +320,9 @@ void PlannerWindow::updateFraming()
     f.chipHeightPx = sensor.chipHeightPx;
     f.fits = advice.fits;
     framing_->setFraming(f);
-    QStringList lines{tr("%1 at D %2 mm: EFL %3 mm, focal ratio %4.")
-                          .arg(shown.ocular, shown.box(Box::Distance_d), shown.box(Box::efl), shown.box(Box::efr))};
+    const QString at = in.setup.train.isPlainVkp2() ? tr("%1 at D %2 mm").arg(shown.ocular, shown.box(Box::Distance_d))
+                                                    : elementText(in.setup);
+    QStringList lines{tr("%1: EFL %2 mm, focal ratio %3.").arg(at, shown.box(Box::efl), shown.box(Box::efr))};
     const QStringList sentences = f.sentences();
     if (sentences.isEmpty()) {
         lines << tr("No frame to fit the target into.");
@@ -345,11 +349,10 @@ bool PlannerWindow::reportWrite(const QString &path, const QString &what, const 
 QStringList PlannerWindow::setupCaption() const
 {
     const planner::Shown shown = planner::show(panel_->inputs().setup);
-    QString element = shown.ocular;
-    if (shown.ocular != entries::NoVkp2)
+    const planner::Setup &setup = panel_->inputs().setup;
+    QString element = elementText(setup);
+    if (setup.train.isPlainVkp2() && shown.ocular != entries::NoVkp2)
         element = tr("%1, TL %2 mm, D %3 mm").arg(shown.ocular, shown.box(Box::Distance_tl), shown.box(Box::Distance_d));
-    else
-        element = tr("%1 (prime focus)").arg(shown.ocular);
     return {tr("%1: %2 (%3 mm, %4 mm), %5; camera %6, binning %7")
                 .arg(kPlannerTitle, shown.telescope, shown.box(Box::Flength), shown.box(Box::Aperture), element,
                      shown.camera, shown.binning)};

@@ -3,7 +3,9 @@
 #include "calculator/core/numbers.h"
 #include "planner/setup_fields.h"
 #include "planner/targets.h"
+#include "planner/train_setup.h"
 #include "widgets/planner_window/checked_setup.h"
+#include "widgets/planner_window/element_panel.h"
 #include "widgets/planner_window/field_mark.h"
 #include "widgets/planner_window/kit_choices.h"
 #include "widgets/planner_window/kit_entry.h"
@@ -155,6 +157,7 @@ void SetupPanel::build()
     w_.wavelength->setObjectName(QStringLiteral("Wavelength"));
     w_.problems = problemLabel(QStringLiteral("Problems"), tr("Input problems"));
     w_.kitProblem = problemLabel(QStringLiteral("KitProblem"), tr("Kit problem"));
+    w_.element = new ElementPanel;
 
     auto group = [](const QString &title, std::initializer_list<std::pair<QString, QWidget *>> rows) {
         auto *box = new QGroupBox(title);
@@ -177,6 +180,7 @@ void SetupPanel::build()
     layout->addWidget(group(tr("Telescope"), {kit(SetupField::Telescope), kit(SetupField::FocalLength),
                                               kit(SetupField::Aperture)}));
     layout->addWidget(group(tr("Projection"), {kit(SetupField::Ocular), kit(SetupField::Tl), kit(SetupField::D)}));
+    layout->addWidget(w_.element);
     layout->addWidget(group(tr("Camera"), {kit(SetupField::Camera), kit(SetupField::Binning),
                                            kit(SetupField::PixelWidth), kit(SetupField::PixelHeight),
                                            kit(SetupField::ChipWidth), kit(SetupField::ChipHeight)}));
@@ -199,7 +203,10 @@ void SetupPanel::build()
     for (QDoubleSpinBox *s : {w_.seeing, w_.wavelength})
         connect(s, &QDoubleSpinBox::valueChanged, this, &SetupPanel::readBack);
     connect(w_.colourSensor, &QCheckBox::toggled, this, &SetupPanel::readBack);
+    connect(w_.element, &ElementPanel::changed, this, &SetupPanel::readBack);
 }
+
+bool SetupPanel::trainHasProblem() const { return w_.element->hasProblem(); }
 
 void SetupPanel::setInputs(const PlannerInputs &inputs)
 {
@@ -225,6 +232,9 @@ void SetupPanel::setKit(const storage::Kit &kit, const QString &problem)
     showProblemText(w_.kitProblem,
                     problem.isEmpty() ? QString() : tr("Your kit is not offered: %1").arg(problem));
     takeKitValues();
+    updating_ = true;
+    w_.element->setKit(kit);
+    updating_ = false;
     showInputs();
     readBack();
 }
@@ -260,6 +270,22 @@ void SetupPanel::pick(const QString &ocular, const QString &d)
         return;
     setChoice(w_.ocular, ocular);
     setText(w_.d, d);
+    updating_ = true;
+    w_.element->setTrain(planner::Train());
+    updating_ = false;
+    readBack();
+}
+
+void SetupPanel::pickSetup(const planner::Setup &s)
+{
+    if (w_.ocular->findText(s.ocular) < 0)
+        return;
+    setChoice(w_.ocular, s.ocular);
+    if (planner::hasVkp2Ocular(s))
+        setText(w_.d, s.d);
+    updating_ = true;
+    w_.element->setTrain(s.train);
+    updating_ = false;
     readBack();
 }
 
@@ -286,6 +312,7 @@ void SetupPanel::showInputs()
     setText(w_.targetSize, numbers::format(inputs_.typedTargetArcsec));
     w_.colourSensor->setChecked(inputs_.colourSensor);
     w_.wavelength->setValue(inputs_.wavelengthNm);
+    w_.element->setTrain(s.train);
     updating_ = false;
     updateEnabled();
 }
@@ -302,8 +329,13 @@ void SetupPanel::updateEnabled()
     w_.binning->setEnabled(kitCamera() >= 0 ? w_.binning->count() > 1
                                             : planner::cameraHasBinning(w_.camera->currentText()));
     const bool prime = w_.ocular->currentText() == entries::NoVkp2;
-    w_.tl->setEnabled(!prime);
-    w_.d->setEnabled(!prime);
+    // An eyepiece in projection or an afocal camera takes the VKP-2's place.
+    const ElementPanel::Kind element = w_.element->kind();
+    const bool vkp2 = element != ElementPanel::Kind::Projection && element != ElementPanel::Kind::Afocal;
+    w_.ocular->setEnabled(vkp2);
+    w_.tl->setEnabled(!prime && vkp2);
+    w_.d->setEnabled(!prime && vkp2);
+    w_.element->setOcular(w_.ocular->currentText());
     w_.targetSize->setEnabled(w_.target->currentText() == kTypedTarget);
 }
 
@@ -412,6 +444,9 @@ bool SetupPanel::readBack()
         in.typedTargetArcsec = numbers::parse(w_.targetSize->text()).value_or(in.typedTargetArcsec);
     in.colourSensor = w_.colourSensor->isChecked();
     in.wavelengthNm = w_.wavelength->value();
+    // A train with a problem leaves the last sound one in use.
+    if (const auto train = w_.element->train())
+        s.train = *train;
     // The calculator's own checks: what it replaces is marked on the box and the pictures use
     // the calculator's value.
     const CheckedSetup checked = checkSetup(s);

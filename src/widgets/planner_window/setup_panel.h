@@ -21,6 +21,8 @@ class QLineEdit;
 
 namespace vkp2::planner_window {
 
+class ElementPanel;
+
 class SetupPanel : public QWidget {
     Q_OBJECT
 public:
@@ -34,8 +36,13 @@ public:
     // line of text; the presets are offered all the same.
     void setKit(const storage::Kit &kit, const QString &problem = QString());
     const storage::Kit &kit() const { return ownKit_; }
-    // Picks an ocular and D (a point of the chart or a row of the solve table).
+    // Picks an ocular and D (a point of the chart or a row of the solve table); the VKP-2 alone.
     void pick(const QString &ocular, const QString &d);
+    // Picks a train: its element, distance and ocular (a train's point or row).
+    void pickSetup(const planner::Setup &setup);
+    // Whether the Element group holds a train that does not read or that the engine refuses;
+    // inputs() keep the last sound one.
+    bool trainHasProblem() const;
 
     struct Widgets {
         QComboBox *telescope, *ocular, *camera, *binning, *target;
@@ -44,6 +51,7 @@ public:
         QDoubleSpinBox *seeing, *wavelength;
         QCheckBox *colourSensor;
         QLabel *problems, *kitProblem;
+        ElementPanel *element;
     };
     const Widgets &widgets() const { return w_; }
     // Whether a typed box is marked: it holds no number, or the calculator replaced its value.

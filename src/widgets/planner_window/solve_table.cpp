@@ -4,6 +4,8 @@
 #include "planner/csv_field.h"
 #include "planner/setup_fields.h"
 #include "planner/solve_setup.h"
+#include "planner/train_setup.h"
+#include "widgets/planner_window/train_choices.h"
 #include "widgets/planner_window/advice_words.h"
 
 #include <QComboBox>
@@ -45,7 +47,7 @@ SolveTable::SolveTable(QWidget *parent) : QWidget(parent)
     table_ = new QTableWidget(0, ColumnCount);
     table_->setObjectName(QStringLiteral("SolveTable"));
     table_->setAccessibleName(tr("Distances that reach the goal"));
-    table_->setHorizontalHeaderLabels({tr("Ocular"), tr("D (mm)"), tr("EFL (mm)"), tr("Focal ratio"),
+    table_->setHorizontalHeaderLabels({tr("Ocular or element"), tr("D or distance (mm)"), tr("EFL (mm)"), tr("Focal ratio"),
                                        tr("Field (′)"), tr("Scale (″/px)"), tr("Sampling of the seeing"),
                                        tr("Sampling by focal ratio")});
     // Tab moves on to the next control; the arrows move inside the table.
@@ -106,10 +108,35 @@ void SolveTable::setGoal(GoalKind kind, double value)
     value_->setValue(value);
 }
 
-void SolveTable::setInputs(const PlannerInputs &inputs)
+void SolveTable::setInputs(const PlannerInputs &inputs, const storage::Kit &kit, bool ownTrainSound)
 {
     inputs_ = inputs;
+    kit_ = kit;
+    ownTrainSound_ = ownTrainSound;
     refill();
+}
+
+void SolveTable::addTrainRows(planner::Goal::Kind kind)
+{
+    for (const TrainChoice &choice : trainChoices(inputs_.setup, kit_, ownTrainSound_)) {
+        const planner::SolvedTrain solved = planner::solveTrain(choice.setup, kind, goalValue());
+        Row row;
+        row.train = true;
+        const QString word = planner::variableWord(solved.variable);
+        row.ocular = word.isEmpty() ? choice.name : tr("%1 (%2)").arg(choice.name, word);
+        row.solved = solved.solution.ok();
+        row.reason = planner::reasonText(solved, QLocale());
+        row.csvReason = planner::reasonText(solved, QLocale::c());
+        row.d = solved.valueText;
+        row.shown = solved.shown;
+        row.setup = row.solved ? planner::withVariable(choice.setup, solved.solution.distanceMm) : choice.setup;
+        if (row.solved) {
+            const planner::Advice advice = planner::adviseOn(row.shown, adviceOptions(inputs_));
+            row.seeingVerdict = seeingVerdictText(advice);
+            row.ratioVerdict = focalRatioVerdictText(advice);
+        }
+        rows_ << row;
+    }
 }
 
 void SolveTable::refill()
@@ -134,6 +161,7 @@ void SolveTable::refill()
         }
         rows_ << row;
     }
+    addTrainRows(kind);
 
     table_->clearSpans();
     table_->setRowCount(int(rows_.size()));
@@ -173,7 +201,10 @@ void SolveTable::pickRow(int row)
 {
     if (row < 0 || row >= rows_.size() || !rows_.at(row).solved)
         return;
-    emit picked(rows_.at(row).ocular, rows_.at(row).d);
+    if (rows_.at(row).train)
+        emit pickedTrain(rows_.at(row).setup);
+    else
+        emit picked(rows_.at(row).ocular, rows_.at(row).d);
 }
 
 bool SolveTable::eventFilter(QObject *watched, QEvent *event)
@@ -211,7 +242,7 @@ QByteArray SolveTable::csv() const
             return csvNumber(r.solved ? r.shown.box(Box::Distance_tl) : in.setup.tl);
         }),
         named(infoOf(Box::Distance_d).key,
-              [](const Row &r, const PlannerInputs &) { return r.solved ? csvNumber(r.d) : QString(); }),
+              [](const Row &r, const PlannerInputs &) { return r.solved && !r.train ? csvNumber(r.d) : QString(); }),
         box(Box::efl),
         box(Box::efr),
         box(Box::Fov_width),
@@ -230,6 +261,9 @@ QByteArray SolveTable::csv() const
         }),
         named("sampling", [](const Row &r, const PlannerInputs &) { return csvField(r.seeingVerdict); }),
         named("focal_ratio_sampling", [](const Row &r, const PlannerInputs &) { return csvField(r.ratioVerdict); }),
+        // A train's row: the distance it is set by, under the element's own key.
+        named("element_distance_mm",
+              [](const Row &r, const PlannerInputs &) { return r.solved && r.train ? csvNumber(r.d) : QString(); }),
     };
     QStringList names;
     for (const CsvColumn &c : columns)

@@ -1,7 +1,9 @@
 #pragma once
-// The solve table: for a goal focal ratio or pixel scale, the D each ocular needs and what the
-// calculator shows there. Double-click or Enter on a row picks its ocular and D.
+// The solve table: for a goal focal ratio or pixel scale, the D each ocular needs, then the
+// distance each of the kit's trains (and the setup's own) needs, and what the calculator shows
+// there. Double-click or Enter on a row picks its ocular and D, or its train.
 
+#include "storage/kit.h"
 #include "widgets/planner_window/planner_inputs.h"
 
 #include <QWidget>
@@ -21,7 +23,8 @@ public:
 
     explicit SolveTable(QWidget *parent = nullptr);
 
-    void setInputs(const PlannerInputs &inputs);
+    // `ownTrainSound`: false while the setup's own train holds a problem; then it has no row.
+    void setInputs(const PlannerInputs &inputs, const storage::Kit &kit = {}, bool ownTrainSound = true);
     void setGoal(GoalKind kind, double value);
     GoalKind goalKind() const;
     double goalValue() const;
@@ -35,6 +38,7 @@ public:
 
 signals:
     void picked(const QString &ocular, const QString &distance);
+    void pickedTrain(const planner::Setup &setup);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -48,12 +52,17 @@ private:
         QString seeingVerdict, ratioVerdict;
         QString reason, csvReason;
         std::optional<double> neededD; // the D out of the adapter's range it would need
+        bool train = false;   // a train's row: `setup` at the solved distance
+        planner::Setup setup;
     };
+    void addTrainRows(planner::Goal::Kind kind);
     void kindChanged();
     void refill();
     void pickRow(int row);
 
     PlannerInputs inputs_;
+    storage::Kit kit_;
+    bool ownTrainSound_ = true;
     QComboBox *kind_ = nullptr;
     QDoubleSpinBox *value_ = nullptr;
     QTableWidget *table_ = nullptr;

@@ -1,13 +1,16 @@
 // Shows the planner window for screenshots: a chosen kit, and with --dark the Fusion style
 // under a dark palette, as a dark desktop would hand it over. Not part of the product.
 //   planner_screenshot_host [--dark] [--telescope NAME] [--camera NAME] [--ocular NAME] [--d MM]
-//                           [--target NAME] [--pixel-scale] [--kit] [--keys STEPS] [--grab FILE]
-// --kit writes a sample kit.json first (run it in a private home). --keys drives the window by
+//                           [--target NAME] [--pixel-scale] [--kit] [--kit-barlow MM]
+//                           [--keys STEPS] [--grab FILE]
+// --kit writes a sample kit.json first (run it in a private home); --kit-barlow puts its Barlow
+// in front of the ocular at a spacing of MM. --keys drives the window by
 // Qt's own keyboard, once it is shown: STEPS is a comma-separated list of "ctrl+X", "alt+X",
 // "tab", "enter", "escape", "down" or "type:TEXT", each sent to the widget with the focus.
 // --grab saves the whole screen (window manager's frame included) to FILE after a moment, then
 // quits, for machines without ImageMagick's import.
 
+#include "planner/train_setup.h"
 #include "support/calculator/recorded_message_boxes.h"
 #include "widgets/planner_window/kit_fixture.h"
 #include "widgets/planner_window/planner_window.h"
@@ -96,6 +99,10 @@ int main(int argc, char *argv[])
         in.setup.d = option("--d");
     if (!option("--target").isEmpty())
         in.target = option("--target");
+    if (!option("--kit-barlow").isEmpty()) {
+        in.setup.train.lens = vkp2::planner::lensOf(vkp2::test::sampleKit().lenses.value(0));
+        in.setup.train.lens->spacingMm = option("--kit-barlow").toDouble();
+    }
     window.setupPanel()->setInputs(in);
     if (args.contains(QStringLiteral("--pixel-scale")))
         window.viewBox()->setCurrentIndex(1);
