@@ -288,7 +288,7 @@ void TstPlannerWindowTrains::solveTableSolvesTheKitBarlow_data()
     QTest::newRow("reached") << 20.0 << "185.71";
     // N 100 is EFL 15000 mm, A = 14.29: s = 1328.57 mm, 1228.57 beyond the design 100.
     QTest::newRow("beyond its spacings")
-        << 100.0 << "needs a spacing of 1329 mm, 1229 mm beyond the design 100 mm; Barlow 2x is usable from 50 to 300 mm";
+        << 100.0 << "needs a spacing of 1328.57 mm, 1228.57 mm beyond the design 100 mm; Barlow 2x is usable from 50 to 300 mm";
 }
 
 void TstPlannerWindowTrains::solveTableSolvesTheKitBarlow()
