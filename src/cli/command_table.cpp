@@ -12,11 +12,11 @@ constexpr int kMaxWords = 64;
 
 QList<Command> makeTable()
 {
-    const QStringList setup = optionNames(OptionGroup::Setup);
+    const QStringList setup = optionNames(OptionGroup::Setup) + optionNames(OptionGroup::Train);
     const QStringList advice = optionNames(OptionGroup::Advice);
     const QStringList oculars{QStringLiteral("--ocular")};
     const QStringList kitOptions = optionNames(OptionGroup::Kit)
-                                   + QStringList{QStringLiteral("--focal-length"),
+                                   + QStringList{QStringLiteral("--design-spacing"), QStringLiteral("--focal-length"),
                                                  QStringLiteral("--aperture"), QStringLiteral("--pixel"),
                                                  QStringLiteral("--chip"), QStringLiteral("--colour"), kFormat};
     return {

@@ -112,14 +112,19 @@ QLocale Context::outputLocale() const
     return format == Format::Text ? textLocale : QLocale::c();
 }
 
-double Context::number(const QString &option, const QString &text) const
+std::optional<double> Context::numberIn(const QString &text) const
 {
     if (auto v = parseIn(QLocale::c(), text))
+        return v;
+    if (format == Format::Text)
+        return parseIn(textLocale, text);
+    return std::nullopt;
+}
+
+double Context::number(const QString &option, const QString &text) const
+{
+    if (const auto v = numberIn(text))
         return *v;
-    if (format == Format::Text) {
-        if (auto v = parseIn(textLocale, text))
-            return *v;
-    }
     fail(option, QStringLiteral("\"%1\" is not a number").arg(text));
 }
 

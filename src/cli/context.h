@@ -28,6 +28,8 @@ struct Context {
     // An option's number: a dot always, in text mode also the locale's decimal separator.
     double number(const QString &option, const QString &text) const;
     double number(const QString &option) const { return number(option, args.value(option)); }
+    // The same number, or nothing for a text that is none (a name, say).
+    std::optional<double> numberIn(const QString &text) const;
     // As the text a box would hold, in the calculator's own locale.
     QString boxText(const QString &option, const QString &text) const;
 

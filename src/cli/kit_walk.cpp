@@ -2,6 +2,7 @@
 
 #include "calculator/catalog/lookup.h"
 #include "cli/command_table.h"
+#include "cli/options.h"
 #include "cli/setup_options.h"
 #include "cli/table_rows.h"
 #include "planner/advice.h"
@@ -90,14 +91,19 @@ Result runTableAll(const Context &cx)
         if (a.has(QLatin1String(o)))
             fail(QLatin1String(o), QStringLiteral("cannot be combined with --all"));
     }
-    const BuiltSetup start = buildSetup(cx, Oculars::Several);
+    // The presets' walk has no train of its own.
+    for (const QString &o : optionNames(OptionGroup::Train)) {
+        if (a.has(o))
+            fail(o, QStringLiteral("cannot be combined with --all"));
+    }
+    const BuiltSetup start = buildSetup(cx, Oculars::Several, TrainUse::None);
     Setup base; // the calculator's defaults, at the chosen distances
     base.tl = start.setup.tl;
     base.d = start.setup.d;
     // One D and TL serve every row: a fallback would change all but the first row silently.
     rangeCheck(cx, QStringLiteral("--tl"), base.tl, limits::kDistanceTlLowest, limits::kDistanceTlHighest);
     rangeCheck(cx, QStringLiteral("--d"), base.d, limits::kDistanceDLowest, limits::kDistanceDHighest);
-    const QStringList oculars = chosenOculars(cx);
+    const QStringList oculars = chosenOculars(cx, start.setup);
     QStringList telescopes = planner::telescopeEntries();
     telescopes.removeAll(entries::UserDefined);
 

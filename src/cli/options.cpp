@@ -1,6 +1,7 @@
 #include "cli/options.h"
 
 #include "calculator/core/limits.h"
+#include "planner/optical_train.h"
 #include "planner/setup_fields.h"
 
 #include <array>
@@ -11,10 +12,12 @@ namespace {
 
 using planner::SetupField;
 using planner::setupField;
+using planner::TrainField;
+using planner::trainField;
 
 QString n(double v) { return QString::number(v); }
 
-const std::array<OptionInfo, 35> kOptions{{
+const std::array<OptionInfo, 42> kOptions{{
     {"--setup", "FILE", QString::fromUtf8("a user equipment file (vkp2user.dat) as the base"),
      OptionGroup::Setup},
     {setupField(SetupField::Telescope).option, "NAME",
@@ -45,6 +48,26 @@ const std::array<OptionInfo, 35> kOptions{{
     {setupField(SetupField::Binning).option, "1x1|2x2|3x3",
      QString::fromUtf8("for cameras with binning modes (a kit camera: one it offers)"),
      OptionGroup::Setup},
+    {trainField(TrainField::Factor).option, "FACTOR|NAME",
+     QString::fromUtf8("a Barlow: its factor, or a kit or database entry"), OptionGroup::Train},
+    {planner::reducerOption, "FACTOR|NAME",
+     QString::fromUtf8("a focal reducer, the same way (not with --barlow)"), OptionGroup::Train},
+    {trainField(TrainField::DesignSpacing).option, "MM",
+     QString::fromUtf8("the spacing to the sensor its factor is for (also kit add barlow)"),
+     OptionGroup::Train},
+    {trainField(TrainField::Spacing).option, "MM",
+     QString::fromUtf8("the lens's spacing to the sensor as set (table --kit: every kit lens's)"),
+     OptionGroup::Train},
+    {trainField(TrainField::ProjectionEyepiece).option, "MM|NAME",
+     QString::fromUtf8("eyepiece projection instead of the VKP-2 (not with --ocular)"),
+     OptionGroup::Train},
+    {trainField(TrainField::ProjectionDistance).option, "MM",
+     QString::fromUtf8("eyepiece to sensor (solve finds it; table --kit: every kit eyepiece's)"),
+     OptionGroup::Train},
+    {trainField(TrainField::AfocalLens).option, "MM",
+     QString::fromUtf8("an afocal camera lens's focal length, behind --eyepiece"), OptionGroup::Train},
+    {trainField(TrainField::AfocalEyepiece).option, "MM|NAME",
+     QString::fromUtf8("the eyepiece in front of --afocal-lens"), OptionGroup::Train},
     {"--seeing", "ARCSEC", QStringLiteral("seeing FWHM (default %1)").arg(n(limits::kSeeingArcsec)),
      OptionGroup::Advice},
     {"--target", "NAME", QString::fromUtf8("moon, sun, mercury, venus, mars, jupiter or saturn"),
@@ -79,8 +102,6 @@ const std::array<OptionInfo, 35> kOptions{{
     {"--binning-modes", "1,2,3", QString::fromUtf8("the NxN binning modes a camera offers (default 1)"),
      OptionGroup::Kit},
     {"--factor", "X", QString::fromUtf8("a Barlow's (above 1) or reducer's (below 1) factor"),
-     OptionGroup::Kit},
-    {"--design-spacing", "MM", QString::fromUtf8("the spacing to the sensor its factor is for"),
      OptionGroup::Kit},
     {"--lens-focal-length", "MM", QString::fromUtf8("its focal length (negative for a Barlow)"),
      OptionGroup::Kit},
@@ -128,6 +149,9 @@ QString groupHeading(OptionGroup group) {
     case OptionGroup::Setup:
         return QStringLiteral(
             "Setup (without any, the calculator's last setup; options change parts of it)");
+    case OptionGroup::Train:
+        return QStringLiteral("Optical train (show, table, solve): a Barlow or reducer, eyepiece "
+                              "projection or an afocal camera");
     case OptionGroup::Advice:
         return QStringLiteral("Sampling advice and target fit (show and table)");
     case OptionGroup::Table:

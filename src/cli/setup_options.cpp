@@ -47,7 +47,6 @@ public:
         return preset ? none : kit();
     }
 
-private:
     const storage::Kit &kit()
     {
         if (!kit_) {
@@ -58,6 +57,7 @@ private:
         return kit_->kit;
     }
 
+private:
     QStringList &notices_;
     std::optional<UserKit> kit_;
 };
@@ -196,13 +196,14 @@ std::pair<double, double> sizeOption(const Context &cx, const QString &option, b
 }
 
 void noSuchName(const QString &option, const QString &kind, const QString &typed,
-                const QStringList &closest)
+                const QStringList &closest, const QString &seeAlso)
 {
     QString message = QStringLiteral("no %1 \"%2\"").arg(kind, typed);
     if (!closest.isEmpty())
         message += QStringLiteral("; did you mean %1?").arg(kit_messages::quotedList(closest));
     else
-        message += QStringLiteral("; see \"vkp2plan list %1s\"").arg(kind);
+        message += QStringLiteral("; see \"%1\"")
+                       .arg(seeAlso.isEmpty() ? QStringLiteral("vkp2plan list %1s").arg(kind) : seeAlso);
     fail(option, message);
 }
 
@@ -219,12 +220,14 @@ QString presetName(const QString &option, const QString &kind, const QString &ty
     noSuchName(option, kind, typed, planner::closestEntries(typed, entries));
 }
 
-QStringList chosenOculars(const Context &cx)
+QStringList chosenOculars(const Context &cx, const Setup &base)
 {
     QStringList out;
     const QString option = optionOf(SetupField::Ocular);
     for (const QString &name : cx.args.values(option))
         out << presetName(option, QStringLiteral("ocular"), name, planner::ocularEntries());
+    if (out.isEmpty() && !base.train.isPlainVkp2())
+        return {entries::NoVkp2};
     return out.isEmpty() ? planner::ocularEntries() : out;
 }
 
@@ -236,7 +239,7 @@ void rangeCheck(const Context &cx, const QString &option, const QString &text, d
                          .arg(cx.numberText(v), cx.numberText(lo), cx.numberText(hi)));
 }
 
-BuiltSetup buildSetup(const Context &cx, Oculars oculars)
+BuiltSetup buildSetup(const Context &cx, Oculars oculars, TrainUse train)
 {
     const Arguments &a = cx.args;
     BuiltSetup out;
@@ -249,6 +252,13 @@ BuiltSetup buildSetup(const Context &cx, Oculars oculars)
     typedTelescope(cx, s);
 
     const QString ocularOption = optionOf(SetupField::Ocular);
+    if (const auto t = trainOptions(cx, train, [&kits]() -> const storage::Kit & { return kits.kit(); }))
+        s.train = *t;
+    // A lens alone is at prime focus; projection and afocal need no ocular in the VKP-2.
+    const bool primeTrain = !s.train.isPlainVkp2()
+                            && (s.train.rear != planner::Rear::Vkp2 || !a.has(ocularOption));
+    if (primeTrain && !a.has(ocularOption))
+        s.chooseOcular(entries::NoVkp2);
     QStringList rowOculars{s.ocular};
     if (oculars == Oculars::One && a.has(ocularOption)) {
         if (a.values(ocularOption).size() > 1)
@@ -261,6 +271,8 @@ BuiltSetup buildSetup(const Context &cx, Oculars oculars)
         for (const QString &name : a.values(ocularOption))
             rowOculars << presetName(ocularOption, QStringLiteral("ocular"), name,
                                      planner::ocularEntries());
+        if (rowOculars.isEmpty() && primeTrain)
+            rowOculars << entries::NoVkp2;
     }
     // The window locks both distances at 0 for prime focus; a typed one would never be used.
     const bool primeOnly =

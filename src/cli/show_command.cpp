@@ -4,6 +4,7 @@
 #include "cli/command_table.h"
 #include "cli/messages.h"
 #include "cli/setup_options.h"
+#include "planner/optical_train.h"
 
 namespace vkp2::cli {
 
@@ -58,6 +59,25 @@ void addTargetFit(Record &r, const Context &cx, const planner::Advice &advice)
     }
 }
 
+// What the train did, from the engine's effect: the element, its factors and distances.
+void addTrain(Record &r, const Context &cx, const planner::Setup &setup, const planner::TrainEffect &e)
+{
+    using planner::TrainField;
+    const auto number = [&cx](std::optional<double> v) { return v ? cx.plain(*v) : Cell::num({}); };
+    const auto field = [&r](TrainField f, Cell cell) {
+        const planner::TrainFieldInfo &i = planner::trainField(f);
+        r.add(QLatin1String(i.key), QLatin1String(i.label), std::move(cell), true);
+    };
+    const auto &lens = setup.train.lens;
+    r.add(QStringLiteral("element"), QStringLiteral("Element"), Cell::str(e.element), true);
+    r.add(QStringLiteral("element_factor"), QStringLiteral("Lens factor"), number(e.lensFactor), true);
+    field(TrainField::Spacing, number(e.spacingMm));
+    field(TrainField::DesignSpacing, number(lens ? planner::designSpacingOf(*lens) : std::nullopt));
+    field(TrainField::ProjectionDistance, number(e.projectionDistanceMm));
+    r.add(QStringLiteral("rear_factor"), QStringLiteral("Rear factor"), number(e.rearFactor), true);
+    r.add(QStringLiteral("total_factor"), QStringLiteral("Total factor"), number(e.totalFactor), true);
+}
+
 Record showRecord(const Context &cx, const planner::Setup &setup, const Shown &sh)
 {
     const planner::Advice advice = planner::adviseOn(sh, cx.advice);
@@ -66,6 +86,8 @@ Record showRecord(const Context &cx, const planner::Setup &setup, const Shown &s
     r.add(QStringLiteral("ocular"), QStringLiteral("Ocular in VKP-2"), Cell::str(sh.ocular));
     r.add(QStringLiteral("camera"), QStringLiteral("CCD Camera"), Cell::str(shownCamera(setup, sh)));
     r.add(QStringLiteral("binning"), QStringLiteral("Binning"), Cell::str(shownBinning(sh)), true);
+    if (sh.train)
+        addTrain(r, cx, setup, *sh.train);
     for (const BoxInfo &b : kBoxes) {
         r.add(QLatin1String(b.key.data(), qsizetype(b.key.size())),
               QLatin1String(b.label.data(), qsizetype(b.label.size())), cx.box(sh.box(b.id)));

@@ -8,6 +8,9 @@
 
 namespace vkp2::cli {
 
+Result runSolveTrain(const Context &cx, const BuiltSetup &built, planner::Goal::Kind kind,
+                     double wanted);
+
 namespace {
 
 struct SolvedRow {
@@ -86,7 +89,7 @@ Result runSolve(const Context &cx)
         fail(QStringLiteral("solve"), QStringLiteral("needs a goal: --focal-ratio N, "
                                                      "--pixel-scale ARCSEC or --efl MM"));
     const QString goalOption = QLatin1String(goal->option);
-    const BuiltSetup built = buildSetup(cx, Oculars::Several);
+    const BuiltSetup built = buildSetup(cx, Oculars::Several, TrainUse::Solved);
     const planner::Setup &base = built.setup;
     // A fallback would solve every row from another TL or D than the one asked for.
     rangeCheck(cx, QStringLiteral("--tl"), base.tl, limits::kDistanceTlLowest, limits::kDistanceTlHighest);
@@ -98,10 +101,13 @@ Result runSolve(const Context &cx)
         && !(planner::show(base).number(Box::Pixelsize_width).value_or(0) > 0))
         fail(goalOption, QStringLiteral("the setup has no camera; give --camera or --pixel"));
 
+    if (!base.train.isPlainVkp2())
+        return runSolveTrain(cx, built, goal->kind, wanted);
+
     const QList<Col> columns = solveColumns(cx);
     Table t = tableOf(columns);
     bool anyMessage = false;
-    for (const auto &solved : planner::solveEveryOcular(base, goal->kind, wanted, chosenOculars(cx))) {
+    for (const auto &solved : planner::solveEveryOcular(base, goal->kind, wanted, chosenOculars(cx, base))) {
         anyMessage = anyMessage || (solved.solution.ok() && !solved.shown.messages.isEmpty());
         t.rows.append(cellsOf(columns, SolvedRow{solved, base}));
     }

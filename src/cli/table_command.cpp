@@ -8,6 +8,7 @@
 #include "cli/setup_options.h"
 #include "cli/table_rows.h"
 #include "cli/user_kit.h"
+#include "planner/train_setup.h"
 
 #include <algorithm>
 #include <cmath>
@@ -59,18 +60,21 @@ Distances distancesOf(const Context &cx, const planner::Setup &base, bool rangeB
     return r;
 }
 
-void checkRowCount(const QStringList &oculars, const Distances &range, qsizetype setups)
+// `extra`: the rows each setup has beside its oculars' (table --kit's lenses and eyepieces).
+void checkRowCount(const QStringList &oculars, const Distances &range, qsizetype setups,
+                   qsizetype extra = 0)
 {
     const qsizetype projecting = oculars.size() - oculars.count(entries::NoVkp2);
-    const double rows = (double(projecting) * double(range.count) + double(oculars.size() - projecting))
+    const double rows = (double(projecting) * double(range.count) + double(oculars.size() - projecting)
+                         + double(extra))
                         * double(setups);
     if (rows > double(kMaxRows))
         fail(QStringLiteral("--d-step"), QStringLiteral("more than %1 rows; use a larger step or "
                                                         "a shorter range").arg(kMaxRows));
 }
 
-// Every ocular at every D of the range, on a walk started from one setup. `shared` are the
-// messages every row of the walk has in common.
+// Every ocular at every D of the range, on a walk started from one setup, with the setup's
+// train. `shared` are the messages every row of the walk has in common.
 void walkOculars(RowTable &t, planner::KitWalk &walk, const planner::Setup &base,
                  const QStringList &oculars, const Distances &range, const QList<Message> &shared,
                  const RowNames &names)
@@ -82,9 +86,65 @@ void walkOculars(RowTable &t, planner::KitWalk &walk, const planner::Setup &base
             const double d = std::min(range.from + double(i) * range.step, range.to);
             walk.calculator().clearMessages();
             walk.chooseOcular(ocular, base.tl, numbers::format(d));
-            const planner::Shown sh = walk.shown();
+            const planner::Shown sh = planner::withTrain(walk.shown(), base.train);
             addRow(t, sh, shared + sh.messages, names);
         }
+    }
+}
+
+// The kit's lenses at prime focus (at --spacing where they have a spacing) and, with
+// --projection-distance, its eyepieces projecting there: a train each.
+QList<planner::Train> kitTrains(const Context &cx, const storage::Kit &kit)
+{
+    using planner::TrainField;
+    const QString spacingOption = planner::optionOf(TrainField::Spacing);
+    const QString distanceOption = planner::optionOf(TrainField::ProjectionDistance);
+    QList<planner::Train> out;
+    for (const storage::KitLens &l : kit.lenses) {
+        planner::Train t;
+        t.lens = planner::lensOf(l);
+        if (cx.args.has(spacingOption) && planner::focalLengthOf(*t.lens))
+            t.lens->spacingMm = cx.number(spacingOption);
+        out << t;
+    }
+    if (cx.args.has(distanceOption)) {
+        const double d = cx.number(distanceOption);
+        for (const storage::KitEyepiece &e : kit.eyepieces) {
+            planner::Train t;
+            t.rear = planner::Rear::Projection;
+            t.eyepieceName = e.name;
+            t.eyepieceMm = e.focalLength;
+            t.projectionDistanceMm = d;
+            out << t;
+        }
+    }
+    return out;
+}
+
+TrainColumns columnsFor(const QList<planner::Train> &trains)
+{
+    TrainColumns c;
+    for (const planner::Train &t : trains) {
+        c.element = true;
+        c.spacing = c.spacing || t.lens;
+        c.projectionDistance = c.projectionDistance || t.rear == planner::Rear::Projection;
+    }
+    return c;
+}
+
+// The rows of the kit's trains on one telescope, camera and mode, each at prime focus.
+void walkTrains(RowTable &t, planner::KitWalk &walk, const QList<planner::Train> &trains,
+                const QList<Message> &shared, const RowNames &names)
+{
+    for (const planner::Train &train : trains) {
+        walk.calculator().clearMessages();
+        walk.chooseOcular(entries::NoVkp2, {}, {});
+        const planner::Shown sh = planner::withTrain(walk.shown(), train);
+        RowNames named = names;
+        if (const auto p = planner::problemOf(train))
+            named.note = planner::optionOf(p->field, train.lens ? train.lens->kind : planner::LensKind::Barlow)
+                         + QStringLiteral(": ") + p->what;
+        addRow(t, sh, shared + sh.messages, named);
     }
 }
 
@@ -92,10 +152,17 @@ void walkOculars(RowTable &t, planner::KitWalk &walk, const planner::Setup &base
 Result runTableKit(const Context &cx)
 {
     const Arguments &a = cx.args;
-    for (const char *o : {"--setup", "--telescope", "--focal-length", "--aperture", "--camera",
-                          "--pixel", "--chip", "--binning", "--all"}) {
-        if (a.has(QLatin1String(o)))
-            fail(QLatin1String(o), QStringLiteral("cannot be combined with --kit"));
+    QStringList refused{"--setup", "--telescope", "--focal-length", "--aperture", "--camera",
+                        "--pixel", "--chip", "--binning", "--all"};
+    // The kit's own lenses and eyepieces are walked; only their distances may be given.
+    refused << QLatin1String(planner::reducerOption);
+    for (const planner::TrainFieldInfo &f : planner::kTrainFields) {
+        if (f.id != planner::TrainField::Spacing && f.id != planner::TrainField::ProjectionDistance)
+            refused << QLatin1String(f.option);
+    }
+    for (const QString &o : refused) {
+        if (a.has(o))
+            fail(o, QStringLiteral("cannot be combined with --kit"));
     }
     const UserKit user = readUserKit();
     if (!user.problem.isEmpty())
@@ -103,7 +170,7 @@ Result runTableKit(const Context &cx)
     const storage::Kit &kit = user.kit;
     if (kit.telescopes.isEmpty() || kit.cameras.isEmpty())
         return {kExitFailed, {}, diagnostic(kit_messages::emptyKit())};
-    const BuiltSetup start = buildSetup(cx, Oculars::Several);
+    const BuiltSetup start = buildSetup(cx, Oculars::Several, TrainUse::None);
     planner::Setup base; // the calculator's defaults, at the chosen distances
     base.tl = start.setup.tl;
     base.d = start.setup.d;
@@ -111,13 +178,14 @@ Result runTableKit(const Context &cx)
     const Distances range = distancesOf(cx, base, false);
     if (range.count == 1)
         rangeCheck(cx, QStringLiteral("--d"), base.d, limits::kDistanceDLowest, limits::kDistanceDHighest);
-    const QStringList oculars = chosenOculars(cx);
+    const QStringList oculars = chosenOculars(cx, start.setup);
+    const QList<planner::Train> trains = kitTrains(cx, kit);
     qsizetype setups = 0;
     for (const storage::KitCamera &c : kit.cameras)
         setups += c.binning.size() * kit.telescopes.size();
-    checkRowCount(oculars, range, setups);
+    checkRowCount(oculars, range, setups, trains.size());
 
-    RowTable t = rowTable(cx);
+    RowTable t = rowTable(cx, columnsFor(trains));
     for (const storage::KitTelescope &telescope : kit.telescopes) {
         for (const storage::KitCamera &camera : kit.cameras) {
             for (const int bin : camera.binning) {
@@ -127,7 +195,8 @@ Result runTableKit(const Context &cx)
                 planner::KitWalk walk(s);
                 // What starting from the pair shows belongs to each of its rows.
                 const QList<Message> shared = walk.shown().messages;
-                walkOculars(t, walk, s, oculars, range, shared, {s.telescopeLabel, s.cameraLabel});
+                walkOculars(t, walk, s, oculars, range, shared, {s.telescopeLabel, s.cameraLabel, {}});
+                walkTrains(t, walk, trains, shared, {s.telescopeLabel, s.cameraLabel, {}});
             }
         }
     }
@@ -146,19 +215,22 @@ Result runTable(const Context &cx)
     const BuiltSetup built = buildSetup(cx, Oculars::Several);
     const planner::Setup &base = built.setup;
     const Distances range = distancesOf(cx, base, true);
-    const QStringList oculars = chosenOculars(cx);
+    const QStringList oculars = chosenOculars(cx, base);
     checkRowCount(oculars, range, 1);
 
-    planner::KitWalk walk(base);
+    planner::KitWalk walk(planner::calculatorSetupOf(base));
     const planner::Shown startShown = walk.shown();
     const QList<Message> startMessages = startShown.messages;
     // The mode is every row's; what choosing it shows (a refusal) belongs to every row.
     walk.calculator().clearMessages();
     walk.chooseBinning(base.binning);
     const QList<Message> modeMessages = walk.shown().messages;
-    RowTable t = rowTable(cx);
+    const planner::Train &train = base.train;
+    RowTable t = train.isPlainVkp2()
+        ? rowTable(cx)
+        : rowTable(cx, {true, train.lens.has_value(), train.rear == planner::Rear::Projection});
     walkOculars(t, walk, base, oculars, range, modeMessages,
-                {base.telescopeLabel, base.cameraLabel});
+                {base.telescopeLabel, base.cameraLabel, {}});
     return finishTable(cx, t, startMessages, startShown, built.warnings, built.notices);
 }
 

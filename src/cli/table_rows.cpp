@@ -3,6 +3,7 @@
 #include "cli/advice_cells.h"
 #include "cli/messages.h"
 #include "planner/advice.h"
+#include "planner/optical_train.h"
 
 namespace vkp2::cli {
 
@@ -10,7 +11,38 @@ namespace {
 
 using Col = Column<KitRow>;
 
-QList<Col> kitColumns(const Context &cx)
+// The element beside the ocular column, and its distance.
+QList<Col> trainColumns(const Context &cx, const TrainColumns &train)
+{
+    using planner::TrainField;
+    const auto number = [&cx](std::optional<double> planner::TrainEffect::*member) {
+        return [&cx, member](const KitRow &r) {
+            return r.sh.train && (*r.sh.train.*member) ? cx.plain(*(*r.sh.train.*member))
+                                                      : Cell::num({});
+        };
+    };
+    const auto field = [](TrainField f) {
+        const planner::TrainFieldInfo &i = planner::trainField(f);
+        return std::pair{QLatin1String(i.key), QLatin1String(i.label)};
+    };
+    QList<Col> c;
+    if (train.element)
+        c << Col{QStringLiteral("element"), QStringLiteral("Element"),
+                 [](const KitRow &r) { return Cell::str(r.sh.train ? r.sh.train->element : QString()); },
+                 Col::Shown::Own, true};
+    if (train.spacing) {
+        const auto [key, label] = field(TrainField::Spacing);
+        c << Col{key, label, number(&planner::TrainEffect::spacingMm), Col::Shown::Own, true};
+    }
+    if (train.projectionDistance) {
+        const auto [key, label] = field(TrainField::ProjectionDistance);
+        c << Col{key, label, number(&planner::TrainEffect::projectionDistanceMm), Col::Shown::Own,
+                 true};
+    }
+    return c;
+}
+
+QList<Col> kitColumns(const Context &cx, const TrainColumns &train)
 {
     const auto box = [&cx](Box name) {
         return [&cx, name](const KitRow &r) { return cx.box(r.sh.box(name)); };
@@ -20,6 +52,9 @@ QList<Col> kitColumns(const Context &cx)
          [](const KitRow &r) { return Cell::str(r.telescope); }, Col::Shown::Own, true},
         {QStringLiteral("ocular"), QStringLiteral("Ocular"),
          [](const KitRow &r) { return Cell::str(r.sh.ocular); }, Col::Shown::Own, true},
+    };
+    c << trainColumns(cx, train);
+    c << QList<Col>{
         {QStringLiteral("camera"), QStringLiteral("Camera"),
          [](const KitRow &r) { return Cell::str(r.camera); }, Col::Shown::Own, true},
         // The mode the list shows: after a refused mode, the one the calculator fell back to.
@@ -48,10 +83,10 @@ QList<Col> kitColumns(const Context &cx)
 
 } // namespace
 
-RowTable rowTable(const Context &cx)
+RowTable rowTable(const Context &cx, const TrainColumns &train)
 {
     RowTable t;
-    t.columns = kitColumns(cx);
+    t.columns = kitColumns(cx, train);
     t.table = tableOf(t.columns);
     t.advice = &cx.advice;
     return t;
@@ -65,6 +100,8 @@ QList<Cell> rowCells(const RowTable &t, const planner::Shown &sh, const QList<Me
     for (const Message &m : distinctMessages(messages))
         note << messageLine(m, sh);
     hadMessage = !note.isEmpty();
+    if (!names.note.isEmpty())
+        note.prepend(names.note);
     if (const QString n = notesText(advice); !n.isEmpty())
         note << n;
     const KitRow row{sh, advice, note.join(QStringLiteral("; ")),

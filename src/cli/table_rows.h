@@ -20,9 +20,19 @@ struct KitRow {
     QString telescope, camera; // as shown: a kit or database entry by its own name
 };
 
-// A kit or database entry's name for a row's telescope or camera; empty: the list's.
+// A kit or database entry's name for a row's telescope or camera; empty: the list's. `note`
+// says what a row's train could not do (its problem), before the calculator's messages.
 struct RowNames {
     QString telescope, camera;
+    QString note;
+};
+
+// The columns a table's trains need: the element, and the lens's spacing or the projection
+// distance. None: today's columns alone.
+struct TrainColumns {
+    bool element = false;
+    bool spacing = false;
+    bool projectionDistance = false;
 };
 
 struct RowTable {
@@ -32,7 +42,7 @@ struct RowTable {
     bool anyMessage = false; // a row's note holds a calculator message
 };
 
-RowTable rowTable(const Context &cx);
+RowTable rowTable(const Context &cx, const TrainColumns &train = {});
 
 // A row for what the calculator shows, labelled with the binning mode it shows. `messages`
 // are the calculator's for this row (those of sh, or of an earlier step every row shares).

@@ -438,7 +438,19 @@ private slots:
         const auto r = run({"table", "--kit", "--ocular", "WS 5mm", "--ocular", "No-VKP2", "--d", "55", "--tl", "5",
                             "--format", "json"});
         QVERIFY2(r.status == 0, r.err.constData());
-        const QJsonArray rows = QJsonDocument::fromJson(r.out).array();
+        const QJsonArray all = QJsonDocument::fromJson(r.out).array();
+        // The kit's Barlow 2x has a row of its own at prime focus on each pair and mode.
+        QJsonArray rows;
+        qsizetype lensRows = 0;
+        for (const QJsonValue &v : all) {
+            if (v.toObject()["element"].toString() == QStringLiteral("Barlow 2x")) {
+                ++lensRows;
+                QCOMPARE(v.toObject()["ocular"].toString(), QStringLiteral("No-VKP2"));
+            } else {
+                rows.append(v);
+            }
+        }
+        QCOMPARE(lensRows, 2 * 4);
         QCOMPARE(rows.size(), 2 * 4 * 2); // telescopes × (cameras and the extra mode) × oculars
         QStringList pairs;
         for (const QJsonValue &v : rows)
