@@ -53,6 +53,9 @@ QString noteText(AdviceNote note)
         return QStringLiteral("magnification below 1: the projection reduces the image");
     case AdviceNote::NoRealImage:
         return QStringLiteral("magnification 0 or below: the ocular forms no image at this D");
+    case AdviceNote::SpacingUnusable:
+        return QStringLiteral("the lens is spaced outside its usable range (a Barlow 0.5 to 3 "
+                              "times its design spacing, a reducer 0.5 to 1.5 times)");
     }
     return {};
 }
@@ -76,6 +79,8 @@ Advice adviseOn(const Shown &shown, const AdviceOptions &options)
         else if (*a.magnification < 1)
             a.notes << AdviceNote::ProjectionReduces;
     }
+    if (shown.train && shown.train->outsideUsableRange)
+        a.notes << AdviceNote::SpacingUnusable;
     // Each box read once: the kit walk advises on every one of its rows.
     const auto efl = positive(shown.number(Box::efl));
     const auto aperture = positive(shown.number(Box::Aperture));

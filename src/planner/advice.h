@@ -44,6 +44,7 @@ struct FitAt {
 enum class AdviceNote {
     ProjectionReduces, // magnification below 1: the image is smaller than at prime focus
     NoRealImage,       // magnification 0 or below: the ocular forms no image there
+    SpacingUnusable,   // a lens spaced outside the range it stays usable in
 };
 // E.g. "magnification below 1: the projection reduces the image".
 QString noteText(AdviceNote note);

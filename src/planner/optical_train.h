@@ -158,6 +158,9 @@ struct TrainEffect {
     std::optional<double> spacingMm;  // the lens's s in effect
     std::optional<double> rearFactor; // projection M or afocal fc/fe
     std::optional<double> projectionDistanceMm;
+    // The lens's spacing lies outside usableSpacing: the numbers hold for a thin lens, the
+    // image may not.
+    bool outsideUsableRange = false;
     // The factor from F to the EFL, VKP-2 magnification included; nothing when none exists.
     std::optional<double> totalFactor;
 };

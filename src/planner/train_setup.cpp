@@ -62,6 +62,9 @@ Shown withTrain(const Shown &calculatorShown, const Train &train)
     if (sound && train.lens) {
         effect.lensFactor = factorOf(*train.lens);
         effect.spacingMm = spacingOf(*train.lens);
+        const auto usable = usableSpacing(*train.lens);
+        effect.outsideUsableRange = usable && effect.spacingMm
+            && (*effect.spacingMm < usable->lowMm || *effect.spacingMm > usable->highMm);
     }
     const auto rear = sound ? rearFactorOf(calculatorShown, train) : std::nullopt;
     if (train.rear != Rear::Vkp2)

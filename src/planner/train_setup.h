@@ -58,6 +58,7 @@ struct SolvedTrain {
 
 // The variable's value that reaches the goal, from what the calculator shows for the setup
 // (focal length, aperture, TL, the pixel in effect), as solveEveryOcular does for the VKP-2.
+// The variable's own value in the setup (a spacing, a projection distance) is not read.
 SolvedTrain solveTrain(const Setup &setup, Goal::Kind kind, double value);
 
 // The reason a solution gives, its numbers in the locale's form (the one held uses a dot), e.g.

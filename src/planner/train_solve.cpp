@@ -78,11 +78,20 @@ SolvedTrain solveTrain(const Setup &setup, Goal::Kind kind, double value)
     out.element = trainText(setup.train);
     if (out.element.isEmpty())
         out.element = QStringLiteral("the adapter");
-    if (const auto p = problemOf(setup.train)) {
+    // The distance being solved for needs no sound value of its own.
+    Train asked = setup.train;
+    if (out.variable == TrainVariable::ProjectionDistance)
+        asked.projectionDistanceMm = train_limits::kProjectionDistanceHighest;
+    if (out.variable == TrainVariable::Spacing)
+        asked.lens->spacingMm.reset();
+    if (const auto p = problemOf(asked)) {
         out.solution = invalid(p->what);
         return out;
     }
-    const Shown base = show(calculatorSetupOf(setup));
+    // What the calculator shows for the telescope, camera and VKP-2 part, without the train.
+    Setup calculatorPart = calculatorSetupOf(setup);
+    calculatorPart.train = Train();
+    const Shown base = show(calculatorPart);
     const auto focal = positive(base.number(Box::Flength));
     if (!focal || !positive(base.number(Box::efl))) {
         out.solution = invalid(QStringLiteral("the calculator accepts no such telescope"));

@@ -2,6 +2,7 @@
 // gives with a train and the distance solveTrain finds. Expected numbers are worked out by hand
 // or in python3 from the formulas, never copied from this code's output.
 
+#include "planner/advice.h"
 #include "planner/optical_train.h"
 #include "planner/train_setup.h"
 
@@ -94,6 +95,8 @@ private slots:
     void shownWithTrain();
     void plainVkp2Untouched();
     void unsoundTrainShowsNothing();
+    void spacingOutsideUsableRange_data();
+    void spacingOutsideUsableRange();
     void solve_data();
     void solve();
     void reasonInLocale();
@@ -278,6 +281,31 @@ void TstOpticalTrain::unsoundTrainShowsNothing()
     QCOMPARE(sh.box(vkp2::Box::Flength), QStringLiteral("2000"));
 }
 
+void TstOpticalTrain::spacingOutsideUsableRange_data()
+{
+    QTest::addColumn<Train>("train");
+    QTest::addColumn<bool>("outside");
+    // Barlow 2x at 100: usable 50 to 300 mm, both ends inside; reducer 0.63x: 50 to 150 mm.
+    QTest::newRow("Barlow at 150") << withLens(lens(LensKind::Barlow, 2, 100, 150)) << false;
+    QTest::newRow("Barlow at 300") << withLens(lens(LensKind::Barlow, 2, 100, 300)) << false;
+    QTest::newRow("Barlow at 400") << withLens(lens(LensKind::Barlow, 2, 100, 400)) << true;
+    QTest::newRow("Barlow at 40") << withLens(lens(LensKind::Barlow, 2, 100, 40)) << true;
+    QTest::newRow("reducer at 200") << withLens(lens(LensKind::Reducer, 0.63, 100, 200)) << true;
+    QTest::newRow("fixed factor") << withLens(lens(LensKind::Barlow, 2)) << false;
+}
+
+void TstOpticalTrain::spacingOutsideUsableRange()
+{
+    QFETCH(Train, train);
+    QFETCH(bool, outside);
+    const Shown sh = show(typedSetup(train));
+    QCOMPARE(sh.train->outsideUsableRange, outside);
+    // Still computed: the thin-lens numbers hold, the note says the image may not.
+    QVERIFY(!sh.box(vkp2::Box::efl).isEmpty());
+    const Advice a = adviseOn(sh, AdviceOptions());
+    QCOMPARE(a.notes.contains(AdviceNote::SpacingUnusable), outside);
+}
+
 void TstOpticalTrain::solve_data()
 {
     QTest::addColumn<Setup>("setup");
@@ -313,6 +341,10 @@ void TstOpticalTrain::solve_data()
     QTest::newRow("projection to f/50") << typedSetup(projection(10, 30)) << Goal::Kind::FocalRatio
                                         << 50.0 << TrainVariable::ProjectionDistance
                                         << SolveStatus::Solved << "60";
+    QTest::newRow("projection distance not yet set") << typedSetup(projection(10, 0))
+                                                     << Goal::Kind::FocalRatio << 50.0
+                                                     << TrainVariable::ProjectionDistance
+                                                     << SolveStatus::Solved << "60";
     QTest::newRow("projection to 1000 mm needs d = 15")
         << typedSetup(projection(10, 30)) << Goal::Kind::FocalLength << 1000.0
         << TrainVariable::ProjectionDistance << SolveStatus::Solved << "15";
