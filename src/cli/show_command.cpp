@@ -1,5 +1,6 @@
 // show: one setup, every box the calculator shows, and the planner's advice on it.
 
+#include "calculator/core/numbers.h"
 #include "cli/advice_cells.h"
 #include "cli/command_table.h"
 #include "cli/messages.h"
@@ -63,19 +64,24 @@ void addTargetFit(Record &r, const Context &cx, const planner::Advice &advice)
 void addTrain(Record &r, const Context &cx, const planner::Setup &setup, const planner::TrainEffect &e)
 {
     using planner::TrainField;
-    const auto number = [&cx](std::optional<double> v) { return v ? cx.plain(*v) : Cell::num({}); };
+    const auto factor = [&cx](std::optional<double> v) {
+        return v ? cx.plain(planner::shownFactor(*v)) : Cell::num({});
+    };
+    const auto length = [&cx](std::optional<double> v) {
+        return v ? cx.plain(numbers::round2(*v)) : Cell::num({});
+    };
     const auto field = [&r](TrainField f, Cell cell) {
         const planner::TrainFieldInfo &i = planner::trainField(f);
         r.add(QLatin1String(i.key), QLatin1String(i.label), std::move(cell), true);
     };
     const auto &lens = setup.train.lens;
     r.add(QStringLiteral("element"), QStringLiteral("Element"), Cell::str(e.element), true);
-    r.add(QStringLiteral("element_factor"), QStringLiteral("Lens factor"), number(e.lensFactor), true);
-    field(TrainField::Spacing, number(e.spacingMm));
-    field(TrainField::DesignSpacing, number(lens ? planner::designSpacingOf(*lens) : std::nullopt));
-    field(TrainField::ProjectionDistance, number(e.projectionDistanceMm));
-    r.add(QStringLiteral("rear_factor"), QStringLiteral("Rear factor"), number(e.rearFactor), true);
-    r.add(QStringLiteral("total_factor"), QStringLiteral("Total factor"), number(e.totalFactor), true);
+    r.add(QStringLiteral("element_factor"), QStringLiteral("Lens factor"), factor(e.lensFactor), true);
+    field(TrainField::Spacing, length(e.spacingMm));
+    field(TrainField::DesignSpacing, length(lens ? planner::designSpacingOf(*lens) : std::nullopt));
+    field(TrainField::ProjectionDistance, length(e.projectionDistanceMm));
+    r.add(QStringLiteral("rear_factor"), QStringLiteral("Rear factor"), factor(e.rearFactor), true);
+    r.add(QStringLiteral("total_factor"), QStringLiteral("Total factor"), factor(e.totalFactor), true);
 }
 
 Record showRecord(const Context &cx, const planner::Setup &setup, const Shown &sh)

@@ -92,6 +92,26 @@ void walkOculars(RowTable &t, planner::KitWalk &walk, const planner::Setup &base
     }
 }
 
+// One --spacing or --projection-distance for every row: outside what any element takes it is
+// bad input, not a note, whatever the kit holds.
+void checkTrainDistances(const Context &cx)
+{
+    using planner::TrainField;
+    const QString spacingOption = planner::optionOf(TrainField::Spacing);
+    const QString distanceOption = planner::optionOf(TrainField::ProjectionDistance);
+    const auto within = [&cx](const QString &option, double lo, double hi) {
+        const double v = cx.number(option);
+        if (!(v >= lo && v <= hi))
+            fail(option, QStringLiteral("%1 mm is outside %2 to %3 mm")
+                             .arg(cx.numberText(v), cx.numberText(lo), cx.numberText(hi)));
+    };
+    if (cx.args.has(spacingOption))
+        within(spacingOption, planner::train_limits::kSpacingMin, planner::train_limits::kSpacingMax);
+    if (cx.args.has(distanceOption))
+        within(distanceOption, planner::train_limits::kSpacingMin,
+               planner::train_limits::kProjectionDistanceHighest);
+}
+
 // The kit's lenses at prime focus (at --spacing where they have a spacing) and, with
 // --projection-distance, its eyepieces projecting there: a train each.
 QList<planner::Train> kitTrains(const Context &cx, const storage::Kit &kit)
@@ -141,9 +161,13 @@ void walkTrains(RowTable &t, planner::KitWalk &walk, const QList<planner::Train>
         walk.chooseOcular(entries::NoVkp2, {}, {});
         const planner::Shown sh = planner::withTrain(walk.shown(), train);
         RowNames named = names;
-        if (const auto p = planner::problemOf(train))
-            named.note = planner::optionOf(p->field, train.lens ? train.lens->kind : planner::LensKind::Barlow)
-                         + QStringLiteral(": ") + p->what;
+        // Only the spacing and the distance were typed; the rest is the kit entry's own.
+        if (const auto p = planner::problemOf(train)) {
+            const bool typed = p->field == planner::TrainField::Spacing
+                || p->field == planner::TrainField::ProjectionDistance;
+            named.note = (typed ? planner::optionOf(p->field) : planner::trainText(train))
+                + QStringLiteral(": ") + p->what;
+        }
         addRow(t, sh, shared + sh.messages, named);
     }
 }
@@ -164,6 +188,7 @@ Result runTableKit(const Context &cx)
         if (a.has(o))
             fail(o, QStringLiteral("cannot be combined with --kit"));
     }
+    checkTrainDistances(cx);
     const UserKit user = readUserKit();
     if (!user.problem.isEmpty())
         return {kExitFailed, {}, diagnostic(kit_messages::kitNotUsed(user.path, user.problem))};

@@ -38,7 +38,10 @@ planner::Lens lensFrom(const Context &cx, LensKind kind,
     if (!found.found)
         noSuchName(option, QStringLiteral("Barlow or reducer"), typed, found.closest,
                    QStringLiteral("vkp2plan find barlows TEXT"));
-    const planner::Lens lens = planner::lensOf(found.found->entry);
+    planner::Lens lens = planner::lensOf(found.found->entry);
+    // A factor of 1 without a focal length is neither: it takes the option it was given by.
+    if (lens.factor == 1 && !lens.focalMm)
+        lens.kind = kind;
     if (lens.kind != kind)
         fail(option, QStringLiteral("\"%1\" is a %2; give it with %3")
                          .arg(lens.name, kindWord(lens.kind), optionOf(TrainField::Factor, lens.kind)));
@@ -115,11 +118,8 @@ std::optional<planner::Train> trainOptions(const Context &cx, TrainUse use,
             t.lens->focalMm.reset();
         }
         const QString spacingOption = optionOf(TrainField::Spacing);
-        if (a.has(spacingOption)) {
-            if (use == TrainUse::Solved && noVkp2Ocular(a))
-                fail(spacingOption, QStringLiteral("is what solve finds at prime focus; leave it out"));
+        if (a.has(spacingOption))
             t.lens->spacingMm = cx.number(spacingOption);
-        }
     }
 
     const QString projectionOption = optionOf(TrainField::ProjectionEyepiece);
@@ -160,6 +160,11 @@ std::optional<planner::Train> trainOptions(const Context &cx, TrainUse use,
         t.eyepieceMm = e.focalMm;
         t.eyepieceName = e.name;
     }
+    // A lens alone is solved for its spacing; before an eyepiece its spacing is given.
+    if (use == TrainUse::Solved && t.lens && t.lens->spacingMm && t.rear == planner::Rear::Vkp2
+        && noVkp2Ocular(a))
+        fail(optionOf(TrainField::Spacing),
+             QStringLiteral("is what solve finds at prime focus; leave it out"));
     // Projection and afocal take the VKP-2's place.
     if (t.rear != planner::Rear::Vkp2 && !noVkp2Ocular(a))
         fail(planner::optionOf(planner::SetupField::Ocular),

@@ -54,8 +54,12 @@ QString noteText(AdviceNote note)
     case AdviceNote::NoRealImage:
         return QStringLiteral("magnification 0 or below: the ocular forms no image at this D");
     case AdviceNote::SpacingUnusable:
-        return QStringLiteral("the lens is spaced outside its usable range (a Barlow 0.5 to 3 "
-                              "times its design spacing, a reducer 0.5 to 1.5 times)");
+        return QStringLiteral("the lens is spaced outside its usable range (a Barlow %1 to %2 "
+                              "times its design spacing, a reducer %1 to %3 times and short of "
+                              "its focal length)")
+            .arg(train_limits::kLensSpacingLowest)
+            .arg(train_limits::kBarlowSpacingHighest)
+            .arg(train_limits::kReducerSpacingHighest);
     }
     return {};
 }

@@ -12,7 +12,8 @@ bool finite(double v) { return std::isfinite(v); }
 bool positive(double v) { return finite(v) && v > 0; }
 bool positive(const std::optional<double> &v) { return v && positive(*v); }
 
-QString mm(double v) { return numbers::format(numbers::round2(v)); }
+// Names and problems are held with a dot, whatever the locale: they reach CSV and JSON too.
+QString mm(double v) { return QString::number(numbers::round2(v), 'g', 15); }
 
 std::optional<double> orNothing(double v)
 {
@@ -36,12 +37,12 @@ std::optional<TrainProblem> lensProblem(const Lens &l)
                                 .arg(mm(kFactorMin), mm(kFactorMax))};
     if (barlow && l.factor < 1)
         return TrainProblem{TrainField::Factor,
-                            QStringLiteral("a Barlow's factor is 1 or more; for %1 give %2")
-                                .arg(mm(l.factor), QLatin1String(reducerOption))};
+                            QStringLiteral("a Barlow's factor is 1 or more; %1 is a reducer's")
+                                .arg(mm(l.factor))};
     if (!barlow && l.factor > 1)
         return TrainProblem{TrainField::Factor,
-                            QStringLiteral("a reducer's factor is 1 or less; for %1 give %2")
-                                .arg(mm(l.factor), QLatin1String(trainField(TrainField::Factor).option))};
+                            QStringLiteral("a reducer's factor is 1 or less; %1 is a Barlow's")
+                                .arg(mm(l.factor))};
     if (l.designSpacingMm && !within(*l.designSpacingMm, kSpacingMin, kSpacingMax))
         return TrainProblem{TrainField::DesignSpacing,
                             QStringLiteral("the design spacing must be %1")
@@ -51,10 +52,13 @@ std::optional<TrainProblem> lensProblem(const Lens &l)
                             barlow ? QStringLiteral("a Barlow's focal length is below 0")
                                    : QStringLiteral("a reducer's focal length is above 0")};
     if (l.spacingMm) {
+        if (l.factor == 1 && !l.focalMm)
+            return TrainProblem{TrainField::Spacing,
+                                QStringLiteral("a factor of 1 has no power: no spacing changes it")};
         if (!focalLengthOf(l))
             return TrainProblem{TrainField::Spacing,
-                                QStringLiteral("a fixed factor has no spacing to set; give %1 too")
-                                    .arg(QLatin1String(trainField(TrainField::DesignSpacing).option))};
+                                QStringLiteral("a fixed factor has no spacing to set without the "
+                                               "design spacing its factor is for")};
         if (!within(*l.spacingMm, kSpacingMin, kSpacingMax))
             return TrainProblem{TrainField::Spacing,
                                 QStringLiteral("the spacing must be %1")
@@ -226,14 +230,14 @@ QString lensText(const Lens &l)
         return l.name;
     return QStringLiteral("%1 %2x")
         .arg(l.kind == LensKind::Barlow ? QStringLiteral("Barlow") : QStringLiteral("reducer"),
-             numbers::format(l.factor));
+             mm(l.factor));
 }
 
 QString trainText(const Train &t)
 {
     QString rear;
     const QString eyepiece = t.eyepieceName.isEmpty()
-        ? QStringLiteral("%1 mm").arg(numbers::format(t.eyepieceMm))
+        ? QStringLiteral("%1 mm").arg(mm(t.eyepieceMm))
         : t.eyepieceName;
     switch (t.rear) {
     case Rear::Vkp2:
@@ -243,13 +247,19 @@ QString trainText(const Train &t)
         break;
     case Rear::Afocal:
         rear = QStringLiteral("afocal %1 eyepiece, %2 mm lens")
-                   .arg(eyepiece, numbers::format(t.cameraLensMm));
+                   .arg(eyepiece, mm(t.cameraLensMm));
         break;
     }
     if (!t.lens)
         return rear;
     const QString lens = lensText(*t.lens);
     return rear.isEmpty() ? lens : QStringLiteral("%1 + %2").arg(lens, rear);
+}
+
+double shownFactor(double factor)
+{
+    const double scale = std::pow(10.0, kFactorDecimals);
+    return std::isfinite(factor) ? std::round(factor * scale) / scale : factor;
 }
 
 QString variableWord(TrainVariable v)

@@ -165,6 +165,10 @@ struct TrainEffect {
     std::optional<double> totalFactor;
 };
 
+// A factor as it is shown: 4 decimals (0.815 must not read 0.82), trailing zeros dropped.
+inline constexpr int kFactorDecimals = 4;
+double shownFactor(double factor);
+
 // The distance a train's focal length is solved and charted against.
 enum class TrainVariable {
     None,               // fixed: an afocal camera, a fixed factor at prime focus, prime focus

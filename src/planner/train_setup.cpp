@@ -91,10 +91,15 @@ Shown withTrain(const Shown &calculatorShown, const Train &train)
 
     // Field and scale follow the EFL as shown, as the calculator's do.
     const auto shownEfl = numbers::parse(out.box(Box::efl));
-    const auto pixelW = calculatorShown.number(Box::Pixelsize_width);
-    const auto pixelH = calculatorShown.number(Box::Pixelsize_height);
-    const auto chipW = calculatorShown.number(Box::Chipsize_width);
-    const auto chipH = calculatorShown.number(Box::Chipsize_height);
+    // Without a camera the calculator works with zeros and shows 0; so does the train.
+    const auto input = [&](Box box, Box result) -> std::optional<double> {
+        const auto v = calculatorShown.number(box);
+        return v || !numbers::isNumber(calculatorShown.box(result)) ? v : std::optional(0.0);
+    };
+    const auto pixelW = input(Box::Pixelsize_width, Box::Pixelscale_width);
+    const auto pixelH = input(Box::Pixelsize_height, Box::Pixelscale_height);
+    const auto chipW = input(Box::Chipsize_width, Box::Fov_width);
+    const auto chipH = input(Box::Chipsize_height, Box::Fov_height);
     const auto fov = [&](std::optional<double> pixel, std::optional<double> count) -> std::optional<double> {
         if (!shownEfl || !(*shownEfl > 0) || !pixel || !count)
             return std::nullopt;
@@ -213,7 +218,7 @@ std::optional<double> trainPixelScaleAt(const Projection &vkp2, const Train &tra
 Lens lensOf(const storage::KitLens &k)
 {
     Lens l;
-    l.kind = k.factor < 1 ? LensKind::Reducer : LensKind::Barlow;
+    l.kind = k.isBarlow() ? LensKind::Barlow : LensKind::Reducer;
     l.name = k.name;
     l.factor = k.factor;
     l.designSpacingMm = k.designSpacing;

@@ -54,6 +54,9 @@ struct SolvedTrain {
     std::optional<DistanceRange> range;
     std::optional<double> designSpacingMm;
     QString element;
+    // A lens asked for a factor it cannot give (a Barlow below 1, a reducer above 1).
+    std::optional<double> neededFactor;
+    std::optional<LensKind> lensKind;
 };
 
 // The variable's value that reaches the goal, from what the calculator shows for the setup

@@ -34,6 +34,14 @@ QString lengthText(double v, const QLocale &locale)
 
 QString outOfRange(const SolvedTrain &t, const QLocale &locale)
 {
+    // What a lens cannot do at all: a Barlow shortening, a reducer lengthening.
+    if (t.neededFactor) {
+        const bool barlow = t.lensKind == LensKind::Barlow;
+        return QStringLiteral("needs a factor of %1: %2 %3 the focal length, never %4 it")
+            .arg(lengthText(*t.neededFactor, locale), t.element,
+                 barlow ? QStringLiteral("lengthens") : QStringLiteral("shortens"),
+                 barlow ? QStringLiteral("shortens") : QStringLiteral("lengthens"));
+    }
     const double v = t.solution.distanceMm;
     const QString range = t.range ? QStringLiteral("%1 is usable from %2 to %3 mm")
                                         .arg(t.element, lengthText(t.range->lowMm, locale),
@@ -55,18 +63,6 @@ QString outOfRange(const SolvedTrain &t, const QLocale &locale)
                           "above %2 to %3 mm")
         .arg(lengthText(v, locale), lengthText(t.range ? t.range->lowMm : 0, locale),
              lengthText(t.range ? t.range->highMm : 0, locale));
-}
-
-// What a lens cannot do at all: a Barlow shortening, a reducer lengthening.
-std::optional<QString> wrongWay(const Lens &lens, double factor)
-{
-    if (lens.kind == LensKind::Barlow && factor < 1)
-        return QStringLiteral("needs a factor of %1: %2 lengthens the focal length, never shortens it")
-            .arg(numbers::format(numbers::round2(factor)), lensText(lens));
-    if (lens.kind == LensKind::Reducer && factor > 1)
-        return QStringLiteral("needs a factor of %1: %2 shortens the focal length, never lengthens it")
-            .arg(numbers::format(numbers::round2(factor)), lensText(lens));
-    return std::nullopt;
 }
 
 } // namespace
@@ -147,8 +143,12 @@ SolvedTrain solveTrain(const Setup &setup, Goal::Kind kind, double value)
     }
     case TrainVariable::Spacing: {
         const double factor = *efl / *focal;
-        if (const auto why = wrongWay(*t.lens, factor)) {
-            out.solution = {SolveStatus::OutOfRange, 0, *why};
+        if ((t.lens->kind == LensKind::Barlow && factor < 1)
+            || (t.lens->kind == LensKind::Reducer && factor > 1)) {
+            out.neededFactor = factor;
+            out.lensKind = t.lens->kind;
+            out.solution = {SolveStatus::OutOfRange, 0, {}};
+            out.solution.reason = outOfRange(out, QLocale::c());
             return out;
         }
         x = spacingForFactor(*focalLengthOf(*t.lens), factor).value_or(0);
@@ -180,9 +180,6 @@ QString reasonText(const SolvedTrain &solved, const QLocale &locale)
     if (solved.solution.status != SolveStatus::OutOfRange || solved.solution.reason.isEmpty()
         || solved.variable == TrainVariable::D)
         return reasonText(solved.solution, locale);
-    // A wrong-way lens has no distance in its reason.
-    if (!(solved.solution.distanceMm != 0))
-        return solved.solution.reason;
     return outOfRange(solved, locale);
 }
 

@@ -37,7 +37,8 @@ struct KitLens {
     double factor = 0;
     std::optional<double> focalLength;
     std::optional<double> designSpacing;
-    bool isBarlow() const { return factor > 1; }
+    // A factor of 1 goes by the sign of its focal length, where one is given.
+    bool isBarlow() const { return factor > 1 || (factor == 1 && focalLength && *focalLength < 0); }
     bool operator==(const KitLens &) const = default;
 };
 

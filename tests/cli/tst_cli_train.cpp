@@ -180,6 +180,11 @@ private slots:
                                              << "projection_distance_mm" << 50.0 << 8000.0;
         // f/200 behind a fixed 2x: EFL 40000 from 4000, M = 10, P = 55 mm,
         // D = 55 - (58 + 5 + 3 - 40.9) = 29.9 mm.
+        // Behind a Barlow at 150 mm (2.5x): EFL 8000 from 5000, M = 1.6, d = 10 x 2.6 = 26 mm.
+        QTest::newRow("projection behind a spaced Barlow")
+            << QStringList{"--focal-ratio", "40", "--projection-eyepiece", "10", "--barlow", "2",
+                           "--design-spacing", "100", "--spacing", "150"}
+            << "projection_distance_mm" << 26.0 << 8000.0;
         QTest::newRow("D behind a Barlow") << QStringList{"--focal-ratio", "200", "--barlow", "2", "--ocular", "WS 5mm", "--tl", "5"}
                                            << "d_mm" << 29.9 << 40000.0;
     }
@@ -247,6 +252,11 @@ private slots:
             << QStringList{"solve", "--efl", "3000", "--barlow", "2", "--design-spacing", "100", "--spacing", "150"} << "--spacing";
         QTest::newRow("a lens in table --all") << QStringList{"table", "--all", "--barlow", "2"} << "--barlow";
         QTest::newRow("a lens in table --kit") << QStringList{"table", "--kit", "--barlow", "2"} << "--barlow";
+        QTest::newRow("table --kit spacing beyond any lens")
+            << QStringList{"table", "--kit", "--spacing", "5000"} << "--spacing";
+        QTest::newRow("table --kit negative spacing") << QStringList{"table", "--kit", "--spacing", "-5"} << "--spacing";
+        QTest::newRow("table --kit distance beyond a metre")
+            << QStringList{"table", "--kit", "--projection-distance", "5000"} << "--projection-distance";
     }
 
     void refused()

@@ -100,6 +100,8 @@ private slots:
     void solve_data();
     void solve();
     void reasonInLocale();
+    void kitLensKind_data();
+    void kitLensKind();
     void chartCurve();
 };
 
@@ -184,6 +186,8 @@ void TstOpticalTrain::problems_data()
     QTest::newRow("reducer past its focal length")
         << withLens(lens(LensKind::Reducer, 0.63, 100, 300)) << f(TrainField::Spacing);
     QTest::newRow("reducer at 50") << withLens(lens(LensKind::Reducer, 0.63, 100, 50)) << -1;
+    QTest::newRow("spacing of a factor of 1")
+        << withLens(lens(LensKind::Barlow, 1, 100, 50)) << f(TrainField::Spacing);
     QTest::newRow("spacing of a fixed factor")
         << withLens(lens(LensKind::Barlow, 2, {}, 120)) << f(TrainField::Spacing);
     QTest::newRow("projection 10 at 60") << projection(10, 60) << -1;
@@ -232,10 +236,10 @@ void TstOpticalTrain::shownWithTrain_data()
     stack.lens = lens(LensKind::Barlow, 2);
     QTest::newRow("Barlow 2x + projection") << typedSetup(stack) << "20000" << "100" << "0.97"
                                            << "0.03" << 10.0;
-    // 15.02 x (2 x 530) = 15921.2; / 106 = 150.2; no camera.
+    // 15.02 x (2 x 530) = 15921.2; / 106 = 150.2; no camera: 0, as the calculator shows it.
     QTest::newRow("Barlow 2x + WS 5mm in the VKP-2")
-        << vkp2Setup(withLens(lens(LensKind::Barlow, 2))) << "15921.2" << "150.2" << ""
-        << "" << 30.04;
+        << vkp2Setup(withLens(lens(LensKind::Barlow, 2))) << "15921.2" << "150.2" << "0"
+        << "0" << 30.04;
 }
 
 void TstOpticalTrain::shownWithTrain()
@@ -403,6 +407,36 @@ void TstOpticalTrain::reasonInLocale()
     QVERIFY2(german.contains(QStringLiteral("from 16,5 to 99 mm")), qPrintable(german));
     QVERIFY2(german.contains(QStringLiteral("198 mm beyond the design 33 mm")), qPrintable(german));
     QVERIFY(reasonText(t, QLocale::c()).contains(QStringLiteral("16.5")));
+    // A wrong-way lens: EFL 1000 needs 0.5 of a Barlow; the element's name keeps its dot.
+    const SolvedTrain wrong = solveTrain(typedSetup(withLens(lens(LensKind::Barlow, 2.5, 55))),
+                                         Goal::Kind::FocalLength, 1000);
+    const QString w = reasonText(wrong, QLocale(QLocale::German, QLocale::Germany));
+    QVERIFY2(w.contains(QStringLiteral("needs a factor of 0,5: Barlow 2.5x lengthens")), qPrintable(w));
+    QVERIFY(wrong.solution.reason.contains(QStringLiteral("0.5")));
+}
+
+void TstOpticalTrain::kitLensKind_data()
+{
+    QTest::addColumn<double>("factor");
+    QTest::addColumn<std::optional<double>>("focal");
+    QTest::addColumn<bool>("barlow");
+    QTest::newRow("2x") << 2.0 << std::optional<double>() << true;
+    QTest::newRow("0.63x") << 0.63 << std::optional<double>() << false;
+    QTest::newRow("1x, negative lens") << 1.0 << std::optional<double>(-500) << true;
+    QTest::newRow("1x, positive lens") << 1.0 << std::optional<double>(500) << false;
+}
+
+void TstOpticalTrain::kitLensKind()
+{
+    QFETCH(double, factor);
+    QFETCH(std::optional<double>, focal);
+    QFETCH(bool, barlow);
+    vkp2::storage::KitLens k{QStringLiteral("L"), factor, focal, std::nullopt};
+    QCOMPARE(k.isBarlow(), barlow);
+    const Lens l = lensOf(k);
+    QCOMPARE(l.kind == LensKind::Barlow, barlow);
+    // The kit and the trains agree: a kit entry is a sound lens of its kind.
+    QVERIFY(!problemOf(withLens(l)));
 }
 
 void TstOpticalTrain::chartCurve()

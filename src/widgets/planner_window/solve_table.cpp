@@ -18,7 +18,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 namespace vkp2::planner_window {
 
@@ -235,14 +237,16 @@ QByteArray SolveTable::csv() const
     const auto box = [&named](Box id) {
         return named(infoOf(id).key, [id](const Row &r, const PlannerInputs &) { return csvNumber(r.shown.box(id)); });
     };
-    const CsvColumn columns[] = {
+    std::vector<CsvColumn> columns = {
         named(planner::setupField(planner::SetupField::Ocular).key,
               [](const Row &r, const PlannerInputs &) { return csvField(r.ocular); }),
         named(infoOf(Box::Distance_tl).key, [](const Row &r, const PlannerInputs &in) {
             return csvNumber(r.solved ? r.shown.box(Box::Distance_tl) : in.setup.tl);
         }),
-        named(infoOf(Box::Distance_d).key,
-              [](const Row &r, const PlannerInputs &) { return r.solved && !r.train ? csvNumber(r.d) : QString(); }),
+        named(infoOf(Box::Distance_d).key, [](const Row &r, const PlannerInputs &) {
+            const bool d = !r.train || planner::variableOf(r.setup) == planner::TrainVariable::D;
+            return r.solved && d ? csvNumber(r.d) : QString();
+        }),
         box(Box::efl),
         box(Box::efr),
         box(Box::Fov_width),
@@ -261,10 +265,23 @@ QByteArray SolveTable::csv() const
         }),
         named("sampling", [](const Row &r, const PlannerInputs &) { return csvField(r.seeingVerdict); }),
         named("focal_ratio_sampling", [](const Row &r, const PlannerInputs &) { return csvField(r.ratioVerdict); }),
-        // A train's row: the distance it is set by, under the element's own key.
-        named("element_distance_mm",
-              [](const Row &r, const PlannerInputs &) { return r.solved && r.train ? csvNumber(r.d) : QString(); }),
     };
+    // With trains, the distance each is set by under the command line's keys; without, the
+    // columns are what they always were.
+    const bool trains = std::any_of(rows_.begin(), rows_.end(), [](const Row &r) { return r.train; });
+    const auto distanceOf = [&named](std::string_view key, planner::TrainVariable variable) {
+        return named(key, [variable](const Row &r, const PlannerInputs &) {
+            return r.solved && r.train && planner::variableOf(r.setup) == variable ? csvNumber(r.d)
+                                                                                  : QString();
+        });
+    };
+    if (trains) {
+        columns.push_back(named("element", [](const Row &r, const PlannerInputs &) {
+            return csvField(r.train ? planner::trainText(r.setup.train) : QString());
+        }));
+        columns.push_back(distanceOf("spacing_mm", planner::TrainVariable::Spacing));
+        columns.push_back(distanceOf("projection_distance_mm", planner::TrainVariable::ProjectionDistance));
+    }
     QStringList names;
     for (const CsvColumn &c : columns)
         names << c.name;

@@ -180,7 +180,7 @@ void TstPlannerWindowTrains::refusedNumbersAreMarkedAndDrawNothing_data()
     QTest::addColumn<QString>("says");
     QTest::newRow("factor 0") << "Barlow" << "0" << "100" << "" << "element_factor_nominal" << "factor must be";
     QTest::newRow("factor -1") << "Barlow" << "-1" << "100" << "" << "element_factor_nominal" << "factor must be";
-    QTest::newRow("Barlow below 1") << "Barlow" << "0.5" << "100" << "" << "element_factor_nominal" << "--reducer";
+    QTest::newRow("Barlow below 1") << "Barlow" << "0.5" << "100" << "" << "element_factor_nominal" << "is a reducer's";
     QTest::newRow("design spacing 0") << "Barlow" << "2" << "0" << "" << "design_spacing_mm" << "design spacing must be";
     // f = 100 / (1 - 0.63) = 270.27 mm: a spacing of 300 mm is past it.
     QTest::newRow("reducer past its focal length") << "Reducer" << "0.63" << "100" << "300" << "spacing_mm"
