@@ -4,7 +4,8 @@
 set -euo pipefail
 
 # Qt's SQLite driver (libqt6sql6-sqlite) reads KStars' equipment database.
-packages=(cmake make g++ qt6-base-dev qt6-svg-dev libqt6sql6-sqlite libgl-dev fonts-dejavu-core fonts-liberation2 dpkg-dev)
+# ERFA (liberfa-dev) computes where the Moon, the Sun and the planets are on a date.
+packages=(cmake make g++ pkg-config liberfa-dev qt6-base-dev qt6-svg-dev libqt6sql6-sqlite libgl-dev fonts-dejavu-core fonts-liberation2 dpkg-dev)
 # The tests that start the real program under a virtual X server and a window manager.
 packages+=(xvfb xauth x11-utils openbox python3-xlib)
 if [ "${1:-}" = "--screenshot" ]; then

@@ -1,0 +1,84 @@
+#include "planner/filters.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace vkp2::planner {
+
+namespace {
+
+// Centre wavelengths of the common planetary and solar filters: the Ca-K and H-alpha lines
+// (393.4 and 656.3 nm), the methane band at 889 nm, the usual IR-pass edges 685, 742 and 807
+// nm, and the middle of the B, G, R and luminance passbands.
+constexpr std::array<FilterPreset, 11> kFilters{{
+    {"uv", "UV", 365},
+    {"cak", "Ca-K", 393.4},
+    {"b", "B", 450},
+    {"g", "G", 530},
+    {"l", "L", 550},
+    {"r", "R", 650},
+    {"halpha", "H-alpha", 656.3},
+    {"ir685", "IR 685", 685},
+    {"ir742", "IR 742", 742},
+    {"ir807", "IR 807", 807},
+    {"ch4", "Methane", 889},
+}};
+
+constexpr std::array<SamplingRuleInfo, 2> kRules{{
+    {SamplingRule::Nyquist, "nyquist", "Nyquist (2 × pixel / wavelength)",
+     "Nyquist–Shannon sampling of the diffraction cut-off 1/(λN)"},
+    {SamplingRule::PixelTimes5, "5x", "5 × pixel (up to 7 × in excellent seeing)",
+     "a rule of thumb widely quoted among planetary imagers; 1.37 × Nyquist at 550 nm"},
+}};
+
+} // namespace
+
+std::span<const FilterPreset> filterPresets() { return kFilters; }
+
+QStringList filterKeys()
+{
+    QStringList keys;
+    for (const FilterPreset &f : kFilters)
+        keys << QString::fromLatin1(f.key);
+    return keys;
+}
+
+std::optional<FilterPreset> findFilter(QStringView key)
+{
+    for (const FilterPreset &f : kFilters) {
+        if (key.compare(QLatin1String(f.key), Qt::CaseInsensitive) == 0)
+            return f;
+    }
+    return std::nullopt;
+}
+
+bool wavelengthInRange(double nm)
+{
+    return std::isfinite(nm) && nm >= filter_limits::kWavelengthLowestNm
+           && nm <= filter_limits::kWavelengthHighestNm;
+}
+
+std::span<const SamplingRuleInfo> samplingRules() { return kRules; }
+
+const SamplingRuleInfo &samplingRuleInfo(SamplingRule rule)
+{
+    return kRules[static_cast<std::size_t>(rule)];
+}
+
+std::optional<SamplingRule> findSamplingRule(QStringView key)
+{
+    for (const SamplingRuleInfo &r : kRules) {
+        if (key.compare(QLatin1String(r.key), Qt::CaseInsensitive) == 0)
+            return r.id;
+    }
+    return std::nullopt;
+}
+
+bool isColourFactor(double factor)
+{
+    return std::any_of(std::begin(colour_factors::kChoices), std::end(colour_factors::kChoices),
+                       [factor](double c) { return c == factor; });
+}
+
+} // namespace vkp2::planner
