@@ -103,7 +103,7 @@ Context::Context(const Arguments &a, const QLocale &locale)
         focalRatioAsked = focalRatioAsked || advice.target->planetary();
     } else if (a.has(QStringLiteral("--size"))) {
         const double size = positiveOption(*this, QStringLiteral("--size"), 0);
-        advice.target = planner::Target{"size", "Target", size, size};
+        advice.target = planner::Target{"size", "Target", size, size, 0, std::nullopt};
     }
 }
 

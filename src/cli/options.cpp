@@ -70,7 +70,7 @@ const std::array<OptionInfo, 42> kOptions{{
      QString::fromUtf8("the eyepiece in front of --afocal-lens"), OptionGroup::Train},
     {"--seeing", "ARCSEC", QStringLiteral("seeing FWHM (default %1)").arg(n(limits::kSeeingArcsec)),
      OptionGroup::Advice},
-    {"--target", "NAME", QString::fromUtf8("moon, sun, mercury, venus, mars, jupiter or saturn"),
+    {"--target", "NAME", QString::fromUtf8("moon, sun, mercury, venus, mars, jupiter, saturn, uranus or neptune"),
      OptionGroup::Advice},
     {"--size", "ARCSEC", QString::fromUtf8("a target of this apparent diameter instead"),
      OptionGroup::Advice},

@@ -27,21 +27,92 @@ std::optional<int> chipPixels(std::optional<double> v)
     return qRound(*v);
 }
 
-QList<FitAt> fitsOf(const Target &target, const Shown &shown, const Advice &a)
+// The camera frame in pixels; nothing without a camera.
+struct Frame {
+    int width = 0, height = 0;
+};
+
+std::optional<Frame> frameOf(const Shown &shown)
+{
+    const auto cw = chipPixels(shown.number(Box::Chipsize_width));
+    const auto ch = chipPixels(shown.number(Box::Chipsize_height));
+    if (!cw || !ch || *cw <= 0 || *ch <= 0)
+        return std::nullopt;
+    return Frame{*cw, *ch};
+}
+
+QList<FitAt> fitsOf(const Target &target, const std::optional<TargetOnDate> &onDate,
+                    const std::optional<Frame> &frame, const Advice &a)
 {
     QList<FitAt> out;
     if (target.singleSize())
-        out << FitAt{FitAt::Size::Only, target.minArcsec, {}};
+        out << FitAt{FitAt::Size::Only, target.minArcsec, {}, target.minArcsec};
     else
-        out << FitAt{FitAt::Size::Smallest, target.minArcsec, {}}
-            << FitAt{FitAt::Size::Largest, target.maxArcsec, {}};
-    const auto cw = chipPixels(shown.number(Box::Chipsize_width));
-    const auto ch = chipPixels(shown.number(Box::Chipsize_height));
+        out << FitAt{FitAt::Size::Smallest, target.minArcsec, {}, target.minArcsec}
+            << FitAt{FitAt::Size::Largest, target.maxArcsec, {}, target.maxArcsec};
+    if (onDate)
+        out << FitAt{FitAt::Size::OnDate, onDate->view.widthArcsec(), {},
+                     onDate->view.heightArcsec()};
     for (FitAt &f : out) {
-        if (a.scaleWidth && a.scaleHeight && cw && ch && *cw > 0 && *ch > 0)
-            f.fit = fitTarget(f.sizeArcsec, *a.scaleWidth, *a.scaleHeight, *cw, *ch);
+        if (a.scaleWidth && a.scaleHeight && frame)
+            f.fit = fitShape(f.sizeArcsec, f.heightArcsec, *a.scaleWidth, *a.scaleHeight,
+                             frame->width, frame->height);
     }
     return out;
+}
+
+std::optional<TargetOnDate> onDateOf(const Target &target, const std::optional<QDateTime> &moment)
+{
+    if (!target.body || !moment)
+        return std::nullopt;
+    const auto view = viewAt(*target.body, *moment);
+    if (!view)
+        return std::nullopt;
+    TargetOnDate d{*moment, *view, 0};
+    const double span = target.maxArcsec - target.minArcsec;
+    if (span > 0)
+        d.rangePercent = 100 * (view->widthArcsec() - target.minArcsec) / span;
+    return d;
+}
+
+std::optional<double> blurOf(const Blur &blur, const Advice &a)
+{
+    switch (blur.kind) {
+    case Blur::Kind::Pixel:
+        // The finer side: the feature must not cross a pixel in either direction.
+        if (a.scaleWidth && a.scaleHeight)
+            return std::min(*a.scaleWidth, *a.scaleHeight);
+        return std::nullopt;
+    case Blur::Kind::Dawes:
+        return a.dawesArcsec;
+    case Blur::Kind::Arcsec:
+        return positive(blur.arcsec);
+    }
+    return std::nullopt;
+}
+
+void addTargetOnDate(Advice &a, const Shown &shown, const AdviceOptions &options)
+{
+    const Target &target = *options.target;
+    const auto frame = frameOf(shown);
+    a.seeingLongExposureOnly = target.body.has_value();
+    a.onDate = onDateOf(target, options.moment);
+    a.fits = fitsOf(target, a.onDate, frame, a);
+    if (!target.body)
+        return;
+    const BodyFacts &facts = factsOf(*target.body);
+    if (a.onDate && facts.rotationHours > 0) {
+        a.blurArcsec = blurOf(options.blur, a);
+        if (a.blurArcsec)
+            a.derotationLimitS = derotationLimitSeconds(*a.blurArcsec, facts.rotationHours,
+                                                        a.onDate->view.equatorialArcsec);
+    }
+    const bool fullDisc = *target.body == Body::Moon || *target.body == Body::Sun;
+    if (options.mosaic && fullDisc && frame && a.scaleWidth && a.scaleHeight) {
+        const double disc = a.onDate ? a.onDate->view.equatorialArcsec : target.maxArcsec;
+        a.mosaic = planMosaic(disc, frame->width * *a.scaleWidth, frame->height * *a.scaleHeight,
+                              options.mosaic->overlapPercent, options.mosaic->rotationDeg);
+    }
 }
 
 } // namespace
@@ -99,22 +170,22 @@ Advice adviseOn(const Shown &shown, const AdviceOptions &options)
         a.seeing.width = seeingVerdict(*a.scaleWidth, options.seeingArcsec);
     if (a.scaleHeight)
         a.seeing.height = seeingVerdict(*a.scaleHeight, options.seeingArcsec);
+    a.colourFactor = options.colourSensor ? options.colourFactor : 1;
+    const FocalRatioRule rule{options.rule, options.wavelengthNm, a.colourFactor};
     if (pw && ph) {
         a.samplingPitchUm = std::max(*pw, *ph);
-        a.criticalFocalRatio =
-            criticalFocalRatio(*a.samplingPitchUm, options.wavelengthNm, options.colourSensor);
-        a.focalRatioBand =
-            focalRatioBand(*a.samplingPitchUm, options.wavelengthNm, options.colourSensor);
+        a.criticalFocalRatio = criticalFocalRatio(*a.samplingPitchUm, rule);
+        a.focalRatioBand = focalRatioBand(*a.samplingPitchUm, rule);
         if (a.focalRatio)
-            a.focalRatioVerdict = focalRatioVerdict(*a.focalRatio, *a.samplingPitchUm,
-                                                    options.wavelengthNm, options.colourSensor);
+            a.focalRatioVerdict = focalRatioVerdict(*a.focalRatio, *a.samplingPitchUm, rule);
     }
     if (aperture) {
         a.dawesArcsec = dawesLimitArcsec(*aperture);
         a.rayleighArcsec = rayleighLimitArcsec(*aperture);
+        a.rayleighAtWavelengthArcsec = rayleighLimitArcsec(*aperture, options.wavelengthNm);
     }
     if (options.target)
-        a.fits = fitsOf(*options.target, shown, a);
+        addTargetOnDate(a, shown, options);
     return a;
 }
 
@@ -133,6 +204,18 @@ QList<qsizetype> cameraVisitOrder(const QStringList &cameras)
     std::stable_sort(order.begin(), order.end(),
                      [&](qsizetype a, qsizetype b) { return key(a) < key(b); });
     return order;
+}
+
+QString seeingLongExposureText()
+{
+    return QStringLiteral("long exposures only: lucky imaging of the Moon, Sun and planets beats "
+                          "the seeing");
+}
+
+QString derotationText()
+{
+    return QStringLiteral("the longest capture before a feature at the centre of the disc moves "
+                          "by the blur; derotation software (WinJUPOS) can stack longer");
 }
 
 QString seeingVerdictText(const Advice &advice)

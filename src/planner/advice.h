@@ -10,10 +10,14 @@
 //  - the critical focal ratio whenever a pixel size is known, whatever the target.
 
 #include "calculator/core/limits.h"
+#include "planner/ephemeris.h"
+#include "planner/filters.h"
+#include "planner/mosaic.h"
 #include "planner/sampling.h"
 #include "planner/setup.h"
 #include "planner/targets.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 
@@ -21,11 +25,33 @@
 
 namespace vkp2::planner {
 
+// What a derotation limit lets a feature move by: one pixel at the setup's scale (the finer
+// side), the Dawes limit of the aperture, or a typed angle.
+struct Blur {
+    enum class Kind { Pixel, Dawes, Arcsec };
+    Kind kind = Kind::Pixel;
+    double arcsec = 0; // for Kind::Arcsec
+};
+
+struct MosaicRequest {
+    double overlapPercent = mosaic_limits::kOverlapDefaultPercent;
+    double rotationDeg = mosaic_limits::kRotationDefaultDeg;
+};
+
 struct AdviceOptions {
     double seeingArcsec = limits::kSeeingArcsec; // FWHM
-    double wavelengthNm = limits::kWavelengthNm; // for the critical focal ratio
+    double wavelengthNm = limits::kWavelengthNm; // for the critical focal ratio and Rayleigh
+    QString filterName;                          // the preset the wavelength is from; empty: typed
     bool colourSensor = false;                   // a colour-matrix (Bayer) sensor
+    double colourFactor = colour_factors::kDefault; // what a colour sensor multiplies N by
+    SamplingRule rule = SamplingRule::Nyquist;
     std::optional<Target> target;                // a target to fit into the frame
+    // The night planned for: the target's size and shape then. Nothing: its sizes over the
+    // years only.
+    std::optional<QDateTime> moment;
+    Blur blur;
+    // A full-disc mosaic of the Moon or the Sun; asked for, not always wanted.
+    std::optional<MosaicRequest> mosaic;
 };
 
 // A verdict per side of the pixel; the two differ only for non-square pixels.
@@ -35,10 +61,20 @@ struct SideSampling {
 
 // The target at one of its sizes on the frame.
 struct FitAt {
-    enum class Size { Only, Smallest, Largest };
+    enum class Size { Only, Smallest, Largest, OnDate };
     Size which = Size::Only;
-    double sizeArcsec = 0;
+    double sizeArcsec = 0;        // along the frame's width
     std::optional<TargetFit> fit; // nothing without a camera frame
+    double heightArcsec = 0;      // along its height: the size again for a disc
+};
+
+// The target on the planned night.
+struct TargetOnDate {
+    QDateTime moment;
+    BodyView view;
+    // Where the date's size (the outline's width) lies between the smallest (0) and the
+    // largest (100); outside 0 to 100 when the ephemeris goes beyond the table's range.
+    double rangePercent = 0;
 };
 
 enum class AdviceNote {
@@ -59,9 +95,25 @@ struct Advice {
     std::optional<Band> focalRatioBand;            // N to 1.5 N
     std::optional<Sampling> focalRatioVerdict;     // needs N and a focal ratio
     std::optional<double> dawesArcsec, rayleighArcsec; // Rayleigh at 550 nm
-    QList<FitAt> fits; // the target's smallest and largest size, or its only one
+    std::optional<double> rayleighAtWavelengthArcsec;   // at the chosen wavelength
+    double colourFactor = 1; // what the critical focal ratio was multiplied by; 1 for mono
+    // A Moon, planet or Sun target: lucky imaging beats the seeing, so the seeing verdict only
+    // holds for long exposures.
+    bool seeingLongExposureOnly = false;
+    // The target's smallest and largest size, or its only one; then its outline on the date.
+    QList<FitAt> fits;
+    std::optional<TargetOnDate> onDate; // a body and a moment in the ephemeris years
+    std::optional<double> blurArcsec;   // the derotation limit's blur
+    std::optional<double> derotationLimitS; // a planet that rotates visibly, on the date
+    std::optional<Mosaic> mosaic; // the Moon or the Sun, a mosaic asked for and a camera frame
     QList<AdviceNote> notes;
 };
+
+// "long exposures only: lucky imaging of the Moon, Sun and planets beats the seeing".
+QString seeingLongExposureText();
+// "the longest capture before a feature at the centre of the disc moves by the blur;
+// derotation software (WinJUPOS) can stack longer".
+QString derotationText();
 
 Advice adviseOn(const Shown &shown, const AdviceOptions &options);
 

@@ -70,35 +70,64 @@ std::optional<double> dawesLimitArcsec(double apertureMm)
     return 116.0 / apertureMm;
 }
 
-std::optional<double> rayleighLimitArcsec(double apertureMm)
+std::optional<double> rayleighLimitArcsec(double apertureMm, double wavelengthNm)
 {
-    if (!positive(apertureMm))
+    if (!positive(apertureMm) || !positive(wavelengthNm))
         return std::nullopt;
     // 1.22 λ/D in radians, λ and D both in mm.
-    constexpr double rayleighFactor = 1.22 * (limits::kWavelengthNm * 1e-6) * optics::kArcsecPerRadian;
-    return rayleighFactor / apertureMm;
+    return 1.22 * (wavelengthNm * 1e-6) * optics::kArcsecPerRadian / apertureMm;
 }
+
+namespace {
+
+FocalRatioRule ruleOf(double wavelengthNm, bool colourSensor)
+{
+    return {SamplingRule::Nyquist, wavelengthNm, colourSensor ? colour_factors::kDefault : 1.0};
+}
+
+} // namespace
 
 std::optional<double> criticalFocalRatio(double pixelUm, double wavelengthNm, bool colourSensor)
 {
-    if (!positive(pixelUm) || !positive(wavelengthNm))
-        return std::nullopt;
-    const double n = 2 * (pixelUm * 1000) / wavelengthNm; // both in nm
-    return colourSensor ? 2 * n : n;
+    return criticalFocalRatio(pixelUm, ruleOf(wavelengthNm, colourSensor));
 }
 
 std::optional<Band> focalRatioBand(double pixelUm, double wavelengthNm, bool colourSensor)
 {
-    const auto n = criticalFocalRatio(pixelUm, wavelengthNm, colourSensor);
-    if (!n)
-        return std::nullopt;
-    return Band{*n, focalRatioBandWidth * *n};
+    return focalRatioBand(pixelUm, ruleOf(wavelengthNm, colourSensor));
 }
 
 std::optional<Sampling> focalRatioVerdict(double focalRatio, double pixelUm, double wavelengthNm,
                                           bool colourSensor)
 {
-    const auto band = focalRatioBand(pixelUm, wavelengthNm, colourSensor);
+    return focalRatioVerdict(focalRatio, pixelUm, ruleOf(wavelengthNm, colourSensor));
+}
+
+std::optional<double> criticalFocalRatio(double pixelUm, const FocalRatioRule &rule)
+{
+    if (!positive(pixelUm) || !positive(rule.colourFactor))
+        return std::nullopt;
+    if (rule.rule == SamplingRule::PixelTimes5)
+        return kPixelTimesLow * pixelUm * rule.colourFactor;
+    if (!positive(rule.wavelengthNm))
+        return std::nullopt;
+    return 2 * (pixelUm * 1000) / rule.wavelengthNm * rule.colourFactor; // both in nm
+}
+
+std::optional<Band> focalRatioBand(double pixelUm, const FocalRatioRule &rule)
+{
+    const auto n = criticalFocalRatio(pixelUm, rule);
+    if (!n)
+        return std::nullopt;
+    const double width =
+        rule.rule == SamplingRule::PixelTimes5 ? kPixelTimesHigh / kPixelTimesLow : focalRatioBandWidth;
+    return Band{*n, width * *n};
+}
+
+std::optional<Sampling> focalRatioVerdict(double focalRatio, double pixelUm,
+                                          const FocalRatioRule &rule)
+{
+    const auto band = focalRatioBand(pixelUm, rule);
     if (!band || !positive(focalRatio))
         return std::nullopt;
     // A higher focal ratio spreads the image over more pixels: the opposite of a pixel scale.

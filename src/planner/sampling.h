@@ -5,6 +5,7 @@
 // Every function answers nothing (std::nullopt) when an input is not a finite number above 0.
 
 #include "calculator/core/limits.h"
+#include "planner/filters.h"
 
 #include <QString>
 
@@ -32,10 +33,11 @@ struct Band {
 std::optional<Band> seeingBand(double seeingArcsec);
 std::optional<Sampling> seeingVerdict(double scaleArcsecPerPx, double seeingArcsec);
 
-// Resolving limits of an aperture in mm, in arcsec: Dawes 116/D, and Rayleigh 1.22 λ/D at
-// 550 nm, which is 138.4/D.
+// Resolving limits of an aperture in mm, in arcsec: Dawes 116/D, and Rayleigh 1.22 λ/D, at
+// 550 nm 138.4/D.
 std::optional<double> dawesLimitArcsec(double apertureMm);
-std::optional<double> rayleighLimitArcsec(double apertureMm);
+std::optional<double> rayleighLimitArcsec(double apertureMm,
+                                          double wavelengthNm = limits::kWavelengthNm);
 
 // Lunar/planetary: the focal ratio N = 2p/λ at which the pixel pitch p samples the
 // diffraction cut-off 1/(λN) at Nyquist. A colour-matrix (Bayer) sensor repeats each colour
@@ -51,5 +53,19 @@ std::optional<Band> focalRatioBand(double pixelUm, double wavelengthNm = limits:
                                    bool colourSensor = false);
 std::optional<Sampling> focalRatioVerdict(double focalRatio, double pixelUm,
                                           double wavelengthNm = limits::kWavelengthNm, bool colourSensor = false);
+
+// The same judged by a chosen rule, wavelength and colour factor (the critical focal ratio
+// times the factor; 1 for a mono sensor). Nyquist: N to 1.5 N as above. The 5 × pixel rule:
+// N = 5 p, well sampled up to 7 p (the rule's "excellent seeing" end).
+struct FocalRatioRule {
+    SamplingRule rule = SamplingRule::Nyquist;
+    double wavelengthNm = limits::kWavelengthNm;
+    double colourFactor = 1;
+};
+inline constexpr double kPixelTimesLow = 5, kPixelTimesHigh = 7;
+std::optional<double> criticalFocalRatio(double pixelUm, const FocalRatioRule &rule);
+std::optional<Band> focalRatioBand(double pixelUm, const FocalRatioRule &rule);
+std::optional<Sampling> focalRatioVerdict(double focalRatio, double pixelUm,
+                                          const FocalRatioRule &rule);
 
 } // namespace vkp2::planner

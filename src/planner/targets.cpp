@@ -13,14 +13,16 @@ namespace {
 // Sun: 2·asin(695 700 km / d) at perihelion 147.092 and aphelion 152.099 million km.
 // Saturn: the globe's 14.5″ to 20.1″ times 2 × 136 775 / 120 536 km (outer A ring over the
 // equatorial diameter, about 2.27).
-constexpr std::array<Target, 7> table{{
-    {"moon", "Moon", 1762.3, 2011.0, Target::Planetary},
-    {"sun", "Sun", 1886.9, 1951.1, Target::Sun},
-    {"mercury", "Mercury", 4.5, 13.0, Target::Planetary},
-    {"venus", "Venus", 9.7, 66.0, Target::Planetary},
-    {"mars", "Mars", 3.5, 25.1, Target::Planetary},
-    {"jupiter", "Jupiter", 29.8, 50.1, Target::Planetary},
-    {"saturn", "Saturn", 32.9, 45.6, Target::Planetary | Target::Rings},
+constexpr std::array<Target, 9> table{{
+    {"moon", "Moon", 1762.3, 2011.0, Target::Planetary, Body::Moon},
+    {"sun", "Sun", 1886.9, 1951.1, Target::Sun, Body::Sun},
+    {"mercury", "Mercury", 4.5, 13.0, Target::Planetary, Body::Mercury},
+    {"venus", "Venus", 9.7, 66.0, Target::Planetary, Body::Venus},
+    {"mars", "Mars", 3.5, 25.1, Target::Planetary, Body::Mars},
+    {"jupiter", "Jupiter", 29.8, 50.1, Target::Planetary, Body::Jupiter},
+    {"saturn", "Saturn", 32.9, 45.6, Target::Planetary | Target::Rings, Body::Saturn},
+    {"uranus", "Uranus", 3.3, 4.1, Target::Planetary, Body::Uranus},
+    {"neptune", "Neptune", 2.2, 2.4, Target::Planetary, Body::Neptune},
 }};
 
 bool positive(double v) { return std::isfinite(v) && v > 0; }
@@ -69,13 +71,21 @@ std::optional<TargetFit> fitTarget(double sizeArcsec, double scaleWidthArcsecPer
                                    double scaleHeightArcsecPerPx, int chipWidthPx,
                                    int chipHeightPx)
 {
-    if (!positive(sizeArcsec) || !positive(scaleWidthArcsecPerPx)
+    return fitShape(sizeArcsec, sizeArcsec, scaleWidthArcsecPerPx, scaleHeightArcsecPerPx,
+                    chipWidthPx, chipHeightPx);
+}
+
+std::optional<TargetFit> fitShape(double widthArcsec, double heightArcsec,
+                                  double scaleWidthArcsecPerPx, double scaleHeightArcsecPerPx,
+                                  int chipWidthPx, int chipHeightPx)
+{
+    if (!positive(widthArcsec) || !positive(heightArcsec) || !positive(scaleWidthArcsecPerPx)
         || !positive(scaleHeightArcsecPerPx) || chipWidthPx <= 0 || chipHeightPx <= 0)
         return std::nullopt;
 
     TargetFit fit;
-    fit.widthPx = sizeArcsec / scaleWidthArcsecPerPx;
-    fit.heightPx = sizeArcsec / scaleHeightArcsecPerPx;
+    fit.widthPx = widthArcsec / scaleWidthArcsecPerPx;
+    fit.heightPx = heightArcsec / scaleHeightArcsecPerPx;
     const double fillW = fit.widthPx / chipWidthPx;
     const double fillH = fit.heightPx / chipHeightPx;
     fit.tighterSide = fillW > fillH ? FrameSide::Width : FrameSide::Height;
@@ -94,8 +104,17 @@ QString fitSentence(const QString &targetName, double sizeArcsec, const TargetFi
 QString fitSentence(const QString &targetName, double sizeArcsec, const TargetFit &fit,
                     const QLocale &locale)
 {
-    const QString head = QStringLiteral("%1, %2″: %3 × %4 px, ")
-                             .arg(targetName, trimmedDecimal(sizeArcsec, locale),
+    return fitSentence(targetName, sizeArcsec, sizeArcsec, fit, locale);
+}
+
+QString fitSentence(const QString &targetName, double widthArcsec, double heightArcsec,
+                    const TargetFit &fit, const QLocale &locale)
+{
+    QString size = trimmedDecimal(widthArcsec, locale) + QStringLiteral("″");
+    if (trimmedDecimal(heightArcsec, locale) != trimmedDecimal(widthArcsec, locale))
+        size += QStringLiteral(" × ") + trimmedDecimal(heightArcsec, locale) + QStringLiteral("″");
+    const QString head = QStringLiteral("%1, %2: %3 × %4 px, ")
+                             .arg(targetName, size,
                                   fixed(locale, double(std::llround(fit.widthPx)), 0),
                                   fixed(locale, double(std::llround(fit.heightPx)), 0));
     // The nudges keep 40 % from reading as 39 % after binary rounding; they are smaller than

@@ -1,6 +1,8 @@
 #pragma once
 // Solar System targets and whether one fits the camera frame. Widget-free; Qt Core only.
 
+#include "planner/bodies.h"
+
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -24,6 +26,8 @@ struct Target {
     double minArcsec;
     double maxArcsec;
     unsigned flags = 0;
+    // The body the ephemeris places on a date; nothing for a typed size.
+    std::optional<Body> body;
 
     bool planetary() const { return flags & Planetary; }
     bool hasRings() const { return flags & Rings; }
@@ -32,7 +36,7 @@ struct Target {
     bool singleSize() const { return minArcsec == maxArcsec; }
 };
 
-// Moon, Sun, then the planets outward from the Sun.
+// Moon, Sun, then the planets outward from the Sun, Mercury to Neptune.
 std::span<const Target> targets();
 QStringList targetKeys();
 // By key, ignoring case; nothing for an unknown key.
@@ -55,6 +59,11 @@ struct TargetFit {
 std::optional<TargetFit> fitTarget(double sizeArcsec, double scaleWidthArcsecPerPx,
                                    double scaleHeightArcsecPerPx, int chipWidthPx,
                                    int chipHeightPx);
+// An ellipse of widthArcsec along the frame's width and heightArcsec along its height (a
+// planet's equator, or Saturn's rings, along the width, as imagers turn the camera).
+std::optional<TargetFit> fitShape(double widthArcsec, double heightArcsec,
+                                  double scaleWidthArcsecPerPx, double scaleHeightArcsecPerPx,
+                                  int chipWidthPx, int chipHeightPx);
 
 // E.g. "Jupiter, 50.1″: 330 × 330 px, fits with 40 % to spare" or
 // "Jupiter, 50.1″: 500 × 500 px, does not fit: 105 % of the frame height".
@@ -64,5 +73,8 @@ QString fitSentence(const QString &targetName, double sizeArcsec, const TargetFi
 // The same with its numbers in the given locale's form.
 QString fitSentence(const QString &targetName, double sizeArcsec, const TargetFit &fit,
                     const QLocale &locale);
+// For an ellipse: "Saturn, 42.3″ × 8.1″: …"; the one-size form when both are equal.
+QString fitSentence(const QString &targetName, double widthArcsec, double heightArcsec,
+                    const TargetFit &fit, const QLocale &locale);
 
 } // namespace vkp2::planner

@@ -144,7 +144,7 @@ private slots:
         QCOMPARE(a.fits[1].which, FitAt::Size::Largest);
         QVERIFY(qAbs(a.fits[0].fit->widthPx - 29.8 / (206265 * 0.009 / 7960.6)) < 1e-9);
         QVERIFY(a.fits[1].fit->fits);
-        o.target = Target{"size", "Target", 3000, 3000};
+        o.target = Target{"size", "Target", 3000, 3000, 0, std::nullopt};
         const Advice one = adviseOn(show(setupOf("DR-106", "WS 5mm", "5", "55", "SBIG ST-7E")), o);
         QCOMPARE(one.fits.size(), 1);
         QCOMPARE(one.fits[0].which, FitAt::Size::Only);

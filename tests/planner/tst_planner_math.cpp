@@ -200,7 +200,7 @@ void TstPlannerMath::focalRatioSampling()
 
 void TstPlannerMath::targetTable()
 {
-    QCOMPARE(targetKeys(), QStringList({"moon", "sun", "mercury", "venus", "mars", "jupiter", "saturn"}));
+    QCOMPARE(targetKeys(), QStringList({"moon", "sun", "mercury", "venus", "mars", "jupiter", "saturn", "uranus", "neptune"}));
     const Target jupiter = findTarget(u"JuPiTer").value();
     QCOMPARE(QString::fromLatin1(jupiter.name), QStringLiteral("Jupiter"));
     QVERIFY(jupiter.minArcsec == 29.8 && jupiter.maxArcsec == 50.1); // NSSDCA fact sheet

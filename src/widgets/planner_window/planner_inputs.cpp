@@ -25,7 +25,7 @@ planner::Target PlannerInputs::targetInfo() const
 {
     if (const auto t = listedTarget(target))
         return *t;
-    return {"typed", "Typed size", typedTargetArcsec, typedTargetArcsec, 0};
+    return {"typed", "Typed size", typedTargetArcsec, typedTargetArcsec, 0, std::nullopt};
 }
 
 double PlannerInputs::targetMinArcsec() const { return targetInfo().minArcsec; }

@@ -170,7 +170,7 @@ void TstPlannerWindowAdvice::fitSentencesAreTheEngines()
     planner::AdviceOptions options;
     const bool typed = target == kTypedTarget;
     if (typed)
-        options.target = planner::Target{"typed", "typed", typedSize, typedSize, 0};
+        options.target = planner::Target{"typed", "typed", typedSize, typedSize, 0, std::nullopt};
     else
         options.target = planner::findTarget(target.toLower());
     QVERIFY(options.target);
