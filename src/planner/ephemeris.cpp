@@ -113,10 +113,10 @@ QString ephemerisYearsText()
         .arg(ephemeris_limits::kLastYear);
 }
 
-std::optional<BodyView> viewAt(Body body, const QDateTime &moment)
+namespace {
+
+std::optional<BodyView> computeView(Body body, const QDateTime &moment)
 {
-    if (!inEphemerisYears(moment))
-        return std::nullopt;
     double tt1 = 0, tt2 = 0;
     if (!terrestrialTime(moment, tt1, tt2))
         return std::nullopt;
@@ -148,6 +148,25 @@ std::optional<BodyView> viewAt(Body body, const QDateTime &moment)
         }
     }
     return v;
+}
+
+} // namespace
+
+std::optional<BodyView> viewAt(Body body, const QDateTime &moment)
+{
+    if (!inEphemerisYears(moment))
+        return std::nullopt;
+    // A table advises on every row for the same night: the series run once for it.
+    struct Last {
+        Body body;
+        qint64 msecs;
+        std::optional<BodyView> view;
+    };
+    thread_local std::optional<Last> last;
+    const qint64 msecs = moment.toMSecsSinceEpoch();
+    if (!last || last->body != body || last->msecs != msecs)
+        last = Last{body, msecs, computeView(body, moment)};
+    return last->view;
 }
 
 std::optional<QDateTime> parseMoment(QStringView text)
