@@ -1,5 +1,6 @@
 // show: one setup, every box the calculator shows, and the planner's advice on it.
 
+#include "calculator/core/limits.h"
 #include "calculator/core/numbers.h"
 #include "cli/advice_cells.h"
 #include "cli/command_table.h"
@@ -72,7 +73,8 @@ Record showRecord(const Context &cx, const planner::Setup &setup, const Shown &s
           cx.result(advice.rayleighArcsec), true);
     r.add(QStringLiteral("rayleigh_arcsec"),
           QStringLiteral("Rayleigh limit at %1 nm (arcsec)").arg(cx.numberText(options.wavelengthNm)),
-          cx.result(advice.rayleighAtWavelengthArcsec), true);
+          cx.result(advice.rayleighAtWavelengthArcsec), true,
+          options.wavelengthNm != limits::kWavelengthNm); // else the 550 nm line says it
     if (advice.samplingPitchUm || cx.focalRatioAsked) {
         r.add(QStringLiteral("wavelength_nm"), QStringLiteral("Wavelength (nm)"),
               cx.plain(options.wavelengthNm));

@@ -8,6 +8,12 @@ namespace {
 
 using planner::FitAt;
 
+// Full precision for scripts; text rounds as the calculator's results are.
+Cell precise(const Context &cx, double v)
+{
+    return cx.format == Format::Text ? cx.result(v) : cx.plain(v);
+}
+
 QString prefixOf(FitAt::Size which)
 {
     switch (which) {
@@ -45,9 +51,9 @@ void addDate(Record &r, const Context &cx, const planner::Target &t, const plann
     r.add(QStringLiteral("date_utc"), QStringLiteral("Date"),
           Cell::str(text ? planner::momentText(d.moment) : planner::momentIsoText(d.moment)));
     r.add(QStringLiteral("target_equatorial_arcsec"), QStringLiteral("Equatorial diameter (arcsec)"),
-          cx.plain(d.view.equatorialArcsec));
+          precise(cx, d.view.equatorialArcsec));
     r.add(QStringLiteral("target_polar_arcsec"), QStringLiteral("Polar diameter (arcsec)"),
-          cx.plain(d.view.polarArcsec));
+          precise(cx, d.view.polarArcsec));
     if (t.hasRings())
         r.add(QStringLiteral("ring_opening_deg"), QStringLiteral("Ring opening (deg)"),
               cx.result(d.view.subEarthLatitudeDeg), true);
@@ -112,9 +118,9 @@ void addTarget(Record &r, const Context &cx, const planner::Target &t, const pla
     }
     if (advice.derotationLimitS) {
         r.add(QStringLiteral("blur_arcsec"), QStringLiteral("Blur (arcsec)"),
-              cx.plain(advice.blurArcsec.value_or(0)));
+              precise(cx, advice.blurArcsec.value_or(0)));
         r.add(QStringLiteral("derotation_limit_s"), QStringLiteral("Derotation limit (s)"),
-              cx.plain(*advice.derotationLimitS));
+              precise(cx, *advice.derotationLimitS));
     }
     if (cx.advice.mosaic && cx.format == Format::Json)
         r.add(QStringLiteral("mosaic"), QString(),
