@@ -130,14 +130,14 @@ void addTarget(Record &r, const Context &cx, const planner::Target &t, const pla
 
 QString noMosaicText()
 {
-    return QStringLiteral("no mosaic: it needs a camera frame and at most %1 panes")
+    return QStringLiteral("a mosaic needs a camera frame and at most %1 panes")
         .arg(planner::mosaic_limits::kPanesHighest);
 }
 
 QString mosaicLines(const Context &cx, const planner::Advice &advice)
 {
     if (!advice.mosaic)
-        return QStringLiteral("Mosaic: ") + noMosaicText() + QLatin1Char('\n');
+        return QStringLiteral("Mosaic: none; ") + noMosaicText() + QLatin1Char('\n');
     const planner::Mosaic &m = *advice.mosaic;
     QString out = QStringLiteral("Mosaic: %1 × %2 grid, %3 panes (%4 % overlap, %5° rotation)\n")
                       .arg(m.columns)

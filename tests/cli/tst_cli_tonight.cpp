@@ -228,6 +228,20 @@ private slots:
         QCOMPARE(rows[1][4].toDouble(), first.value("y_arcsec").toDouble());
     }
 
+    // Without a camera frame there is nothing to tile: said, and status 1, in every format.
+    void noMosaicWithoutCamera()
+    {
+        const QStringList args{"show", "--target", "sun", "--date", kNight, "--mosaic", "--camera",
+                               "None or Film"};
+        const auto text = run(args);
+        QCOMPARE(text.status, 1);
+        QVERIFY2(out(text).contains(QStringLiteral("\nMosaic: none; ")), qPrintable(out(text)));
+        const auto json = run(args + QStringList{"--format", "json"});
+        QCOMPARE(json.status, 1);
+        QVERIFY(QJsonDocument::fromJson(json.out).object().value("mosaic").isNull());
+        QCOMPARE(err(json).count(QLatin1Char('\n')), 1);
+    }
+
     // N = 2p/λ at the filter's wavelength, 5p by the rule of thumb, times the colour factor.
     void focalRatioOptions_data()
     {
