@@ -1,6 +1,7 @@
 #include "cli/context.h"
 
 #include "calculator/core/numbers.h"
+#include "cli/night_options.h"
 #include "planner/targets.h"
 
 #include <cmath>
@@ -88,9 +89,10 @@ Context::Context(const Arguments &a, const QLocale &locale)
 {
     sameForm_ = sameNumberForm(QLocale(), outputLocale());
     advice.seeingArcsec = positiveOption(*this, QStringLiteral("--seeing"), advice.seeingArcsec);
-    advice.wavelengthNm = positiveOption(*this, QStringLiteral("--wavelength"), advice.wavelengthNm);
     advice.colourSensor = a.has(QStringLiteral("--colour"));
-    focalRatioAsked = a.has(QStringLiteral("--wavelength")) || advice.colourSensor;
+    focalRatioAsked = advice.colourSensor;
+    for (const char *o : {"--wavelength", "--filter", "--rule", "--colour-factor"})
+        focalRatioAsked = focalRatioAsked || a.has(QLatin1String(o));
     if (a.has(QStringLiteral("--target")) && a.has(QStringLiteral("--size")))
         fail(QStringLiteral("--size"), QStringLiteral("give either --target or --size"));
     if (a.has(QStringLiteral("--target"))) {
@@ -105,6 +107,7 @@ Context::Context(const Arguments &a, const QLocale &locale)
         const double size = positiveOption(*this, QStringLiteral("--size"), 0);
         advice.target = planner::Target{"size", "Target", size, size, 0, std::nullopt};
     }
+    readNightOptions(*this, advice);
 }
 
 QLocale Context::outputLocale() const

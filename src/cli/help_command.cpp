@@ -36,8 +36,9 @@ QString helpText()
                 + QLatin1String(c.synopsis))
                    .leftJustified(36)
                + QLatin1Char(' ') + QLatin1String(c.summary) + QLatin1Char('\n');
-    for (const OptionGroup g : {OptionGroup::Setup, OptionGroup::Train, OptionGroup::Advice, OptionGroup::Table,
-                                OptionGroup::Solve, OptionGroup::Kit, OptionGroup::Output}) {
+    for (const OptionGroup g :
+         {OptionGroup::Setup, OptionGroup::Train, OptionGroup::Advice, OptionGroup::Mosaic,
+          OptionGroup::Table, OptionGroup::Solve, OptionGroup::Kit, OptionGroup::Output}) {
         out += QLatin1Char('\n') + groupHeading(g) + QStringLiteral(":\n");
         for (const OptionInfo &o : allOptions()) {
             if (o.group == g)

@@ -1,6 +1,12 @@
 #include "cli/options.h"
 
 #include "calculator/core/limits.h"
+#include "planner/advice.h"
+#include "planner/ephemeris.h"
+#include "planner/filters.h"
+#include "planner/mosaic.h"
+#include "planner/sampling.h"
+#include "planner/targets.h"
 #include "planner/optical_train.h"
 #include "planner/setup_fields.h"
 
@@ -17,7 +23,23 @@ using planner::trainField;
 
 QString n(double v) { return QString::number(v); }
 
-const std::array<OptionInfo, 42> kOptions{{
+QString ruleKeys()
+{
+    QStringList keys;
+    for (const planner::SamplingRuleInfo &r : planner::samplingRules())
+        keys << QStringLiteral("%1 (%2)").arg(QLatin1String(r.key), QString::fromUtf8(r.name));
+    return keys.join(QStringLiteral(", "));
+}
+
+QString colourFactors()
+{
+    QStringList out;
+    for (const double f : planner::colour_factors::kChoices)
+        out << n(f);
+    return out.join(QStringLiteral(", "));
+}
+
+const std::array<OptionInfo, 51> kOptions{{
     {"--setup", "FILE", QString::fromUtf8("a user equipment file (vkp2user.dat) as the base"),
      OptionGroup::Setup},
     {setupField(SetupField::Telescope).option, "NAME",
@@ -75,12 +97,44 @@ const std::array<OptionInfo, 42> kOptions{{
     {"--size", "ARCSEC", QString::fromUtf8("a target of this apparent diameter instead"),
      OptionGroup::Advice},
     {"--wavelength", "NM",
-     QStringLiteral(
-         "for the critical focal ratio (default %1); the Rayleigh limit is always for %1 nm")
-         .arg(n(limits::kWavelengthNm)),
+     QStringLiteral("%1 to %2, for the critical focal ratio and the Rayleigh limit (default %3)")
+         .arg(n(planner::filter_limits::kWavelengthLowestNm),
+              n(planner::filter_limits::kWavelengthHighestNm), n(limits::kWavelengthNm)),
+     OptionGroup::Advice},
+    {"--filter", "NAME",
+     QStringLiteral("the filter's wavelength instead: %1 (not with --wavelength)")
+         .arg(planner::filterKeys().join(QStringLiteral(", "))),
+     OptionGroup::Advice},
+    {"--rule", "nyquist|5x", QStringLiteral("the focal-ratio sampling rule: %1").arg(ruleKeys()),
      OptionGroup::Advice},
     {"--colour", nullptr, QString::fromUtf8("a colour-matrix (Bayer) sensor (also kit add camera)"),
      OptionGroup::Advice},
+    {"--colour-factor", "1|1.5|2",
+     QStringLiteral("what a colour sensor multiplies the critical focal ratio by: %1 (default %2);"
+                    " with --colour or a kit colour camera")
+         .arg(colourFactors(), n(planner::colour_factors::kDefault)),
+     OptionGroup::Advice},
+    {"--date", "ISO",
+     QStringLiteral("the night planned for, e.g. 2027-01-10T22:00Z, 2027-01-10T23:00+01:00 or "
+                    "2027-01-10 (UTC; default now); the target's size then"),
+     OptionGroup::Advice},
+    {"--blur", "px|dawes|ARCSEC",
+     QStringLiteral("what a feature may move by (default px, one pixel at the setup's scale; dawes: "
+                    "the Dawes limit): the derotation limit (Mars, Jupiter, Saturn) is %1")
+         .arg(planner::derotationText()),
+     OptionGroup::Advice},
+    {"--mosaic", nullptr, QString::fromUtf8("a full-disc mosaic of --target moon or sun"),
+     OptionGroup::Mosaic},
+    {"--overlap", "PCT",
+     QStringLiteral("the panes' overlap, %1 to %2 % (default %3)")
+         .arg(n(planner::mosaic_limits::kOverlapLowestPercent),
+              n(planner::mosaic_limits::kOverlapHighestPercent),
+              n(planner::mosaic_limits::kOverlapDefaultPercent)),
+     OptionGroup::Mosaic},
+    {"--rotation", "DEG",
+     QStringLiteral("the camera turned by this angle (default %1)")
+         .arg(n(planner::mosaic_limits::kRotationDefaultDeg)),
+     OptionGroup::Mosaic},
     {"--d-from", "MM",
      QStringLiteral("first D of the table (default %1)").arg(n(limits::kDistanceDLowest)),
      OptionGroup::Table},
@@ -90,6 +144,9 @@ const std::array<OptionInfo, 42> kOptions{{
      OptionGroup::Table},
     {"--all", nullptr,
      QString::fromUtf8("every telescope, ocular, camera and binning mode at --d and --tl"),
+     OptionGroup::Table},
+    {"--filters", "KEY,KEY|all",
+     QString::fromUtf8("a focal-ratio sampling column per filter (see --filter)"),
      OptionGroup::Table},
     {"--kit", nullptr,
      QString::fromUtf8("every telescope and camera (and its modes) of your kit, at --d or a range"),
@@ -154,6 +211,8 @@ QString groupHeading(OptionGroup group) {
                               "projection or an afocal camera");
     case OptionGroup::Advice:
         return QStringLiteral("Sampling advice and target fit (show and table)");
+    case OptionGroup::Mosaic:
+        return QStringLiteral("Full-disc mosaic (show)");
     case OptionGroup::Table:
         return QStringLiteral("table");
     case OptionGroup::Solve:

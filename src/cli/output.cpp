@@ -37,7 +37,7 @@ QString jsonValue(const Cell &cell)
 {
     if (cell.text.isEmpty())
         return QStringLiteral("null");
-    return cell.kind == Cell::Kind::Text ? jsonString(cell.text) : cell.text;
+    return cell.kind == Cell::Kind::Text ? jsonString(cell.text) : cell.text; // Json: as it is
 }
 
 QList<int> dataFields(const Table &t)

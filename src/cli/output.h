@@ -12,7 +12,7 @@ namespace vkp2::cli {
 enum class Format { Text, Csv, Json };
 
 struct Cell {
-    enum class Kind { Text, Number, Bool };
+    enum class Kind { Text, Number, Bool, Json }; // Json: a JSON value written as it is
     QString text; // empty: unavailable (null in JSON)
     Kind kind = Kind::Text;
 

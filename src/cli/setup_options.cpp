@@ -293,6 +293,7 @@ BuiltSetup buildSetup(const Context &cx, Oculars oculars, TrainUse train)
         taken = namedCamera(cx, s, kits);
     typedCamera(cx, s);
     const QString binningOption = optionOf(SetupField::Binning);
+    out.colourCamera = taken && taken->colour == storage::Colour::Colour;
     if (a.has(binningOption) && taken) {
         binnedCamera(cx, s, *taken);
     } else if (a.has(binningOption)) {

@@ -19,6 +19,7 @@ struct BuiltSetup {
     planner::Setup setup;
     QStringList warnings; // about the --setup file, for standard error
     QStringList notices;  // for standard error too, but no fault of the setup (a kit not used)
+    bool colourCamera = false; // a kit or database camera with a colour sensor
 };
 
 // The train options, if any, become the setup's train; a train without a VKP-2 ocular (a lens

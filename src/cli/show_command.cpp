@@ -1,9 +1,12 @@
 // show: one setup, every box the calculator shows, and the planner's advice on it.
 
+#include "calculator/core/limits.h"
 #include "calculator/core/numbers.h"
 #include "cli/advice_cells.h"
 #include "cli/command_table.h"
 #include "cli/messages.h"
+#include "cli/night_options.h"
+#include "cli/show_record.h"
 #include "cli/setup_options.h"
 #include "planner/optical_train.h"
 
@@ -13,51 +16,9 @@ namespace {
 
 using planner::Shown;
 
-struct Record {
-    Table table;
-    QList<Cell> row;
-    void add(const QString &key, const QString &label, Cell cell, bool optional = false,
-             bool inText = true)
-    {
-        Field f{key, label};
-        f.optional = optional;
-        f.inText = inText;
-        table.add(f);
-        row.append(std::move(cell));
-    }
-};
-
 QString shownBinning(const Shown &sh)
 {
     return planner::cameraHasBinning(sh.camera) ? sh.binning : QString();
-}
-
-void addTargetFit(Record &r, const Context &cx, const planner::Advice &advice)
-{
-    const planner::Target &t = *cx.advice.target;
-    // A --size target has no name of its own.
-    const bool named = QLatin1String(t.key) != QLatin1String("size");
-    r.add(QStringLiteral("target"), QStringLiteral("Target"),
-          Cell::str(named ? QLatin1String(t.name) : QString()), true);
-    for (const planner::FitAt &at : advice.fits) {
-        const bool only = at.which == planner::FitAt::Size::Only;
-        const QString which = at.which == planner::FitAt::Size::Smallest ? QStringLiteral("smallest")
-                                                                        : QStringLiteral("largest");
-        const QString prefix = only ? QStringLiteral("target_") : QStringLiteral("target_%1_").arg(which);
-        const QString label = only ? QStringLiteral("Fit") : QStringLiteral("Fit at its %1").arg(which);
-        const auto &fit = at.fit;
-        r.add(prefix + QStringLiteral("arcsec"), QString(), cx.plain(at.sizeArcsec), false, false);
-        r.add(prefix + QStringLiteral("width_px"), QString(),
-              fit ? cx.result(fit->widthPx) : Cell::num({}), false, false);
-        r.add(prefix + QStringLiteral("height_px"), QString(),
-              fit ? cx.result(fit->heightPx) : Cell::num({}), false, false);
-        r.add(prefix + QStringLiteral("fits"), QString(),
-              fit ? Cell::boolean(fit->fits) : Cell{QString(), Cell::Kind::Bool}, false, false);
-        r.add(prefix + QStringLiteral("fit"), label,
-              Cell::str(fit ? planner::fitSentence(QLatin1String(t.name), at.sizeArcsec, *fit,
-                                                   cx.outputLocale())
-                            : QStringLiteral("no camera frame to fit")));
-    }
 }
 
 // What the train did, from the engine's effect: the element, its factors and distances.
@@ -84,9 +45,9 @@ void addTrain(Record &r, const Context &cx, const planner::Setup &setup, const p
     r.add(QStringLiteral("total_factor"), QStringLiteral("Total factor"), factor(e.totalFactor), true);
 }
 
-Record showRecord(const Context &cx, const planner::Setup &setup, const Shown &sh)
+Record showRecord(const Context &cx, const planner::Setup &setup, const Shown &sh,
+                  const planner::AdviceOptions &options, const planner::Advice &advice)
 {
-    const planner::Advice advice = planner::adviseOn(sh, cx.advice);
     Record r;
     r.add(QStringLiteral("telescope"), QStringLiteral("Telescope"), Cell::str(shownTelescope(setup, sh)));
     r.add(QStringLiteral("ocular"), QStringLiteral("Ocular in VKP-2"), Cell::str(sh.ocular));
@@ -102,24 +63,35 @@ Record showRecord(const Context &cx, const planner::Setup &setup, const Shown &s
           cx.result(advice.magnification), true);
     r.add(QStringLiteral("seeing_arcsec"), QStringLiteral("Seeing (arcsec)"),
           cx.plain(cx.advice.seeingArcsec));
-    r.add(QStringLiteral("sampling"), QStringLiteral("Sampling of the seeing"),
+    r.add(QStringLiteral("sampling"),
+          advice.seeingLongExposureOnly ? QStringLiteral("Sampling of the seeing (long exposures)")
+                                        : QStringLiteral("Sampling of the seeing"),
           Cell::str(seeingVerdictText(advice)), true);
     r.add(QStringLiteral("dawes_limit_arcsec"), QStringLiteral("Dawes limit (arcsec)"),
           cx.result(advice.dawesArcsec), true);
     r.add(QStringLiteral("rayleigh_550nm_arcsec"), QStringLiteral("Rayleigh limit at 550 nm (arcsec)"),
           cx.result(advice.rayleighArcsec), true);
+    r.add(QStringLiteral("rayleigh_arcsec"),
+          QStringLiteral("Rayleigh limit at %1 nm (arcsec)").arg(cx.numberText(options.wavelengthNm)),
+          cx.result(advice.rayleighAtWavelengthArcsec), true,
+          options.wavelengthNm != limits::kWavelengthNm); // else the 550 nm line says it
     if (advice.samplingPitchUm || cx.focalRatioAsked) {
         r.add(QStringLiteral("wavelength_nm"), QStringLiteral("Wavelength (nm)"),
-              cx.plain(cx.advice.wavelengthNm));
+              cx.plain(options.wavelengthNm));
+        r.add(QStringLiteral("filter"), QStringLiteral("Filter"), Cell::str(options.filterName), true);
         r.add(QStringLiteral("colour_sensor"), QStringLiteral("Colour-matrix sensor"),
-              Cell::boolean(cx.advice.colourSensor));
+              Cell::boolean(options.colourSensor));
+        r.add(QStringLiteral("colour_factor"), QStringLiteral("Colour factor"),
+              cx.plain(advice.colourFactor));
+        r.add(QStringLiteral("sampling_rule"), QStringLiteral("Sampling rule"),
+              Cell::str(QLatin1String(planner::samplingRuleInfo(options.rule).key)));
         r.add(QStringLiteral("critical_focal_ratio"), QStringLiteral("Critical focal ratio"),
               cx.result(advice.criticalFocalRatio), true);
         r.add(QStringLiteral("focal_ratio_sampling"), QStringLiteral("Sampling by focal ratio"),
               Cell::str(focalRatioVerdictText(advice)), true);
     }
-    if (cx.advice.target)
-        addTargetFit(r, cx, advice);
+    if (options.target)
+        addTarget(r, cx, *options.target, advice);
     r.add(QStringLiteral("note"), QStringLiteral("Note"), Cell::str(notesText(advice)), true);
     r.add(QStringLiteral("messages"), QString(), Cell::str(messagesText(sh)), false, false);
     return r;
@@ -131,15 +103,27 @@ Result runShow(const Context &cx)
 {
     const BuiltSetup built = buildSetup(cx, Oculars::One);
     const Shown sh = planner::show(built.setup);
-    Record r = showRecord(cx, built.setup, sh);
+    const planner::AdviceOptions options = adviceFor(cx, built.colourCamera);
+    const planner::Advice advice = planner::adviseOn(sh, options);
+    Record r = showRecord(cx, built.setup, sh, options, advice);
     r.table.rows.append(r.row);
     Result out;
-    out.out = writeRecord(r.table, cx.format);
+    // The panes are a table of their own in CSV; text lists them after the record.
+    if (options.mosaic && cx.format == Format::Csv)
+        out.out = mosaicCsv(cx, advice);
+    else
+        out.out = writeRecord(r.table, cx.format);
+    if (options.mosaic && cx.format == Format::Text)
+        out.out += mosaicLines(cx, advice).toUtf8();
+    if (options.mosaic && !advice.mosaic && cx.format != Format::Text)
+        out.err += diagnostic(noMosaicText());
     out.err += diagnosticsOf(built);
     const QList<Message> messages = distinctMessages(sh.messages);
     for (const Message &m : messages)
         out.err += (messageLine(m, sh) + QLatin1Char('\n')).toUtf8();
     out.status = messages.isEmpty() && built.warnings.isEmpty() ? kExitOk : kExitCalculatorMessage;
+    if (options.mosaic && !advice.mosaic)
+        out.status = kExitFailed;
     return out;
 }
 

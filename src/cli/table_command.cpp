@@ -252,8 +252,9 @@ Result runTable(const Context &cx)
     const QList<Message> modeMessages = walk.shown().messages;
     const planner::Train &train = base.train;
     RowTable t = train.isPlainVkp2()
-        ? rowTable(cx)
-        : rowTable(cx, {true, train.lens.has_value(), train.rear == planner::Rear::Projection});
+        ? rowTable(cx, {}, built.colourCamera)
+        : rowTable(cx, {true, train.lens.has_value(), train.rear == planner::Rear::Projection},
+                   built.colourCamera);
     walkOculars(t, walk, base, oculars, range, modeMessages,
                 {base.telescopeLabel, base.cameraLabel, {}});
     return finishTable(cx, t, startMessages, startShown, built.warnings, built.notices);

@@ -2,6 +2,7 @@
 
 #include "cli/advice_cells.h"
 #include "cli/messages.h"
+#include "cli/night_options.h"
 #include "planner/advice.h"
 #include "planner/optical_train.h"
 
@@ -42,7 +43,26 @@ QList<Col> trainColumns(const Context &cx, const TrainColumns &train)
     return c;
 }
 
-QList<Col> kitColumns(const Context &cx, const TrainColumns &train)
+// table --filters: the focal-ratio verdict at each filter's wavelength, the rest as asked.
+QList<Col> filterColumns(const Context &cx, const planner::AdviceOptions &options)
+{
+    QList<Col> c;
+    for (const planner::FilterPreset &f : tableFilters(cx)) {
+        planner::AdviceOptions at = options;
+        at.wavelengthNm = f.wavelengthNm;
+        at.filterName = QString::fromUtf8(f.name);
+        at.target.reset();
+        at.mosaic.reset();
+        c << Col{QStringLiteral("focal_ratio_sampling_") + QLatin1String(f.key),
+                 QStringLiteral("By focal ratio, %1").arg(at.filterName), [at](const KitRow &r) {
+                     return Cell::str(focalRatioVerdictText(planner::adviseOn(r.sh, at)));
+                 }};
+    }
+    return c;
+}
+
+QList<Col> kitColumns(const Context &cx, const TrainColumns &train,
+                      const planner::AdviceOptions &options)
 {
     const auto box = [&cx](Box name) {
         return [&cx, name](const KitRow &r) { return cx.box(r.sh.box(name)); };
@@ -76,6 +96,7 @@ QList<Col> kitColumns(const Context &cx, const TrainColumns &train)
     if (cx.focalRatioAsked)
         c << Col{QStringLiteral("focal_ratio_sampling"), QStringLiteral("By focal ratio"),
                  [](const KitRow &r) { return Cell::str(focalRatioVerdictText(r.advice)); }};
+    c << filterColumns(cx, options);
     c << Col{QStringLiteral("note"), QStringLiteral("Note"),
              [](const KitRow &r) { return Cell::str(r.note); }, Col::Shown::Own, true};
     return c;
@@ -83,19 +104,19 @@ QList<Col> kitColumns(const Context &cx, const TrainColumns &train)
 
 } // namespace
 
-RowTable rowTable(const Context &cx, const TrainColumns &train)
+RowTable rowTable(const Context &cx, const TrainColumns &train, bool kitColourCamera)
 {
     RowTable t;
-    t.columns = kitColumns(cx, train);
+    t.advice = adviceFor(cx, kitColourCamera);
+    t.columns = kitColumns(cx, train, t.advice);
     t.table = tableOf(t.columns);
-    t.advice = &cx.advice;
     return t;
 }
 
 QList<Cell> rowCells(const RowTable &t, const planner::Shown &sh, const QList<Message> &messages,
                      bool &hadMessage, const RowNames &names)
 {
-    const planner::Advice advice = planner::adviseOn(sh, *t.advice);
+    const planner::Advice advice = planner::adviseOn(sh, t.advice);
     QStringList note;
     for (const Message &m : distinctMessages(messages))
         note << messageLine(m, sh);

@@ -38,11 +38,12 @@ struct TrainColumns {
 struct RowTable {
     QList<Column<KitRow>> columns;
     Table table;
-    const planner::AdviceOptions *advice = nullptr;
+    planner::AdviceOptions advice;
     bool anyMessage = false; // a row's note holds a calculator message
 };
 
-RowTable rowTable(const Context &cx, const TrainColumns &train = {});
+// `kitColourCamera`: the setup's camera is a kit camera with a colour sensor.
+RowTable rowTable(const Context &cx, const TrainColumns &train = {}, bool kitColourCamera = false);
 
 // A row for what the calculator shows, labelled with the binning mode it shows. `messages`
 // are the calculator's for this row (those of sh, or of an earlier step every row shares).

@@ -4,6 +4,7 @@
 #include "calculator/catalog/lookup.h"
 #include "calculator/core/numbers.h"
 #include "calculator/core/optics.h"
+#include "planner/mosaic_targets.h"
 
 #include <algorithm>
 #include <climits>
@@ -107,8 +108,7 @@ void addTargetOnDate(Advice &a, const Shown &shown, const AdviceOptions &options
             a.derotationLimitS = derotationLimitSeconds(*a.blurArcsec, facts.rotationHours,
                                                         a.onDate->view.equatorialArcsec);
     }
-    const bool fullDisc = *target.body == Body::Moon || *target.body == Body::Sun;
-    if (options.mosaic && fullDisc && frame && a.scaleWidth && a.scaleHeight) {
+    if (options.mosaic && takesMosaic(target) && frame && a.scaleWidth && a.scaleHeight) {
         const double disc = a.onDate ? a.onDate->view.equatorialArcsec : target.maxArcsec;
         a.mosaic = planMosaic(disc, frame->width * *a.scaleWidth, frame->height * *a.scaleHeight,
                               options.mosaic->overlapPercent, options.mosaic->rotationDeg);

@@ -4,6 +4,7 @@
 #include "calculator/catalog/camera_table.h"
 #include "calculator/catalog/lookup.h"
 #include "planner/advice.h"
+#include "planner/mosaic_targets.h"
 #include "planner/setup_fields.h"
 
 #include <QSet>
@@ -194,6 +195,43 @@ private slots:
             options << QLatin1String(f.option);
         }
         QCOMPARE(options.size(), 10); // the pixel and chip sides share their options
+    }
+
+    // Only the discs that outgrow a frame get a mosaic; the advice plans none for the rest.
+    void mosaicTargets_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("mosaic");
+        QTest::newRow("moon") << "moon" << true;
+        QTest::newRow("sun") << "sun" << true;
+        QTest::newRow("jupiter") << "jupiter" << false;
+        QTest::newRow("saturn") << "saturn" << false;
+        QTest::newRow("mercury") << "mercury" << false;
+    }
+
+    void mosaicTargets()
+    {
+        QFETCH(QString, key);
+        QFETCH(bool, mosaic);
+        const auto target = findTarget(key);
+        QVERIFY(target);
+        QCOMPARE(takesMosaic(*target), mosaic);
+        QCOMPARE(mosaicTargetKeys().contains(key), mosaic);
+        AdviceOptions options;
+        options.target = target;
+        options.mosaic = MosaicRequest{};
+        // 4 µm pixels on 640 x 480 at 1000 mm: a frame of about 528" x 396".
+        Setup s;
+        s.typeTelescope("1000", "100");
+        s.typeCamera("4", "4", "640", "480");
+        s.chooseOcular(QStringLiteral("No-VKP2"));
+        QCOMPARE(adviseOn(show(s), options).mosaic.has_value(), mosaic);
+    }
+
+    void sizeTargetTakesNoMosaic()
+    {
+        const Target typed{"size", "Target", 1900, 1900, 0, std::nullopt};
+        QVERIFY(!takesMosaic(typed));
     }
 };
 

@@ -1,0 +1,173 @@
+#include "cli/show_record.h"
+
+#include "planner/ephemeris.h"
+
+namespace vkp2::cli {
+
+namespace {
+
+using planner::FitAt;
+
+// Full precision for scripts; text rounds as the calculator's results are.
+Cell precise(const Context &cx, double v)
+{
+    return cx.format == Format::Text ? cx.result(v) : cx.plain(v);
+}
+
+QString prefixOf(FitAt::Size which)
+{
+    switch (which) {
+    case FitAt::Size::Only:
+        return QStringLiteral("target_");
+    case FitAt::Size::Smallest:
+        return QStringLiteral("target_smallest_");
+    case FitAt::Size::Largest:
+        return QStringLiteral("target_largest_");
+    case FitAt::Size::OnDate:
+        return QStringLiteral("target_date_");
+    }
+    return {};
+}
+
+QString fitLabel(FitAt::Size which)
+{
+    switch (which) {
+    case FitAt::Size::Only:
+        return QStringLiteral("Fit");
+    case FitAt::Size::Smallest:
+        return QStringLiteral("Fit at its smallest");
+    case FitAt::Size::Largest:
+        return QStringLiteral("Fit at its largest");
+    case FitAt::Size::OnDate:
+        return QStringLiteral("Fit on the date");
+    }
+    return {};
+}
+
+// The date and the body's size and shape then.
+void addDate(Record &r, const Context &cx, const planner::Target &t, const planner::TargetOnDate &d)
+{
+    const bool text = cx.format == Format::Text;
+    r.add(QStringLiteral("date_utc"), QStringLiteral("Date"),
+          Cell::str(text ? planner::momentText(d.moment) : planner::momentIsoText(d.moment)));
+    r.add(QStringLiteral("target_equatorial_arcsec"), QStringLiteral("Equatorial diameter (arcsec)"),
+          precise(cx, d.view.equatorialArcsec));
+    r.add(QStringLiteral("target_polar_arcsec"), QStringLiteral("Polar diameter (arcsec)"),
+          precise(cx, d.view.polarArcsec));
+    if (t.hasRings())
+        r.add(QStringLiteral("ring_opening_deg"), QStringLiteral("Ring opening (deg)"),
+              cx.result(d.view.subEarthLatitudeDeg), true);
+    if (!t.singleSize())
+        r.add(QStringLiteral("target_range_percent"),
+              QStringLiteral("Between its smallest and largest (%)"), cx.result(d.rangePercent));
+}
+
+void addFit(Record &r, const Context &cx, const planner::Target &t, const FitAt &at)
+{
+    const QString prefix = prefixOf(at.which);
+    const auto &fit = at.fit;
+    const QString name = QLatin1String(t.name);
+    r.add(prefix + QStringLiteral("arcsec"), QString(), cx.plain(at.sizeArcsec), false, false);
+    if (at.which == FitAt::Size::OnDate)
+        r.add(prefix + QStringLiteral("height_arcsec"), QString(), cx.plain(at.heightArcsec), false,
+              false);
+    r.add(prefix + QStringLiteral("width_px"), QString(),
+          fit ? cx.result(fit->widthPx) : Cell::num({}), false, false);
+    r.add(prefix + QStringLiteral("height_px"), QString(),
+          fit ? cx.result(fit->heightPx) : Cell::num({}), false, false);
+    r.add(prefix + QStringLiteral("fits"), QString(),
+          fit ? Cell::boolean(fit->fits) : Cell{QString(), Cell::Kind::Bool}, false, false);
+    QString sentence = QStringLiteral("no camera frame to fit");
+    if (fit)
+        sentence = planner::fitSentence(name, at.sizeArcsec, at.heightArcsec, *fit, cx.outputLocale());
+    r.add(prefix + QStringLiteral("fit"), fitLabel(at.which), Cell::str(sentence));
+}
+
+QString jsonNumber(const Context &cx, double v) { return cx.plain(v).text; }
+
+QString mosaicJson(const Context &cx, const planner::Mosaic &m)
+{
+    QStringList panes;
+    for (const planner::MosaicPane &p : m.panes)
+        panes << QStringLiteral("{\"column\": %1, \"row\": %2, \"x_arcsec\": %3, \"y_arcsec\": %4}")
+                     .arg(p.column)
+                     .arg(p.row)
+                     .arg(jsonNumber(cx, p.xArcsec), jsonNumber(cx, p.yArcsec));
+    return QStringLiteral("{\"columns\": %1, \"rows\": %2, \"overlap_percent\": %3, "
+                          "\"rotation_deg\": %4, \"frame_width_arcsec\": %5, "
+                          "\"frame_height_arcsec\": %6, \"panes\": [%7]}")
+        .arg(m.columns)
+        .arg(m.rows)
+        .arg(jsonNumber(cx, m.overlapPercent), jsonNumber(cx, m.rotationDeg),
+             jsonNumber(cx, m.frameWidthArcsec), jsonNumber(cx, m.frameHeightArcsec),
+             panes.join(QStringLiteral(", ")));
+}
+
+} // namespace
+
+void addTarget(Record &r, const Context &cx, const planner::Target &t, const planner::Advice &advice)
+{
+    // A --size target has no name of its own.
+    const bool named = QLatin1String(t.key) != QLatin1String("size");
+    r.add(QStringLiteral("target"), QStringLiteral("Target"),
+          Cell::str(named ? QLatin1String(t.name) : QString()), true);
+    for (const FitAt &at : advice.fits) {
+        if (at.which == FitAt::Size::OnDate && advice.onDate)
+            addDate(r, cx, t, *advice.onDate);
+        addFit(r, cx, t, at);
+    }
+    if (advice.derotationLimitS) {
+        r.add(QStringLiteral("blur_arcsec"), QStringLiteral("Blur (arcsec)"),
+              precise(cx, advice.blurArcsec.value_or(0)));
+        r.add(QStringLiteral("derotation_limit_s"), QStringLiteral("Derotation limit (s)"),
+              precise(cx, *advice.derotationLimitS));
+    }
+    if (cx.advice.mosaic && cx.format == Format::Json)
+        r.add(QStringLiteral("mosaic"), QString(),
+              advice.mosaic ? Cell{mosaicJson(cx, *advice.mosaic), Cell::Kind::Json} : Cell::str({}),
+              false, false);
+}
+
+QString noMosaicText()
+{
+    return QStringLiteral("a mosaic needs a camera frame and at most %1 panes")
+        .arg(planner::mosaic_limits::kPanesHighest);
+}
+
+QString mosaicLines(const Context &cx, const planner::Advice &advice)
+{
+    if (!advice.mosaic)
+        return QStringLiteral("Mosaic: none; ") + noMosaicText() + QLatin1Char('\n');
+    const planner::Mosaic &m = *advice.mosaic;
+    QString out = QStringLiteral("Mosaic: %1 × %2 grid, %3 panes (%4 % overlap, %5° rotation)\n")
+                      .arg(m.columns)
+                      .arg(m.rows)
+                      .arg(m.panes.size())
+                      .arg(cx.numberText(m.overlapPercent), cx.numberText(m.rotationDeg));
+    for (qsizetype i = 0; i < m.panes.size(); ++i) {
+        const planner::MosaicPane &p = m.panes[i];
+        out += QStringLiteral("  Pane %1 (column %2, row %3): centre at %4″, %5″\n")
+                   .arg(i + 1)
+                   .arg(p.column)
+                   .arg(p.row)
+                   .arg(cx.result(p.xArcsec).text, cx.result(p.yArcsec).text);
+    }
+    return out;
+}
+
+QByteArray mosaicCsv(const Context &cx, const planner::Advice &advice)
+{
+    Table t;
+    for (const char *key : {"pane", "column", "row", "x_arcsec", "y_arcsec"})
+        t.add(Field{QLatin1String(key), QString()});
+    if (advice.mosaic) {
+        const auto &panes = advice.mosaic->panes;
+        for (qsizetype i = 0; i < panes.size(); ++i)
+            t.rows << QList<Cell>{cx.plain(double(i + 1)), cx.plain(panes[i].column),
+                                  cx.plain(panes[i].row), cx.plain(panes[i].xArcsec),
+                                  cx.plain(panes[i].yArcsec)};
+    }
+    return writeTable(t, Format::Csv);
+}
+
+} // namespace vkp2::cli
