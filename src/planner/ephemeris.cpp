@@ -1,6 +1,7 @@
 #include "planner/ephemeris.h"
 
 #include <erfa.h>
+#include <erfam.h>
 
 #include <QRegularExpression>
 #include <QTimeZone>
