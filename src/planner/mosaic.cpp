@@ -13,11 +13,11 @@ bool positive(double v) { return std::isfinite(v) && v > 0; }
 constexpr double edgeSlack = 1e-9;
 
 // Frames along one side: the first spans `frame`, each further one adds a step.
-int framesAcross(double disc, double frame, double step)
+double framesAcross(double disc, double frame, double step)
 {
     if (disc <= frame * (1 + edgeSlack))
         return 1;
-    return 1 + int(std::ceil((disc - frame) / step - edgeSlack));
+    return 1 + std::ceil((disc - frame) / step - edgeSlack);
 }
 
 } // namespace
@@ -33,13 +33,16 @@ std::optional<Mosaic> planMosaic(double discArcsec, double frameWidthArcsec,
         return std::nullopt;
     const double keep = 1 - overlapPercent / 100;
     const double stepW = frameWidthArcsec * keep, stepH = frameHeightArcsec * keep;
-    // Counted in doubles first: a tiny frame on the Sun would overflow an int.
-    const double across = discArcsec / stepW + 2, down = discArcsec / stepH + 2;
-    if (across * down > 4.0 * kPanesHighest)
+    // Counted in doubles first: a tiny frame on the Sun would overflow an int. At least π/4 of
+    // a grid's cells touch the disc (all of a strip's), so a grid of more than twice the limit
+    // could never be kept and is not walked.
+    const double columns = framesAcross(discArcsec, frameWidthArcsec, stepW);
+    const double rows = framesAcross(discArcsec, frameHeightArcsec, stepH);
+    if (columns * rows > 2.0 * kPanesHighest)
         return std::nullopt;
     Mosaic m;
-    m.columns = framesAcross(discArcsec, frameWidthArcsec, stepW);
-    m.rows = framesAcross(discArcsec, frameHeightArcsec, stepH);
+    m.columns = int(columns);
+    m.rows = int(rows);
     m.frameWidthArcsec = frameWidthArcsec;
     m.frameHeightArcsec = frameHeightArcsec;
     m.overlapPercent = overlapPercent;

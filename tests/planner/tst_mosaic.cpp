@@ -89,6 +89,8 @@ void TstMosaic::covers_data()
     QTest::newRow("Sun, small frame") << 1950.0 << 190.0 << 140.0 << 10.0 << 45.0;
     // 100 × 100 frames, about 8000 of them touching: under kPanesHighest.
     QTest::newRow("large but allowed") << 1000.0 << 10.0 << 10.0 << 0.0 << 0.0;
+    // A strip of 1 × 9999 frames, every one on the disc: just under kPanesHighest.
+    QTest::newRow("a long strip") << 1000.0 << 1000.0 << 0.2 << 50.0 << 0.0;
 }
 
 void TstMosaic::covers()
