@@ -38,6 +38,9 @@ QLineEdit *edit(const QString &name)
 QComboBox *list(const QString &name)
 {
     auto *c = new QComboBox;
+    // Long entries (the sampling rules) must not widen the whole panel.
+    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    c->setMinimumContentsLength(14);
     c->setAccessibleName(name);
     c->setObjectName(name);
     return c;

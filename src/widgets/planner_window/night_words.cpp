@@ -13,7 +13,15 @@ namespace {
 
 QString tr(const char *text) { return QCoreApplication::translate("NightWords", text); }
 
-QString arcsec(double v) { return QLocale().toString(v, 'f', v < 10 ? 2 : 1) + QStringLiteral("″"); }
+// The user's locale without group separators: "1767,0″", as the calculator's boxes show numbers.
+QLocale numberLocale()
+{
+    QLocale l;
+    l.setNumberOptions(l.numberOptions() | QLocale::OmitGroupSeparator);
+    return l;
+}
+
+QString arcsec(double v) { return numberLocale().toString(v, 'f', v < 10 ? 2 : 1) + QStringLiteral("″"); }
 
 QString blurName(const planner::Blur &blur, double arcsecBlur)
 {
@@ -51,11 +59,11 @@ QStringList nightLines(const planner::Advice &a, const planner::AdviceOptions &o
                                  : arcsec(v.equatorialArcsec);
         out << tr("%1 on %2: %3, %4 % of the way from its smallest to its largest")
                    .arg(targetName, planner::momentText(a.onDate->moment), size,
-                        QLocale().toString(std::lround(a.onDate->rangePercent)));
+                        numberLocale().toString(std::lround(a.onDate->rangePercent)));
         if (v.ringMajorArcsec && v.ringMinorArcsec && v.subEarthLatitudeDeg)
             out << tr("Rings: %1 × %2, opening B %3°")
                        .arg(arcsec(*v.ringMajorArcsec), arcsec(*v.ringMinorArcsec),
-                            QLocale().toString(*v.subEarthLatitudeDeg, 'f', 1));
+                            numberLocale().toString(*v.subEarthLatitudeDeg, 'f', 1));
     }
     if (a.derotationLimitS && a.blurArcsec)
         out << tr("Longest capture before rotation blurs by %1: %2; derotation (WinJUPOS) extends it")
@@ -67,13 +75,13 @@ QStringList nightLines(const planner::Advice &a, const planner::AdviceOptions &o
                    .arg(a.mosaic->panes.size());
     else if (mosaicAsked)
         out << tr("Mosaic: none; it needs a camera frame and at most %1 panes")
-                   .arg(QLocale().toString(planner::mosaic_limits::kPanesHighest));
+                   .arg(numberLocale().toString(planner::mosaic_limits::kPanesHighest));
     if (a.rayleighAtWavelengthArcsec)
         out << tr("Rayleigh limit at %1 nm: %2")
-                   .arg(QLocale().toString(options.wavelengthNm, 'f', 0), arcsec(*a.rayleighAtWavelengthArcsec));
+                   .arg(numberLocale().toString(options.wavelengthNm, 'f', 0), arcsec(*a.rayleighAtWavelengthArcsec));
     if (const QString seeing = planner::seeingVerdictText(a); !seeing.isEmpty())
         out << (a.seeingLongExposureOnly
-                    ? tr("Seeing: %1 (the long-exposure view; %2)").arg(seeing, planner::seeingLongExposureText())
+                    ? tr("Seeing: %1, %2").arg(seeing, planner::seeingLongExposureText())
                     : tr("Seeing: %1").arg(seeing));
     return out;
 }

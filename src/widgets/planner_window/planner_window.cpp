@@ -100,7 +100,15 @@ void PlannerWindow::build()
     auto *framingBox = new QGroupBox(tr("Framing at the chosen element and distance"));
     auto *framingLayout = new QHBoxLayout(framingBox);
     framingLayout->addWidget(framing_, 3);
-    framingLayout->addWidget(framingText_, 2);
+    // The words scroll rather than squeeze the chart above.
+    auto *wordsScroll = new QScrollArea;
+    wordsScroll->setWidget(framingText_);
+    wordsScroll->setWidgetResizable(true);
+    wordsScroll->setFrameShape(QFrame::NoFrame);
+    wordsScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    wordsScroll->setMinimumWidth(framingText_->minimumWidth());
+    wordsScroll->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
+    framingLayout->addWidget(wordsScroll, 2);
 
     auto *solveBox = new QGroupBox(tr("Solve for the distance"));
     auto *solveLayout = new QVBoxLayout(solveBox);
