@@ -76,6 +76,7 @@ void NightPanel::build()
     w_.date->setToolTip(tr("The night planned for, in UTC unless an offset is given: 2027-01-10T22:00Z, "
                            "2027-01-10T23:00+01:00, 2027-01-10 22:00 or 2027-01-10; %1.")
                             .arg(planner::ephemerisYearsText()));
+    w_.date->setMinimumWidth(w_.date->fontMetrics().horizontalAdvance(QStringLiteral("2027-01-10T22:00:00Z")) + 12);
     w_.now = new QPushButton(tr("Now"));
     w_.now->setObjectName(QStringLiteral("Now"));
     w_.now->setAccessibleName(tr("Date: now"));
@@ -87,8 +88,8 @@ void NightPanel::build()
     w_.wavelength = edit(tr("Wavelength (nm)"));
     w_.rule = list(tr("Sampling rule"));
     for (const planner::SamplingRuleInfo &r : planner::samplingRules()) {
-        w_.rule->addItem(QLatin1String(r.name), int(r.id));
-        w_.rule->setItemData(w_.rule->count() - 1, QLatin1String(r.source), Qt::ToolTipRole);
+        w_.rule->addItem(QString::fromUtf8(r.name), int(r.id));
+        w_.rule->setItemData(w_.rule->count() - 1, QString::fromUtf8(r.source), Qt::ToolTipRole);
     }
     w_.colourFactor = list(tr("Colour factor"));
     for (const double f : planner::colour_factors::kChoices)

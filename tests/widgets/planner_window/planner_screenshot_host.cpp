@@ -80,7 +80,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     auto option = [&](const QString &name) {
-        const qsizetype i = args.indexOf(name);
+        const qsizetype i = args.lastIndexOf(name); // HOST_ARGS come last and win
         return i >= 0 && i + 1 < args.size() ? args.at(i + 1) : QString();
     };
     if (args.contains(QStringLiteral("--dark"))) {
