@@ -2,6 +2,7 @@
 
 #include "widgets/planner_window/announce.h"
 #include "widgets/planner_window/advice_words.h"
+#include "widgets/planner_window/framing_mosaic.h"
 
 #include <QPainter>
 
@@ -45,8 +46,17 @@ FramingGeometry FramingView::geometryFor(const QSizeF &size) const
     const double margin = 10;
     const double frameW = framing_.chipWidthPx * framing_.scaleWidth;  // arcsec
     const double frameH = framing_.chipHeightPx * framing_.scaleHeight; // arcsec
-    const double spanW = std::max(frameW, framing_.maxArcsec);
-    const double spanH = std::max(frameH, framing_.maxArcsec);
+    double spanW = std::max(frameW, framing_.maxArcsec);
+    double spanH = std::max(frameH, framing_.maxArcsec);
+    if (framing_.onDate) {
+        spanW = std::max(spanW, framing_.onDate->view.widthArcsec());
+        spanH = std::max(spanH, framing_.onDate->view.heightArcsec());
+    }
+    if (framing_.mosaic) {
+        const QPointF half = mosaicHalfSpan(*framing_.mosaic);
+        spanW = std::max(spanW, 2 * half.x());
+        spanH = std::max(spanH, 2 * half.y());
+    }
     const double k = std::min((size.width() - 2 * margin) / spanW, (size.height() - 2 * margin) / spanH);
     if (!(k > 0) || !std::isfinite(k))
         return g;
@@ -56,6 +66,18 @@ FramingGeometry FramingView::geometryFor(const QSizeF &size) const
     g.frame = QRectF(centre.x() - fw / 2, centre.y() - fh / 2, fw, fh);
     g.minRadiusX = g.minRadiusY = framing_.minArcsec * k / 2;
     g.maxRadiusX = g.maxRadiusY = framing_.maxArcsec * k / 2;
+    if (framing_.onDate) {
+        const planner::BodyView &v = framing_.onDate->view;
+        g.onDate = true;
+        g.dateRadiusX = v.equatorialArcsec * k / 2;
+        g.dateRadiusY = v.polarArcsec * k / 2;
+        if (v.ringMajorArcsec && v.ringMinorArcsec) {
+            g.ringRadiusX = *v.ringMajorArcsec * k / 2;
+            g.ringRadiusY = *v.ringMinorArcsec * k / 2;
+        }
+    }
+    if (framing_.mosaic)
+        g.panes = panePolygons(*framing_.mosaic, centre, k);
     return g;
 }
 
@@ -101,6 +123,17 @@ void FramingView::paintFraming(QPainter &painter, const QSizeF &size) const
     painter.setPen(outline);
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(c, g.maxRadiusX, g.maxRadiusY);
+    if (g.onDate) {
+        // The planned night's outline, boldly: the globe flattened as it appears, the rings at
+        // the date's tilt.
+        QPen bold(text, 2.5);
+        painter.setPen(bold);
+        painter.drawEllipse(c, g.dateRadiusX, g.dateRadiusY);
+        if (g.ringRadiusX > 0)
+            painter.drawEllipse(c, g.ringRadiusX, g.ringRadiusY);
+    }
+    if (!g.panes.isEmpty())
+        paintPanes(painter, g.panes, pal.color(QPalette::Link));
     QPen frame(text, 2);
     frame.setJoinStyle(Qt::MiterJoin);
     painter.setPen(frame);

@@ -1,9 +1,11 @@
 #pragma once
 // The framing picture: the camera's frame at the chosen ocular and D, to scale in sky angles over
-// the target at its smallest (filled) and largest (outline) apparent size.
+// the target at its smallest (filled) and largest (outline) apparent size, its outline on the
+// planned date drawn boldly, and a full-disc mosaic's panes.
 
 #include "planner/advice.h"
 
+#include <QPolygonF>
 #include <QRectF>
 #include <QWidget>
 
@@ -19,6 +21,8 @@ struct Framing {
     int chipWidthPx = 0, chipHeightPx = 0;
     bool rings = false; // the size is a ring system's, drawn around the globe
     QList<planner::FitAt> fits; // the advice's, at the smallest and largest size or the only one
+    std::optional<planner::TargetOnDate> onDate; // the advice's view on the planned date
+    std::optional<planner::Mosaic> mosaic;       // the advice's panes
 
     bool valid() const;
     // The fit sentences for the smallest and largest size (one when they are equal), in the
@@ -26,11 +30,17 @@ struct Framing {
     QStringList sentences() const;
 };
 
-// What the widget drew, in widget pixels: the frame, and the disc radii at both sizes.
+// What the widget drew, in widget pixels: the frame, and the disc radii at both sizes; on a
+// date the globe's radii (equatorial, polar) and the rings' ellipse; the mosaic's panes as
+// polygons (their corners), each the frame's size turned by the mosaic's rotation.
 struct FramingGeometry {
     bool valid = false;
     QRectF frame;
     double minRadiusX = 0, minRadiusY = 0, maxRadiusX = 0, maxRadiusY = 0;
+    bool onDate = false;
+    double dateRadiusX = 0, dateRadiusY = 0;
+    double ringRadiusX = 0, ringRadiusY = 0; // 0 without rings on the date
+    QList<QPolygonF> panes;
 };
 
 class FramingView : public QWidget {

@@ -32,13 +32,27 @@ double PlannerInputs::targetMinArcsec() const { return targetInfo().minArcsec; }
 
 double PlannerInputs::targetMaxArcsec() const { return targetInfo().maxArcsec; }
 
+std::optional<QDateTime> PlannerInputs::moment() const
+{
+    if (dateText.trimmed().isEmpty())
+        return now.isValid() ? now : QDateTime::currentDateTimeUtc();
+    return planner::parseMoment(dateText);
+}
+
 planner::AdviceOptions adviceOptions(const PlannerInputs &in)
 {
     planner::AdviceOptions o;
     o.seeingArcsec = in.seeingArcsec;
     o.wavelengthNm = in.wavelengthNm;
+    o.filterName = in.filter;
     o.colourSensor = in.colourSensor;
+    o.colourFactor = in.colourFactor;
+    o.rule = in.rule;
     o.target = in.targetInfo();
+    o.moment = in.moment();
+    o.blur = in.blur;
+    if (in.mosaic)
+        o.mosaic = planner::MosaicRequest{in.overlapPercent, in.rotationDeg};
     return o;
 }
 

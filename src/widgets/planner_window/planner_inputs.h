@@ -10,6 +10,7 @@
 #include "planner/solve.h"
 #include "planner/targets.h"
 
+#include <QDateTime>
 #include <QString>
 
 #include <optional>
@@ -37,7 +38,20 @@ struct PlannerInputs {
     double typedTargetArcsec = 60;
     bool colourSensor = false;
     double wavelengthNm = limits::kWavelengthNm;
+    // The night planned for: as typed; empty stands for `now`, the moment the window started or
+    // the Now button was pressed.
+    QString dateText;
+    QDateTime now;
+    QString filter; // a preset's name, whose wavelength wavelengthNm holds; empty: typed
+    planner::SamplingRule rule = planner::SamplingRule::Nyquist;
+    double colourFactor = planner::colour_factors::kDefault;
+    planner::Blur blur;
+    bool mosaic = false; // a full-disc mosaic of the Moon or the Sun
+    double overlapPercent = planner::mosaic_limits::kOverlapDefaultPercent;
+    double rotationDeg = planner::mosaic_limits::kRotationDefaultDeg;
 
+    // The moment planned for; nothing when the typed date does not read.
+    std::optional<QDateTime> moment() const;
     // The target's smallest and largest apparent size, in arcsec.
     double targetMinArcsec() const;
     double targetMaxArcsec() const;

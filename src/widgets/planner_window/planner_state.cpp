@@ -168,6 +168,19 @@ PlannerState readPlannerState()
     in.typedTargetArcsec = number("TargetSize", in.typedTargetArcsec);
     in.colourSensor = settings.value(QStringLiteral("ColourSensor"), in.colourSensor).toBool();
     in.wavelengthNm = number("Wavelength", in.wavelengthNm);
+    in.dateText = settings.value(QStringLiteral("Date")).toString();
+    in.filter = settings.value(QStringLiteral("Filter")).toString();
+    if (const auto rule = planner::findSamplingRule(settings.value(QStringLiteral("SamplingRule")).toString()))
+        in.rule = *rule;
+    if (const double f = number("ColourFactor", in.colourFactor); planner::isColourFactor(f))
+        in.colourFactor = f;
+    const int blur = settings.value(QStringLiteral("BlurKind"), 0).toInt();
+    if (blur >= int(planner::Blur::Kind::Pixel) && blur <= int(planner::Blur::Kind::Arcsec))
+        in.blur.kind = planner::Blur::Kind(blur);
+    in.blur.arcsec = number("BlurArcsec", in.blur.arcsec);
+    in.mosaic = settings.value(QStringLiteral("Mosaic"), in.mosaic).toBool();
+    in.overlapPercent = number("Overlap", in.overlapPercent);
+    in.rotationDeg = number("Rotation", in.rotationDeg);
     st.savedAt = QDateTime::fromString(settings.value(QStringLiteral("SavedAt")).toString(), Qt::ISODateWithMs);
     st.chartView = settings.value(QStringLiteral("ChartView"), 0).toInt() == 1 ? 1 : 0;
     st.goalKind = settings.value(QStringLiteral("GoalKind"), 0).toInt() == 1 ? 1 : 0;
@@ -195,6 +208,16 @@ void writePlannerState(const PlannerState &st)
     settings.setValue(QStringLiteral("TargetSize"), in.typedTargetArcsec);
     settings.setValue(QStringLiteral("ColourSensor"), in.colourSensor);
     settings.setValue(QStringLiteral("Wavelength"), in.wavelengthNm);
+    // An empty date is "now": each start plans for the moment it starts.
+    settings.setValue(QStringLiteral("Date"), in.dateText);
+    settings.setValue(QStringLiteral("Filter"), in.filter);
+    settings.setValue(QStringLiteral("SamplingRule"), QLatin1String(planner::samplingRuleInfo(in.rule).key));
+    settings.setValue(QStringLiteral("ColourFactor"), in.colourFactor);
+    settings.setValue(QStringLiteral("BlurKind"), int(in.blur.kind));
+    settings.setValue(QStringLiteral("BlurArcsec"), in.blur.arcsec);
+    settings.setValue(QStringLiteral("Mosaic"), in.mosaic);
+    settings.setValue(QStringLiteral("Overlap"), in.overlapPercent);
+    settings.setValue(QStringLiteral("Rotation"), in.rotationDeg);
     settings.setValue(QStringLiteral("SavedAt"), st.savedAt.toUTC().toString(Qt::ISODateWithMs));
     settings.setValue(QStringLiteral("ChartView"), st.chartView);
     settings.setValue(QStringLiteral("GoalKind"), st.goalKind);

@@ -9,6 +9,8 @@
 #include "widgets/planner_window/focal_chart.h"
 #include "widgets/planner_window/framing_view.h"
 #include "widgets/planner_window/kit_dialog.h"
+#include "widgets/planner_window/night_panel.h"
+#include "widgets/planner_window/night_words.h"
 #include "widgets/planner_window/open_in_calculator.h"
 #include "widgets/planner_window/planner_icon.h"
 #include "widgets/planner_window/setup_panel.h"
@@ -27,6 +29,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
@@ -97,7 +100,15 @@ void PlannerWindow::build()
     auto *framingBox = new QGroupBox(tr("Framing at the chosen element and distance"));
     auto *framingLayout = new QHBoxLayout(framingBox);
     framingLayout->addWidget(framing_, 3);
-    framingLayout->addWidget(framingText_, 2);
+    // The words scroll rather than squeeze the chart above.
+    auto *wordsScroll = new QScrollArea;
+    wordsScroll->setWidget(framingText_);
+    wordsScroll->setWidgetResizable(true);
+    wordsScroll->setFrameShape(QFrame::NoFrame);
+    wordsScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    wordsScroll->setMinimumWidth(framingText_->minimumWidth());
+    wordsScroll->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
+    framingLayout->addWidget(wordsScroll, 2);
 
     auto *solveBox = new QGroupBox(tr("Solve for the distance"));
     auto *solveLayout = new QVBoxLayout(solveBox);
@@ -138,9 +149,11 @@ void PlannerWindow::build()
     setCentralWidget(scroll);
 
     const auto &w = panel_->widgets();
+    const auto &n = w.night->widgets();
     QWidget *order[] = {w.telescope, w.focalLength, w.aperture, w.ocular, w.tl, w.d, w.camera,
                         w.binning, w.pixelWidth, w.pixelHeight, w.chipWidth, w.chipHeight, w.seeing,
-                        w.target, w.targetSize, w.colourSensor, w.wavelength, view_, chart_,
+                        w.target, w.targetSize, w.colourSensor, n.date, n.now, n.filter, n.wavelength, n.rule,
+                        n.colourFactor, n.blur, n.blurArcsec, n.mosaic, n.overlap, n.rotation, view_, chart_,
                         solve_->kindBox(), solve_->valueBox(), solve_->table()};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
@@ -195,6 +208,12 @@ void PlannerWindow::buildMenus()
         askAndExport(tr("Export solve table"), tr("CSV table (*.csv)"),
                      QStringLiteral("vkp2-solve.csv"), &PlannerWindow::exportSolveTable);
     });
+    exportPanes_ = file->addAction(tr("Export &mosaic panes (CSV)…"), this, [this] {
+        askAndExport(tr("Export mosaic panes"), tr("CSV table (*.csv)"), QStringLiteral("vkp2-mosaic.csv"),
+                     &PlannerWindow::exportMosaicPanes);
+    });
+    exportPanes_->setObjectName(QStringLiteral("ExportMosaicPanes"));
+    exportPanes_->setEnabled(false);
     file->addSeparator();
     QAction *take = file->addAction(tr("&Take the calculator's setup"), this, &PlannerWindow::takeCalculatorSetup);
     take->setObjectName(QStringLiteral("TakeCalculatorSetup"));
@@ -306,7 +325,8 @@ void PlannerWindow::updateFraming()
 {
     const PlannerInputs &in = panel_->inputs();
     const planner::Shown shown = planner::show(in.setup);
-    const planner::Advice advice = planner::adviseOn(shown, adviceOptions(in));
+    const planner::AdviceOptions options = adviceOptions(in);
+    const planner::Advice advice = planner::adviseOn(shown, options);
     const planner::Target target = in.targetInfo();
     const Sensor sensor = sensorOf(shown);
     Framing f;
@@ -319,7 +339,11 @@ void PlannerWindow::updateFraming()
     f.chipWidthPx = sensor.chipWidthPx;
     f.chipHeightPx = sensor.chipHeightPx;
     f.fits = advice.fits;
+    f.onDate = advice.onDate;
+    f.mosaic = advice.mosaic;
     framing_->setFraming(f);
+    if (exportPanes_)
+        exportPanes_->setEnabled(f.mosaic.has_value());
     const QString at = in.setup.train.isPlainVkp2() ? tr("%1 at D %2 mm").arg(shown.ocular, shown.box(Box::Distance_d))
                                                     : elementText(in.setup);
     QStringList lines{tr("%1: EFL %2 mm, focal ratio %3.").arg(at, shown.box(Box::efl), shown.box(Box::efr))};
@@ -328,9 +352,12 @@ void PlannerWindow::updateFraming()
         lines << tr("No frame to fit the target into.");
     } else {
         lines << sentences;
-        lines << (sentences.size() > 1 ? tr("Filled: smallest size; dashed outline: largest.")
-                                       : tr("Filled: the target; dashed outline: the same size."));
+        lines << (target.singleSize() ? tr("Filled: the target; dashed outline: the same size.")
+                  : f.onDate ? tr("Filled: smallest size; dashed outline: largest; bold: on the date.")
+                             : tr("Filled: smallest size; dashed outline: largest."));
     }
+    const bool fullDisc = target.body == planner::Body::Moon || target.body == planner::Body::Sun;
+    lines << nightLines(advice, options, f.target, options.mosaic && fullDisc);
     const QString text = lines.join(QLatin1Char('\n'));
     framingText_->setText(text);
     announce(framingText_, text);
@@ -388,6 +415,12 @@ bool PlannerWindow::exportFraming(const QString &path)
     return exportPicture(path, tr("framing picture"),
                          [this](QPainter &p, const QSizeF &s) { framing_->paintFraming(p, s); },
                          framing_->size(), setupCaption() + framingText_->text().split(QLatin1Char('\n')));
+}
+
+bool PlannerWindow::exportMosaicPanes(const QString &path)
+{
+    const auto &mosaic = framing_->framing().mosaic;
+    return reportWrite(path, tr("mosaic panes"), mosaic ? mosaicCsv(*mosaic) : QByteArray());
 }
 
 bool PlannerWindow::exportSolveTable(const QString &path)

@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 
+class QAction;
 class QComboBox;
 class QLabel;
 
@@ -46,6 +47,9 @@ public:
     bool exportChart(const QString &path);
     bool exportFraming(const QString &path);
     bool exportSolveTable(const QString &path);
+    // The mosaic's panes: pane, column, row and the centre in arcsec from the disc's centre.
+    bool exportMosaicPanes(const QString &path);
+    QAction *exportPanesAction() const { return exportPanes_; }
 
     void saveState() const;
     // File > Take the calculator's setup: its kit from the calculator's saved file.
@@ -83,6 +87,7 @@ private:
     FramingView *framing_ = nullptr;
     QLabel *framingText_ = nullptr;
     SolveTable *solve_ = nullptr;
+    QAction *exportPanes_ = nullptr;
 };
 
 } // namespace vkp2::planner_window

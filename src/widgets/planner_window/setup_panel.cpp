@@ -9,6 +9,7 @@
 #include "widgets/planner_window/field_mark.h"
 #include "widgets/planner_window/kit_choices.h"
 #include "widgets/planner_window/kit_entry.h"
+#include "widgets/planner_window/night_panel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -148,13 +149,7 @@ void SetupPanel::build()
     w_.colourSensor = new QCheckBox(tr("Colo&ur sensor (Bayer matrix)"));
     w_.colourSensor->setAccessibleName(tr("Colour sensor"));
     w_.colourSensor->setObjectName(QStringLiteral("ColourSensor"));
-    w_.wavelength = new QDoubleSpinBox;
-    w_.wavelength->setRange(300, 1100);
-    w_.wavelength->setDecimals(0);
-    w_.wavelength->setSingleStep(10);
-    w_.wavelength->setSuffix(QStringLiteral(" nm"));
-    w_.wavelength->setAccessibleName(tr("Wavelength (nm)"));
-    w_.wavelength->setObjectName(QStringLiteral("Wavelength"));
+    w_.night = new NightPanel;
     w_.problems = problemLabel(QStringLiteral("Problems"), tr("Input problems"));
     w_.kitProblem = problemLabel(QStringLiteral("KitProblem"), tr("Kit problem"));
     w_.element = new ElementPanel;
@@ -187,8 +182,8 @@ void SetupPanel::build()
     layout->addWidget(group(tr("Sky and target"), {{tr("&Seeing:"), w_.seeing},
                                                    {tr("Ta&rget:"), w_.target},
                                                    {tr("Target si&ze (″):"), w_.targetSize},
-                                                   {QString(), w_.colourSensor},
-                                                   {tr("Wa&velength:"), w_.wavelength}}));
+                                                   {QString(), w_.colourSensor}}));
+    layout->addWidget(w_.night);
     layout->addWidget(w_.kitProblem);
     layout->addWidget(w_.problems);
     layout->addStretch(1);
@@ -200,8 +195,8 @@ void SetupPanel::build()
         connect(c, &QComboBox::activated, this, &SetupPanel::readBack);
     for (QLineEdit *e : typedBoxes())
         connect(e, &QLineEdit::textEdited, this, &SetupPanel::readBack);
-    for (QDoubleSpinBox *s : {w_.seeing, w_.wavelength})
-        connect(s, &QDoubleSpinBox::valueChanged, this, &SetupPanel::readBack);
+    connect(w_.seeing, &QDoubleSpinBox::valueChanged, this, &SetupPanel::readBack);
+    connect(w_.night, &NightPanel::changed, this, &SetupPanel::readBack);
     connect(w_.colourSensor, &QCheckBox::toggled, this, &SetupPanel::readBack);
     connect(w_.element, &ElementPanel::changed, this, &SetupPanel::readBack);
 }
@@ -311,7 +306,7 @@ void SetupPanel::showInputs()
     setChoice(w_.target, inputs_.target);
     setText(w_.targetSize, numbers::format(inputs_.typedTargetArcsec));
     w_.colourSensor->setChecked(inputs_.colourSensor);
-    w_.wavelength->setValue(inputs_.wavelengthNm);
+    w_.night->show(inputs_);
     w_.element->setTrain(s.train);
     updating_ = false;
     updateEnabled();
@@ -337,6 +332,9 @@ void SetupPanel::updateEnabled()
     w_.d->setEnabled(!prime && vkp2);
     w_.element->setOcular(w_.ocular->currentText());
     w_.targetSize->setEnabled(w_.target->currentText() == kTypedTarget);
+    PlannerInputs shown = inputs_;
+    shown.target = w_.target->currentText();
+    w_.night->setEnabledFor(shown.targetInfo(), w_.colourSensor->isChecked());
 }
 
 void SetupPanel::telescopeChosen()
@@ -417,7 +415,9 @@ bool SetupPanel::readBack()
         if (bad)
             problems << tr("%1: “%2” is not a number.").arg(e->accessibleName(), e->text());
     }
-    if (!problems.isEmpty()) {
+    // The night's values are checked apart: their line says what is wrong there.
+    const bool nightReads = w_.night->check();
+    if (!problems.isEmpty() || !nightReads) {
         showProblems(problems);
         return false;
     }
@@ -443,7 +443,7 @@ bool SetupPanel::readBack()
     if (typedTarget)
         in.typedTargetArcsec = numbers::parse(w_.targetSize->text()).value_or(in.typedTargetArcsec);
     in.colourSensor = w_.colourSensor->isChecked();
-    in.wavelengthNm = w_.wavelength->value();
+    w_.night->readInto(in);
     // A train with a problem leaves the last sound one in use.
     if (const auto train = w_.element->train())
         s.train = *train;

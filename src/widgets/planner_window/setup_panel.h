@@ -1,6 +1,6 @@
 #pragma once
 // The planner's setup panel: the kit (telescope, ocular and distances, camera and binning) and
-// the planner's own questions (seeing, target, sensor type, wavelength). Typed numbers are
+// the planner's own questions (seeing, target, sensor type, and the night's in NightPanel). Typed numbers are
 // checked where they are typed: a red frame and a line of text, never a message box; the panel
 // keeps offering the last setup that read. The telescope and camera lists offer the user's kit
 // first, then the calculator's presets.
@@ -22,6 +22,7 @@ class QLineEdit;
 namespace vkp2::planner_window {
 
 class ElementPanel;
+class NightPanel;
 
 class SetupPanel : public QWidget {
     Q_OBJECT
@@ -48,10 +49,11 @@ public:
         QComboBox *telescope, *ocular, *camera, *binning, *target;
         QLineEdit *focalLength, *aperture, *tl, *d;
         QLineEdit *pixelWidth, *pixelHeight, *chipWidth, *chipHeight, *targetSize;
-        QDoubleSpinBox *seeing, *wavelength;
+        QDoubleSpinBox *seeing;
         QCheckBox *colourSensor;
         QLabel *problems, *kitProblem;
         ElementPanel *element;
+        NightPanel *night;
     };
     const Widgets &widgets() const { return w_; }
     // Whether a typed box is marked: it holds no number, or the calculator replaced its value.

@@ -1,8 +1,11 @@
 // Shows the planner window for screenshots: a chosen kit, and with --dark the Fusion style
 // under a dark palette, as a dark desktop would hand it over. Not part of the product.
 //   planner_screenshot_host [--dark] [--telescope NAME] [--camera NAME] [--ocular NAME] [--d MM]
-//                           [--target NAME] [--pixel-scale] [--kit] [--kit-barlow MM]
-//                           [--keys STEPS] [--grab FILE]
+//                           [--focal MM] [--aperture MM] [--target NAME] [--date ISO]
+//                           [--mosaic] [--overlap PERCENT] [--rotation DEG] [--pixel-scale]
+//                           [--kit] [--kit-barlow MM] [--keys STEPS] [--grab FILE]
+// --focal and --aperture type a User-Defined telescope's values; --date plans for that night;
+// --mosaic asks for a full-disc mosaic of the Moon or the Sun.
 // --kit writes a sample kit.json first (run it in a private home); --kit-barlow puts its Barlow
 // in front of the ocular at a spacing of MM. --keys drives the window by
 // Qt's own keyboard, once it is shown: STEPS is a comma-separated list of "ctrl+X", "alt+X",
@@ -77,7 +80,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     auto option = [&](const QString &name) {
-        const qsizetype i = args.indexOf(name);
+        const qsizetype i = args.lastIndexOf(name); // HOST_ARGS come last and win
         return i >= 0 && i + 1 < args.size() ? args.at(i + 1) : QString();
     };
     if (args.contains(QStringLiteral("--dark"))) {
@@ -93,6 +96,18 @@ int main(int argc, char *argv[])
         in.setup.chooseTelescope(option("--telescope"));
     if (!option("--camera").isEmpty())
         in.setup.chooseCamera(option("--camera"));
+    if (!option("--focal").isEmpty())
+        in.setup.focalLength = option("--focal");
+    if (!option("--aperture").isEmpty())
+        in.setup.aperture = option("--aperture");
+    if (!option("--date").isEmpty())
+        in.dateText = option("--date");
+    if (args.contains(QStringLiteral("--mosaic")))
+        in.mosaic = true;
+    if (!option("--overlap").isEmpty())
+        in.overlapPercent = option("--overlap").toDouble();
+    if (!option("--rotation").isEmpty())
+        in.rotationDeg = option("--rotation").toDouble();
     if (!option("--ocular").isEmpty())
         in.setup.ocular = option("--ocular");
     if (!option("--d").isEmpty())

@@ -1,0 +1,89 @@
+#include "widgets/planner_window/night_words.h"
+
+#include "planner/mosaic.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+#include <cmath>
+
+namespace vkp2::planner_window {
+
+namespace {
+
+QString tr(const char *text) { return QCoreApplication::translate("NightWords", text); }
+
+// The user's locale without group separators: "1767,0″", as the calculator's boxes show numbers.
+QLocale numberLocale()
+{
+    QLocale l;
+    l.setNumberOptions(l.numberOptions() | QLocale::OmitGroupSeparator);
+    return l;
+}
+
+QString arcsec(double v) { return numberLocale().toString(v, 'f', v < 10 ? 2 : 1) + QStringLiteral("″"); }
+
+QString blurName(const planner::Blur &blur, double arcsecBlur)
+{
+    switch (blur.kind) {
+    case planner::Blur::Kind::Pixel:
+        return tr("1 px (%1)").arg(arcsec(arcsecBlur));
+    case planner::Blur::Kind::Dawes:
+        return tr("the Dawes limit (%1)").arg(arcsec(arcsecBlur));
+    case planner::Blur::Kind::Arcsec:
+        break;
+    }
+    return arcsec(arcsecBlur);
+}
+
+} // namespace
+
+QString durationText(double seconds)
+{
+    const qint64 s = std::llround(seconds);
+    if (s < 60)
+        return tr("%1 s").arg(s);
+    if (s < 3600)
+        return tr("%1 min %2 s").arg(s / 60).arg(s % 60);
+    return tr("%1 h %2 min").arg(s / 3600).arg(s % 3600 / 60);
+}
+
+QStringList nightLines(const planner::Advice &a, const planner::AdviceOptions &options,
+                       const QString &targetName, bool mosaicAsked)
+{
+    QStringList out;
+    if (a.onDate) {
+        const planner::BodyView &v = a.onDate->view;
+        const QString size = v.polarArcsec < v.equatorialArcsec
+                                 ? QStringLiteral("%1 × %2").arg(arcsec(v.equatorialArcsec), arcsec(v.polarArcsec))
+                                 : arcsec(v.equatorialArcsec);
+        out << tr("%1 on %2: %3, %4 % of the way from its smallest to its largest")
+                   .arg(targetName, planner::momentText(a.onDate->moment), size,
+                        numberLocale().toString(std::lround(a.onDate->rangePercent)));
+        if (v.ringMajorArcsec && v.ringMinorArcsec && v.subEarthLatitudeDeg)
+            out << tr("Rings: %1 × %2, opening B %3°")
+                       .arg(arcsec(*v.ringMajorArcsec), arcsec(*v.ringMinorArcsec),
+                            numberLocale().toString(*v.subEarthLatitudeDeg, 'f', 1));
+    }
+    if (a.derotationLimitS && a.blurArcsec)
+        out << tr("Longest capture before rotation blurs by %1: %2; derotation (WinJUPOS) extends it")
+                   .arg(blurName(options.blur, *a.blurArcsec), durationText(*a.derotationLimitS));
+    if (a.mosaic)
+        out << tr("Mosaic: %1 × %2 grid, %3 panes")
+                   .arg(a.mosaic->columns)
+                   .arg(a.mosaic->rows)
+                   .arg(a.mosaic->panes.size());
+    else if (mosaicAsked)
+        out << tr("Mosaic: none; it needs a camera frame and at most %1 panes")
+                   .arg(numberLocale().toString(planner::mosaic_limits::kPanesHighest));
+    if (a.rayleighAtWavelengthArcsec)
+        out << tr("Rayleigh limit at %1 nm: %2")
+                   .arg(numberLocale().toString(options.wavelengthNm, 'f', 0), arcsec(*a.rayleighAtWavelengthArcsec));
+    if (const QString seeing = planner::seeingVerdictText(a); !seeing.isEmpty())
+        out << (a.seeingLongExposureOnly
+                    ? tr("Seeing: %1, %2").arg(seeing, planner::seeingLongExposureText())
+                    : tr("Seeing: %1").arg(seeing));
+    return out;
+}
+
+} // namespace vkp2::planner_window

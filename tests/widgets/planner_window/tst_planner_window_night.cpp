@@ -1,0 +1,326 @@
+// The planned night in the planner window: bad typed values are framed and said while the
+// pictures keep the last good setup; Saturn's rings drawn at the date's tilt; the Moon's mosaic
+// drawn and exported as the engine plans it; the night's questions kept across a restart.
+
+#include "calculator/core/numbers.h"
+#include "planner/advice.h"
+#include "planner/ephemeris.h"
+#include "support/calculator/recorded_message_boxes.h"
+#include "support/widgets/private_home.h"
+#include "widgets/planner_window/field_mark.h"
+#include "widgets/planner_window/framing_view.h"
+#include "widgets/planner_window/night_panel.h"
+#include "widgets/planner_window/planner_state.h"
+#include "widgets/planner_window/planner_window.h"
+#include "widgets/planner_window/setup_panel.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSettings>
+#include <QtTest>
+
+#include <cmath>
+#include <memory>
+
+using namespace vkp2;
+using namespace vkp2::planner_window;
+
+class TstPlannerWindowNight : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+    void badInputKeepsLastGoodFraming_data();
+    void badInputKeepsLastGoodFraming();
+    void saturnRingsAtTheDate_data();
+    void saturnRingsAtTheDate();
+    void moonMosaicIsTheEngines_data();
+    void moonMosaicIsTheEngines();
+    void mosaicCsvIsTheEngines();
+    void nightStateRoundTrip_data();
+    void nightStateRoundTrip();
+
+private:
+    void open(const PlannerInputs &in);
+    static PlannerInputs moonAtLongFocus();
+    test::PrivateHome home_;
+    RecordedMessageBoxes messages_;
+    std::unique_ptr<PlannerWindow> window_;
+};
+
+void TstPlannerWindowNight::initTestCase() { QVERIFY(home_.enter()); }
+
+void TstPlannerWindowNight::cleanup()
+{
+    window_.reset();
+    messages_.clear();
+    QLocale::setDefault(QLocale::c());
+}
+
+void TstPlannerWindowNight::open(const PlannerInputs &in)
+{
+    window_ = std::make_unique<PlannerWindow>(messages_);
+    window_->setupPanel()->setInputs(in);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+}
+
+PlannerInputs TstPlannerWindowNight::moonAtLongFocus()
+{
+    // A 14-inch SCT at prime focus behind the VKP-2: the Moon overfills the small chip.
+    PlannerInputs in;
+    in.setup.chooseTelescope("User-Defined");
+    in.setup.focalLength = "3910";
+    in.setup.aperture = "356";
+    in.setup.chooseCamera("SBIG ST-237A");
+    in.setup.chooseOcular("No-VKP2");
+    in.target = "Moon";
+    in.dateText = "2027-01-10T22:00Z";
+    in.mosaic = true;
+    return in;
+}
+
+void TstPlannerWindowNight::badInputKeepsLastGoodFraming_data()
+{
+    QTest::addColumn<QString>("field"); // the box's accessible name
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("said"); // part of the problem line
+    const QString years = planner::ephemerisYearsText();
+    QTest::newRow("date: words") << "Date" << "tomorrow" << "is not a date";
+    QTest::newRow("date: month 13") << "Date" << "2027-13-01" << "is not a date";
+    QTest::newRow("date: before the ephemeris") << "Date" << "1850-06-01" << years;
+    QTest::newRow("date: after the ephemeris") << "Date" << "2150-06-01T20:00Z" << years;
+    QTest::newRow("overlap above 50") << "Overlap (%)" << "60" << "from 0 to 50";
+    QTest::newRow("overlap below 0") << "Overlap (%)" << "-1" << "from 0 to 50";
+    QTest::newRow("wavelength too short") << "Wavelength (nm)" << "250" << "from 300 to 1100";
+    QTest::newRow("wavelength too long") << "Wavelength (nm)" << "1200" << "from 300 to 1100";
+}
+
+void TstPlannerWindowNight::badInputKeepsLastGoodFraming()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, said);
+    open(moonAtLongFocus());
+    const Framing before = window_->framing()->framing();
+    QVERIFY(before.onDate && before.mosaic);
+    const FramingGeometry shapeBefore = window_->framing()->framingGeometry();
+    const NightPanel::Widgets &n = window_->setupPanel()->widgets().night->widgets();
+    QVERIFY(!n.problems->isVisibleTo(window_.get()));
+
+    auto *edit = window_->findChild<QLineEdit *>(field);
+    QVERIFY(edit);
+    QVERIFY(edit->isEnabled());
+    // Pasted whole: typed key by key, "60" would pass through a good "6" first.
+    edit->setFocus();
+    edit->selectAll();
+    QApplication::clipboard()->setText(text);
+    edit->paste();
+    QCOMPARE(edit->text(), text);
+
+    QVERIFY(isMarkedInvalid(edit));
+    QVERIFY(n.problems->isVisibleTo(window_.get()));
+    QVERIFY2(n.problems->text().contains(said), qPrintable(n.problems->text()));
+    QCOMPARE(n.problems->text().count(QLatin1Char('\n')), 0); // one line for one bad box
+    const Framing after = window_->framing()->framing();
+    QVERIFY(after.onDate && after.mosaic);
+    QCOMPARE(after.onDate->moment, before.onDate->moment);
+    QCOMPARE(after.mosaic->overlapPercent, before.mosaic->overlapPercent);
+    QCOMPARE(after.mosaic->panes.size(), before.mosaic->panes.size());
+    QCOMPARE(window_->framing()->framingGeometry().panes, shapeBefore.panes);
+    QCOMPARE(window_->setupPanel()->inputs().dateText, QStringLiteral("2027-01-10T22:00Z"));
+
+    // A good value takes the frame and the line away again.
+    edit->selectAll();
+    QTest::keyClicks(edit, field == "Date" ? "2027-02-10" : field == "Overlap (%)" ? "20" : "600");
+    QVERIFY(!isMarkedInvalid(edit));
+    QVERIFY(!n.problems->isVisibleTo(window_.get()));
+}
+
+void TstPlannerWindowNight::saturnRingsAtTheDate_data()
+{
+    QTest::addColumn<QString>("date");
+    QTest::newRow("2027, rings nearly open") << "2027-01-10T22:00Z";
+    QTest::newRow("2025, rings edge on") << "2025-03-23T12:00Z";
+    QTest::newRow("2032, southern face") << "2032-06-01";
+}
+
+void TstPlannerWindowNight::saturnRingsAtTheDate()
+{
+    QFETCH(QString, date);
+    PlannerInputs in;
+    in.setup.chooseTelescope("CR-150");
+    in.setup.chooseCamera("SBIG ST-237A");
+    in.setup.chooseOcular("No-VKP2");
+    in.target = "Saturn";
+    in.dateText = date;
+    open(in);
+    const auto moment = planner::parseMoment(date);
+    QVERIFY(moment);
+    const auto view = planner::viewAt(planner::Body::Saturn, *moment);
+    QVERIFY(view && view->subEarthLatitudeDeg && view->ringMajorArcsec);
+    const double sinB = std::abs(std::sin(*view->subEarthLatitudeDeg * M_PI / 180));
+
+    const FramingGeometry g = window_->framing()->framingGeometry();
+    QVERIFY(g.valid && g.onDate);
+    QVERIFY(g.ringRadiusX > g.dateRadiusX);
+    QVERIFY(std::abs(g.ringRadiusY - g.ringRadiusX * sinB) < 1e-9 * g.ringRadiusX);
+    // The globe at its apparent flattening, to the same scale as the rings.
+    QVERIFY(qFuzzyCompare(g.dateRadiusY / g.dateRadiusX, view->polarArcsec / view->equatorialArcsec));
+    QVERIFY(qFuzzyCompare(g.ringRadiusX / g.dateRadiusX, *view->ringMajorArcsec / view->equatorialArcsec));
+    const QString words = window_->framingText()->text();
+    QVERIFY2(words.contains(QStringLiteral("opening B %1°").arg(QLocale().toString(*view->subEarthLatitudeDeg, 'f', 1))),
+             qPrintable(words));
+    QVERIFY2(words.contains(QStringLiteral("Saturn on %1").arg(planner::momentText(*moment))), qPrintable(words));
+    QVERIFY2(words.contains("Longest capture before rotation blurs by 1 px"), qPrintable(words));
+    QVERIFY2(words.contains(planner::seeingLongExposureText()), qPrintable(words));
+}
+
+void TstPlannerWindowNight::moonMosaicIsTheEngines_data()
+{
+    QTest::addColumn<double>("overlap");
+    QTest::addColumn<double>("rotation");
+    QTest::newRow("15 %, square to the sky") << 15.0 << 0.0;
+    QTest::newRow("30 %, turned 30°") << 30.0 << 30.0;
+    QTest::newRow("no overlap, turned 90°") << 0.0 << 90.0;
+}
+
+void TstPlannerWindowNight::moonMosaicIsTheEngines()
+{
+    QFETCH(double, overlap);
+    QFETCH(double, rotation);
+    PlannerInputs in = moonAtLongFocus();
+    in.overlapPercent = overlap;
+    in.rotationDeg = rotation;
+    open(in);
+    const PlannerInputs &used = window_->setupPanel()->inputs();
+    QCOMPARE(used.overlapPercent, overlap);
+    QCOMPARE(used.rotationDeg, rotation);
+    const planner::Advice advice = planner::adviseOn(planner::show(used.setup), adviceOptions(used));
+    QVERIFY(advice.mosaic);
+    QVERIFY(advice.mosaic->panes.size() > 4);
+
+    const FramingGeometry g = window_->framing()->framingGeometry();
+    QVERIFY(g.valid);
+    QCOMPARE(g.panes.size(), advice.mosaic->panes.size());
+    // Every pane is the frame's size, turned by the rotation (widget y points down).
+    const double turn = rotation * M_PI / 180;
+    for (const QPolygonF &pane : g.panes) {
+        QCOMPARE(pane.size(), 4);
+        const QPointF side = pane.at(1) - pane.at(0);
+        QVERIFY(std::abs(std::hypot(side.x(), side.y()) - g.frame.width()) < 1e-6 * g.frame.width());
+        QVERIFY(std::abs(std::atan2(-side.y(), side.x()) - turn) < 1e-9);
+        const QPointF up = pane.at(2) - pane.at(1);
+        QVERIFY(std::abs(std::hypot(up.x(), up.y()) - g.frame.height()) < 1e-6 * g.frame.height());
+    }
+    QVERIFY(window_->exportPanesAction()->isEnabled());
+    const QString words = window_->framingText()->text();
+    const QString summary = QStringLiteral("Mosaic: %1 × %2 grid, %3 panes")
+                                .arg(advice.mosaic->columns)
+                                .arg(advice.mosaic->rows)
+                                .arg(advice.mosaic->panes.size());
+    QVERIFY2(words.contains(summary), qPrintable(words + "\nlacks: " + summary));
+
+    // Jupiter takes no mosaic: the box is off and nothing is drawn or exported.
+    QCheckBox *mosaic = window_->setupPanel()->widgets().night->widgets().mosaic;
+    QVERIFY(mosaic->isEnabled());
+    PlannerInputs jupiter = used;
+    jupiter.target = "Jupiter";
+    window_->setupPanel()->setInputs(jupiter);
+    QVERIFY(!mosaic->isEnabled());
+    QVERIFY(window_->framing()->framingGeometry().panes.isEmpty());
+    QVERIFY(!window_->exportPanesAction()->isEnabled());
+    QVERIFY(!window_->framingText()->text().contains("Mosaic"));
+}
+
+void TstPlannerWindowNight::mosaicCsvIsTheEngines()
+{
+    PlannerInputs in = moonAtLongFocus();
+    in.rotationDeg = 20;
+    open(in);
+    const PlannerInputs &used = window_->setupPanel()->inputs();
+    const auto mosaic = planner::adviseOn(planner::show(used.setup), adviceOptions(used)).mosaic;
+    QVERIFY(mosaic);
+    const QString path = home_.filePath("panes.csv");
+    QVERIFY(window_->exportMosaicPanes(path));
+    QVERIFY(messages_.shown.isEmpty());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), mosaic->panes.size() + 1);
+    QCOMPARE(lines.first(), QStringLiteral("pane,column,row,x_arcsec,y_arcsec"));
+    for (qsizetype i = 0; i < mosaic->panes.size(); ++i) {
+        const QStringList cells = lines.at(i + 1).split(',');
+        QCOMPARE(cells.size(), 5);
+        const planner::MosaicPane &p = mosaic->panes.at(i);
+        QCOMPARE(cells.at(0).toInt(), int(i + 1));
+        QCOMPARE(cells.at(1).toInt(), p.column);
+        QCOMPARE(cells.at(2).toInt(), p.row);
+        QVERIFY(std::abs(cells.at(3).toDouble() - p.xArcsec) <= 0.005);
+        QVERIFY(std::abs(cells.at(4).toDouble() - p.yArcsec) <= 0.005);
+    }
+}
+
+void TstPlannerWindowNight::nightStateRoundTrip_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("C") << "C";
+    QTest::newRow("German") << "de_DE";
+}
+
+void TstPlannerWindowNight::nightStateRoundTrip()
+{
+    QFETCH(QString, locale);
+    QLocale::setDefault(QLocale(locale));
+    PlannerInputs in = moonAtLongFocus();
+    in.filter = "H-alpha";
+    in.wavelengthNm = 656.3;
+    in.rule = planner::SamplingRule::PixelTimes5;
+    in.colourSensor = true;
+    in.colourFactor = 1.5;
+    in.blur = {planner::Blur::Kind::Arcsec, 0.35};
+    in.overlapPercent = 22.5;
+    in.rotationDeg = 12.5;
+    open(in);
+    window_->saveState();
+    {
+        QSettings raw(QStringLiteral("VKP2"), kSettingsApplication);
+        QCOMPARE(raw.value("Planner/Overlap").toString(), QStringLiteral("22.5"));
+        QCOMPARE(raw.value("Planner/BlurArcsec").toString(), QStringLiteral("0.35"));
+    }
+    window_.reset();
+    window_ = std::make_unique<PlannerWindow>(messages_);
+    const PlannerInputs &back = window_->setupPanel()->inputs();
+    QCOMPARE(back.dateText, in.dateText);
+    QCOMPARE(back.filter, in.filter);
+    QCOMPARE(back.wavelengthNm, in.wavelengthNm);
+    QCOMPARE(back.rule, in.rule);
+    QCOMPARE(back.colourFactor, in.colourFactor);
+    QCOMPARE(back.blur.kind, in.blur.kind);
+    QCOMPARE(back.blur.arcsec, in.blur.arcsec);
+    QCOMPARE(back.mosaic, true);
+    QCOMPARE(back.overlapPercent, in.overlapPercent);
+    QCOMPARE(back.rotationDeg, in.rotationDeg);
+    const NightPanel::Widgets &n = window_->setupPanel()->widgets().night->widgets();
+    QCOMPARE(n.overlap->text(), numbers::format(22.5));
+    QVERIFY(!n.wavelength->isEnabled()); // a preset's wavelength is not typed
+
+    // "Now" is kept as now: a start plans for its own moment.
+    PlannerInputs now = back;
+    now.dateText.clear();
+    window_->setupPanel()->setInputs(now);
+    window_->saveState();
+    window_.reset();
+    window_ = std::make_unique<PlannerWindow>(messages_);
+    QVERIFY(window_->setupPanel()->inputs().dateText.isEmpty());
+    const auto moment = window_->setupPanel()->inputs().moment();
+    QVERIFY(moment);
+    QVERIFY(std::abs(moment->secsTo(QDateTime::currentDateTimeUtc())) < 60);
+}
+
+QTEST_MAIN(TstPlannerWindowNight)
+#include "tst_planner_window_night.moc"
