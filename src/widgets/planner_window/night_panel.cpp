@@ -162,7 +162,9 @@ void NightPanel::show(const PlannerInputs &in)
         now_ = in.now;
     dateIsNow_ = in.dateText.trimmed().isEmpty();
     setText(w_.date, dateIsNow_ ? planner::momentIsoText(now_) : in.dateText);
-    const int filter = in.filter.isEmpty() ? -1 : w_.filter->findData(in.filter);
+    // The wavelength is what counts: a preset that does not have it is none.
+    const auto preset = presetNamed(in.filter);
+    const int filter = preset && preset->wavelengthNm == in.wavelengthNm ? w_.filter->findData(in.filter) : -1;
     w_.filter->setCurrentIndex(filter >= 0 ? filter : w_.filter->count() - 1);
     setText(w_.wavelength, numbers::format(in.wavelengthNm));
     w_.rule->setCurrentIndex(std::max(0, w_.rule->findData(int(in.rule))));

@@ -42,7 +42,9 @@ struct PlannerInputs {
     // the Now button was pressed.
     QString dateText;
     QDateTime now;
-    QString filter; // a preset's name, whose wavelength wavelengthNm holds; empty: typed
+    // A preset's name, whose wavelength wavelengthNm holds; empty: typed. Luminance at the
+    // default 550 nm.
+    QString filter = QStringLiteral("L");
     planner::SamplingRule rule = planner::SamplingRule::Nyquist;
     double colourFactor = planner::colour_factors::kDefault;
     planner::Blur blur;

@@ -1,6 +1,7 @@
 #include "widgets/planner_window/planner_state.h"
 
 #include "calculator/core/numbers.h"
+#include "planner/filters.h"
 
 #include <QLocale>
 #include <QSettings>
@@ -169,7 +170,16 @@ PlannerState readPlannerState()
     in.colourSensor = settings.value(QStringLiteral("ColourSensor"), in.colourSensor).toBool();
     in.wavelengthNm = number("Wavelength", in.wavelengthNm);
     in.dateText = settings.value(QStringLiteral("Date")).toString();
-    in.filter = settings.value(QStringLiteral("Filter")).toString();
+    if (settings.contains(QStringLiteral("Filter"))) {
+        in.filter = settings.value(QStringLiteral("Filter")).toString();
+    } else {
+        // Saved before filters were offered: the preset of that wavelength, if one has it.
+        in.filter.clear();
+        for (const planner::FilterPreset &f : planner::filterPresets()) {
+            if (f.wavelengthNm == in.wavelengthNm)
+                in.filter = QLatin1String(f.name);
+        }
+    }
     if (const auto rule = planner::findSamplingRule(settings.value(QStringLiteral("SamplingRule")).toString()))
         in.rule = *rule;
     if (const double f = number("ColourFactor", in.colourFactor); planner::isColourFactor(f))

@@ -32,6 +32,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -106,7 +107,10 @@ void PlannerWindow::build()
     wordsScroll->setWidgetResizable(true);
     wordsScroll->setFrameShape(QFrame::NoFrame);
     wordsScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    wordsScroll->setMinimumWidth(framingText_->minimumWidth());
+    // Room for the words' narrowest width beside the scroll bar, so no line is cut off.
+    wordsScroll->setMinimumWidth(framingText_->minimumWidth()
+                                 + wordsScroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+                                 + 2 * wordsScroll->frameWidth());
     wordsScroll->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
     framingLayout->addWidget(wordsScroll, 2);
 

@@ -43,6 +43,8 @@ private slots:
     void mosaicCsvIsTheEngines();
     void nightStateRoundTrip_data();
     void nightStateRoundTrip();
+    void stateFromBeforeFilters_data();
+    void stateFromBeforeFilters();
 
 private:
     void open(const PlannerInputs &in);
@@ -81,6 +83,9 @@ PlannerInputs TstPlannerWindowNight::moonAtLongFocus()
     in.target = "Moon";
     in.dateText = "2027-01-10T22:00Z";
     in.mosaic = true;
+    // Typed, so that every box of the night takes part.
+    in.filter.clear();
+    in.blur = {planner::Blur::Kind::Arcsec, 0.3};
     return in;
 }
 
@@ -98,6 +103,10 @@ void TstPlannerWindowNight::badInputKeepsLastGoodFraming_data()
     QTest::newRow("overlap below 0") << "Overlap (%)" << "-1" << "from 0 to 50";
     QTest::newRow("wavelength too short") << "Wavelength (nm)" << "250" << "from 300 to 1100";
     QTest::newRow("wavelength too long") << "Wavelength (nm)" << "1200" << "from 300 to 1100";
+    QTest::newRow("blur 0") << "Blur (arcsec)" << "0" << "no blur above 0";
+    QTest::newRow("blur below 0") << "Blur (arcsec)" << "-0.2" << "no blur above 0";
+    QTest::newRow("blur: words") << "Blur (arcsec)" << "fine" << "no blur above 0";
+    QTest::newRow("rotation: words") << "Rotation (°)" << "left" << "not an angle";
 }
 
 void TstPlannerWindowNight::badInputKeepsLastGoodFraming()
@@ -320,6 +329,32 @@ void TstPlannerWindowNight::nightStateRoundTrip()
     const auto moment = window_->setupPanel()->inputs().moment();
     QVERIFY(moment);
     QVERIFY(std::abs(moment->secsTo(QDateTime::currentDateTimeUtc())) < 60);
+}
+
+// A state saved before filters were offered keeps its wavelength, shown as the preset that
+// has it or as typed.
+void TstPlannerWindowNight::stateFromBeforeFilters_data()
+{
+    QTest::addColumn<QString>("wavelength");
+    QTest::addColumn<QString>("filter");
+    QTest::newRow("550 nm is luminance") << "550" << "L";
+    QTest::newRow("656.3 nm is H-alpha") << "656.3" << "H-alpha";
+    QTest::newRow("600 nm is typed") << "600" << "";
+}
+
+void TstPlannerWindowNight::stateFromBeforeFilters()
+{
+    QFETCH(QString, wavelength);
+    QFETCH(QString, filter);
+    writePlannerState(PlannerState{});
+    {
+        QSettings raw(QStringLiteral("VKP2"), kSettingsApplication);
+        raw.remove(QStringLiteral("Planner/Filter"));
+        raw.setValue(QStringLiteral("Planner/Wavelength"), wavelength);
+    }
+    const PlannerState state = readPlannerState();
+    QCOMPARE(state.inputs.filter, filter);
+    QCOMPARE(state.inputs.wavelengthNm, wavelength.toDouble());
 }
 
 QTEST_MAIN(TstPlannerWindowNight)
