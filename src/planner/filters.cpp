@@ -1,5 +1,7 @@
 #include "planner/filters.h"
 
+#include "planner/keyed_rows.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -36,20 +38,12 @@ constexpr std::array<SamplingRuleInfo, 2> kRules{{
 
 std::span<const FilterPreset> filterPresets() { return kFilters; }
 
-QStringList filterKeys()
-{
-    QStringList keys;
-    for (const FilterPreset &f : kFilters)
-        keys << QString::fromLatin1(f.key);
-    return keys;
-}
+QStringList filterKeys() { return keysOf(filterPresets()); }
 
 std::optional<FilterPreset> findFilter(QStringView key)
 {
-    for (const FilterPreset &f : kFilters) {
-        if (key.compare(QLatin1String(f.key), Qt::CaseInsensitive) == 0)
-            return f;
-    }
+    if (const FilterPreset *f = rowWithKey(filterPresets(), key))
+        return *f;
     return std::nullopt;
 }
 
@@ -68,10 +62,8 @@ const SamplingRuleInfo &samplingRuleInfo(SamplingRule rule)
 
 std::optional<SamplingRule> findSamplingRule(QStringView key)
 {
-    for (const SamplingRuleInfo &r : kRules) {
-        if (key.compare(QLatin1String(r.key), Qt::CaseInsensitive) == 0)
-            return r.id;
-    }
+    if (const SamplingRuleInfo *r = rowWithKey(samplingRules(), key))
+        return r->id;
     return std::nullopt;
 }
 

@@ -1,5 +1,7 @@
 #include "planner/targets.h"
 
+#include "planner/keyed_rows.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -50,20 +52,12 @@ QString trimmedDecimal(double v, const QLocale &locale)
 
 std::span<const Target> targets() { return table; }
 
-QStringList targetKeys()
-{
-    QStringList keys;
-    for (const Target &t : table)
-        keys << QString::fromLatin1(t.key);
-    return keys;
-}
+QStringList targetKeys() { return keysOf(targets()); }
 
 std::optional<Target> findTarget(QStringView key)
 {
-    for (const Target &t : table) {
-        if (key.compare(QLatin1String(t.key), Qt::CaseInsensitive) == 0)
-            return t;
-    }
+    if (const Target *t = rowWithKey(targets(), key))
+        return *t;
     return std::nullopt;
 }
 
