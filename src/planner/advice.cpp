@@ -96,7 +96,7 @@ void addTargetOnDate(Advice &a, const Shown &shown, const AdviceOptions &options
 {
     const Target &target = *options.target;
     const auto frame = frameOf(shown);
-    a.seeingLongExposureOnly = target.body.has_value();
+    a.seeingLongExposureOnly = seeingLongExposureOnlyFor(target);
     a.onDate = onDateOf(target, options.moment);
     a.fits = fitsOf(target, a.onDate, frame, a);
     if (!target.body)
@@ -210,6 +210,11 @@ QString seeingLongExposureText()
 {
     return QStringLiteral("long exposures only: lucky imaging of the Moon, Sun and planets beats "
                           "the seeing");
+}
+
+bool seeingLongExposureOnlyFor(const std::optional<Target> &target)
+{
+    return target && target->body.has_value();
 }
 
 QString derotationText()

@@ -111,6 +111,8 @@ struct Advice {
 
 // "long exposures only: lucky imaging of the Moon, Sun and planets beats the seeing".
 QString seeingLongExposureText();
+// Whether that holds for a target: a named body, not a typed size.
+bool seeingLongExposureOnlyFor(const std::optional<Target> &target);
 // "the longest capture before a feature at the centre of the disc moves by the blur;
 // derotation software (WinJUPOS) can stack longer".
 QString derotationText();

@@ -195,7 +195,8 @@ std::optional<QDateTime> parseMoment(QStringView text)
         const QString digits = QString(zone.mid(1)).remove(QLatin1Char(':'));
         const int hours = digits.left(2).toInt();
         const int minutes = digits.size() > 2 ? digits.mid(2).toInt() : 0;
-        if (hours > 14 || minutes > 59)
+        // UTC-12:00 to UTC+14:00 are the offsets in use.
+        if (minutes > 59 || hours * 60 + minutes > 14 * 60)
             return std::nullopt;
         offsetSeconds = (hours * 60 + minutes) * 60 * (zone.startsWith(QLatin1Char('-')) ? -1 : 1);
     }

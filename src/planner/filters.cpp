@@ -38,6 +38,11 @@ constexpr std::array<SamplingRuleInfo, 2> kRules{{
 
 std::span<const FilterPreset> filterPresets() { return kFilters; }
 
+const FilterPreset &defaultFilter()
+{
+    return *rowWithKey(filterPresets(), QStringView(QString::fromLatin1(kDefaultFilterKey)));
+}
+
 QStringList filterKeys() { return keysOf(filterPresets()); }
 
 std::optional<FilterPreset> findFilter(QStringView key)

@@ -22,6 +22,10 @@ struct FilterPreset {
     double wavelengthNm;
 };
 
+// Luminance, at the advice's default 550 nm.
+inline constexpr const char *kDefaultFilterKey = "l";
+const FilterPreset &defaultFilter();
+
 // UV to methane, in order of wavelength.
 std::span<const FilterPreset> filterPresets();
 QStringList filterKeys();

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace vkp2::planner {
 
@@ -22,14 +23,48 @@ double framesAcross(double disc, double frame, double step)
 
 } // namespace
 
+bool overlapInRange(double percent)
+{
+    return std::isfinite(percent) && percent >= mosaic_limits::kOverlapLowestPercent
+           && percent <= mosaic_limits::kOverlapHighestPercent;
+}
+
+bool rotationInRange(double deg) { return std::isfinite(deg); }
+
+double turnRadians(double rotationDeg)
+{
+    return std::remainder(rotationDeg, 360.0) * std::numbers::pi / 180;
+}
+
+bool blurInRange(double arcsec) { return positive(arcsec); }
+
+QString noMosaicText()
+{
+    return QStringLiteral("a mosaic needs a camera frame and at most %1 panes")
+        .arg(mosaic_limits::kPanesHighest);
+}
+
+QByteArray mosaicPanesCsv(const Mosaic &mosaic)
+{
+    QByteArray out = "pane,column,row,x_arcsec,y_arcsec\n";
+    int pane = 0;
+    for (const MosaicPane &p : mosaic.panes)
+        out += QStringLiteral("%1,%2,%3,%4,%5\n")
+                   .arg(++pane)
+                   .arg(p.column)
+                   .arg(p.row)
+                   .arg(QString::number(p.xArcsec, 'g', 15), QString::number(p.yArcsec, 'g', 15))
+                   .toLatin1();
+    return out;
+}
+
 std::optional<Mosaic> planMosaic(double discArcsec, double frameWidthArcsec,
                                  double frameHeightArcsec, double overlapPercent,
                                  double rotationDeg)
 {
     using namespace mosaic_limits;
     if (!positive(discArcsec) || !positive(frameWidthArcsec) || !positive(frameHeightArcsec)
-        || !std::isfinite(rotationDeg) || !std::isfinite(overlapPercent)
-        || overlapPercent < kOverlapLowestPercent || overlapPercent > kOverlapHighestPercent)
+        || !rotationInRange(rotationDeg) || !overlapInRange(overlapPercent))
         return std::nullopt;
     const double keep = 1 - overlapPercent / 100;
     const double stepW = frameWidthArcsec * keep, stepH = frameHeightArcsec * keep;
@@ -48,7 +83,7 @@ std::optional<Mosaic> planMosaic(double discArcsec, double frameWidthArcsec,
     m.overlapPercent = overlapPercent;
     m.rotationDeg = rotationDeg;
     const double radius = discArcsec / 2;
-    const double turn = rotationDeg * std::numbers::pi / 180;
+    const double turn = turnRadians(rotationDeg);
     const double c = std::cos(turn), s = std::sin(turn);
     for (int row = 0; row < m.rows; ++row) {
         // Row 0 at the top, y upwards.
@@ -71,7 +106,7 @@ std::optional<Mosaic> planMosaic(double discArcsec, double frameWidthArcsec,
 
 bool mosaicCovers(const Mosaic &m, double xArcsec, double yArcsec)
 {
-    const double turn = m.rotationDeg * std::numbers::pi / 180;
+    const double turn = turnRadians(m.rotationDeg);
     const double c = std::cos(turn), s = std::sin(turn);
     // Into the camera's axes, where every pane is upright.
     const auto toCamera = [c, s](double x, double y) { return std::pair{x * c + y * s, -x * s + y * c}; };
@@ -91,7 +126,10 @@ std::optional<double> derotationLimitSeconds(double blurArcsec, double rotationH
 {
     if (!positive(blurArcsec) || !positive(rotationHours) || !positive(equatorialArcsec))
         return std::nullopt;
-    return blurArcsec * rotationHours * 3600 / (std::numbers::pi * equatorialArcsec);
+    const double t = blurArcsec * rotationHours * 3600 / (std::numbers::pi * equatorialArcsec);
+    if (!std::isfinite(t))
+        return std::nullopt;
+    return t;
 }
 
 } // namespace vkp2::planner

@@ -355,6 +355,8 @@ void TstEphemeris::parseMoment_data()
     QTest::newRow("+15:00") << "2027-01-10T22:00+15:00" << QDateTime();
     QTest::newRow("-15:00") << "2027-01-10T22:00-15:00" << QDateTime();
     QTest::newRow("+01:60") << "2027-01-10T22:00+01:60" << QDateTime();
+    QTest::newRow("+14:59, past the last zone") << "2027-01-10T22:00+14:59" << QDateTime();
+    QTest::newRow("-14:30") << "2027-01-10T22:00-14:30" << QDateTime();
     QTest::newRow("empty") << "" << QDateTime();
     QTest::newRow("blank") << "   " << QDateTime();
     QTest::newRow("hour without minutes") << "2027-01-10T22" << QDateTime();

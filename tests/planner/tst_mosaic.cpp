@@ -59,6 +59,10 @@ private slots:
     void derotation();
     void derotationRefuses_data();
     void derotationRefuses();
+    void hugeRotationsTurnAsTheirRemainder_data();
+    void hugeRotationsTurnAsTheirRemainder();
+    void overflowingLimitIsNone();
+    void panesAsCsv();
 };
 
 void TstMosaic::covers_data()
@@ -294,6 +298,63 @@ void TstMosaic::derotationRefuses()
     QVERIFY(derotationLimitSeconds(in[0], in[1], in[2])); // the good row the bad one spoils
     in[which] = bad;
     QVERIFY(!derotationLimitSeconds(in[0], in[1], in[2]));
+}
+
+// A camera turned by any finite angle turns the grid as the angle's remainder of a turn; the
+// angle itself is kept as typed.
+void TstMosaic::hugeRotationsTurnAsTheirRemainder_data()
+{
+    QTest::addColumn<double>("rotation");
+    QTest::addColumn<double>("same");
+    // 1e20 = 277777777777777777 × 360 + 280 (python3: 10**20 % 360).
+    QTest::newRow("1e20 is 280") << 1e20 << 280.0;
+    QTest::newRow("-370 is -10") << -370.0 << -10.0;
+    QTest::newRow("720 is 0") << 720.0 << 0.0;
+    // 1e308 % 360 = 296 (python3: int(1e308) % 360).
+    QTest::newRow("1e308 is 296") << 1e308 << 296.0;
+}
+
+void TstMosaic::hugeRotationsTurnAsTheirRemainder()
+{
+    QFETCH(double, rotation);
+    QFETCH(double, same);
+    const auto huge = planMosaic(1860, 1225, 920, 15, rotation);
+    const auto plain = planMosaic(1860, 1225, 920, 15, same);
+    QVERIFY(huge && plain);
+    QCOMPARE(huge->rotationDeg, rotation);
+    QCOMPARE(huge->panes.size(), plain->panes.size());
+    for (qsizetype i = 0; i < huge->panes.size(); ++i) {
+        QVERIFY(std::isfinite(huge->panes[i].xArcsec) && std::isfinite(huge->panes[i].yArcsec));
+        QVERIFY2(std::abs(huge->panes[i].xArcsec - plain->panes[i].xArcsec) < 1e-6
+                     && std::abs(huge->panes[i].yArcsec - plain->panes[i].yArcsec) < 1e-6,
+                 qPrintable(QString::number(i)));
+    }
+    QVERIFY(mosaicCovers(*huge, 0.999 * 930, 0));
+}
+
+// A blur so large that the limit overflows gives no limit, not an infinite one.
+void TstMosaic::overflowingLimitIsNone()
+{
+    QVERIFY(!derotationLimitSeconds(1e308, 9.925, 45));
+    QVERIFY(!derotationLimitSeconds(0.1, 9.925, 1e-320)); // subnormal diameter
+    QVERIFY(derotationLimitSeconds(1e300, 9.925, 45));
+    QVERIFY(!blurInRange(kInf) && !blurInRange(0) && !blurInRange(kNaN) && blurInRange(1e-9));
+    QVERIFY(overlapInRange(0) && overlapInRange(50) && !overlapInRange(50.0000001)
+            && !overlapInRange(kNaN) && !overlapInRange(-1e-9));
+}
+
+void TstMosaic::panesAsCsv()
+{
+    const auto m = planMosaic(2700, 1000, 1000, 15, 0);
+    QVERIFY(m && m->panes.size() == 9);
+    const QList<QByteArray> lines = mosaicPanesCsv(*m).split('\n');
+    QCOMPARE(lines.size(), 11); // header, 9 panes, the last newline
+    QCOMPARE(lines[0], QByteArray("pane,column,row,x_arcsec,y_arcsec"));
+    // Row 0 at the top: its first pane is at the left, 850″ up.
+    QCOMPARE(lines[1], QByteArray("1,0,0,-850,850"));
+    QCOMPARE(lines[5], QByteArray("5,1,1,0,0"));
+    QCOMPARE(lines[9], QByteArray("9,2,2,850,-850"));
+    QVERIFY(lines[10].isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TstMosaic)

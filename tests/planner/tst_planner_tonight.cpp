@@ -81,6 +81,7 @@ private slots:
         QVERIFY(qAbs(a.onDate->rangePercent - pct) < 1e-9);
         QVERIFY2(pct > 0 && pct < 100, qPrintable(QString::number(pct)));
         QVERIFY(a.seeingLongExposureOnly);
+        QVERIFY(seeingLongExposureOnlyFor(o.target));
     }
 
     // Without a date, or for a typed size, nothing depends on a date.
@@ -95,6 +96,7 @@ private slots:
         o.moment = at("2027-01-10T22:00Z");
         a = adviseOn(show(primeFocus()), o);
         QVERIFY(!a.onDate && !a.derotationLimitS && !a.seeingLongExposureOnly);
+        QVERIFY(!seeingLongExposureOnlyFor(o.target) && !seeingLongExposureOnlyFor(std::nullopt));
         o.target = findTarget(u"jupiter");
         o.moment = at("1850-01-01");
         a = adviseOn(show(primeFocus()), o);
@@ -265,6 +267,7 @@ private slots:
         QCOMPARE(filterPresets().size(), std::size_t(11));
         QCOMPARE(findFilter(u"HALPHA")->wavelengthNm, 656.3);
         QCOMPARE(findFilter(u"ch4")->wavelengthNm, 889.0);
+        QCOMPARE(defaultFilter().wavelengthNm, limits::kWavelengthNm); // what advice starts at
         QVERIFY(!findFilter(u"oiii"));
         double last = 0;
         for (const FilterPreset &f : filterPresets()) {
