@@ -23,7 +23,7 @@ QList<Command> makeTable()
         {"list", "telescopes|oculars|cameras", "the presets and their values", {kFormat}, {}, 1,
          &runList, nullptr},
         {"show", "[OPTIONS]", "one setup: every box, sampling advice, target fit",
-         setup + advice + optionNames(OptionGroup::Mosaic) + QStringList{kFormat}, {}, 0, &runShow,
+         setup + advice + optionNames(OptionGroup::Night) + QStringList{kFormat}, {}, 0, &runShow,
          nullptr},
         {"table", "[OPTIONS]", "one row per ocular and D (--kit: your kit; --all: every preset)",
          setup + advice + optionNames(OptionGroup::Table) + QStringList{kFormat}, oculars, 0,

@@ -37,7 +37,7 @@ QString helpText()
                    .leftJustified(36)
                + QLatin1Char(' ') + QLatin1String(c.summary) + QLatin1Char('\n');
     for (const OptionGroup g :
-         {OptionGroup::Setup, OptionGroup::Train, OptionGroup::Advice, OptionGroup::Mosaic,
+         {OptionGroup::Setup, OptionGroup::Train, OptionGroup::Advice, OptionGroup::Night,
           OptionGroup::Table, OptionGroup::Solve, OptionGroup::Kit, OptionGroup::Output}) {
         out += QLatin1Char('\n') + groupHeading(g) + QStringLiteral(":\n");
         for (const OptionInfo &o : allOptions()) {

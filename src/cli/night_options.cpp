@@ -50,8 +50,8 @@ planner::Blur blurOf(const Context &cx)
     const auto v = cx.numberIn(text);
     if (!v)
         fail(kBlur, QStringLiteral("\"%1\" is none of px, dawes or an angle in arcsec").arg(text));
-    if (!(*v > 0))
-        fail(kBlur, QStringLiteral("must be greater than 0"));
+    if (!planner::blurInRange(*v))
+        fail(kBlur, QStringLiteral("must be a finite angle greater than 0"));
     blur.kind = planner::Blur::Kind::Arcsec;
     blur.arcsec = *v;
     return blur;
@@ -73,15 +73,17 @@ std::optional<planner::MosaicRequest> mosaicOf(const Context &cx, const planner:
     planner::MosaicRequest m;
     if (cx.args.has(kOverlap)) {
         m.overlapPercent = cx.number(kOverlap);
-        if (!(m.overlapPercent >= ml::kOverlapLowestPercent
-              && m.overlapPercent <= ml::kOverlapHighestPercent))
+        if (!planner::overlapInRange(m.overlapPercent))
             fail(kOverlap, QStringLiteral("%1 is outside %2 to %3 %")
                                .arg(cx.numberText(m.overlapPercent),
                                     cx.numberText(ml::kOverlapLowestPercent),
                                     cx.numberText(ml::kOverlapHighestPercent)));
     }
-    if (cx.args.has(kRotation))
+    if (cx.args.has(kRotation)) {
         m.rotationDeg = cx.number(kRotation);
+        if (!planner::rotationInRange(m.rotationDeg))
+            fail(kRotation, QStringLiteral("%1 is no finite angle").arg(cx.numberText(m.rotationDeg)));
+    }
     return m;
 }
 
@@ -90,6 +92,8 @@ void readWavelength(const Context &cx, planner::AdviceOptions &advice)
     namespace fl = planner::filter_limits;
     if (cx.args.has(kFilter) && cx.args.has(kWavelength))
         fail(kFilter, QStringLiteral("give either --filter or --wavelength"));
+    if (!cx.args.has(kFilter) && !cx.args.has(kWavelength))
+        advice.filterName = QString::fromUtf8(planner::defaultFilter().name);
     if (cx.args.has(kWavelength)) {
         const double nm = cx.number(kWavelength);
         if (!planner::wavelengthInRange(nm))

@@ -2,15 +2,18 @@
 
 #include "calculator/core/limits.h"
 #include "planner/advice.h"
+#include "planner/bodies.h"
 #include "planner/ephemeris.h"
 #include "planner/filters.h"
 #include "planner/mosaic.h"
+#include "planner/mosaic_targets.h"
 #include "planner/sampling.h"
 #include "planner/targets.h"
 #include "planner/optical_train.h"
 #include "planner/setup_fields.h"
 
 #include <array>
+#include <deque>
 
 namespace vkp2::cli {
 
@@ -29,6 +32,41 @@ QString ruleKeys()
     for (const planner::SamplingRuleInfo &r : planner::samplingRules())
         keys << QStringLiteral("%1 (%2)").arg(QLatin1String(r.key), QString::fromUtf8(r.name));
     return keys.join(QStringLiteral(", "));
+}
+
+// An option's value for the help, e.g. "nyquist|5x"; built once, kept for the table's life.
+const char *keep(const QString &text)
+{
+    static std::deque<QByteArray> kept; // grows without moving what it holds
+    kept.push_back(text.toUtf8());
+    return kept.back().constData();
+}
+
+QString joined(const QStringList &items, const char *last)
+{
+    if (items.size() < 2)
+        return items.join(QString());
+    return QStringList(items.mid(0, items.size() - 1)).join(QStringLiteral(", "))
+           + QLatin1String(last) + items.last();
+}
+
+// The targets that rotate visibly, e.g. "Mars, Jupiter, Saturn".
+QString rotatingTargets()
+{
+    QStringList names;
+    for (const planner::Target &t : planner::targets()) {
+        if (t.body && planner::factsOf(*t.body).rotationHours > 0)
+            names << QLatin1String(t.name);
+    }
+    return names.join(QStringLiteral(", "));
+}
+
+QString ruleValues()
+{
+    QStringList keys;
+    for (const planner::SamplingRuleInfo &r : planner::samplingRules())
+        keys << QLatin1String(r.key);
+    return keys.join(QLatin1Char('|'));
 }
 
 QString colourFactors()
@@ -92,8 +130,7 @@ const std::array<OptionInfo, 51> kOptions{{
      QString::fromUtf8("the eyepiece in front of --afocal-lens"), OptionGroup::Train},
     {"--seeing", "ARCSEC", QStringLiteral("seeing FWHM (default %1)").arg(n(limits::kSeeingArcsec)),
      OptionGroup::Advice},
-    {"--target", "NAME", QString::fromUtf8("moon, sun, mercury, venus, mars, jupiter, saturn, uranus or neptune"),
-     OptionGroup::Advice},
+    {"--target", "NAME", joined(planner::targetKeys(), " or "), OptionGroup::Advice},
     {"--size", "ARCSEC", QString::fromUtf8("a target of this apparent diameter instead"),
      OptionGroup::Advice},
     {"--wavelength", "NM",
@@ -105,11 +142,11 @@ const std::array<OptionInfo, 51> kOptions{{
      QStringLiteral("the filter's wavelength instead: %1 (not with --wavelength)")
          .arg(planner::filterKeys().join(QStringLiteral(", "))),
      OptionGroup::Advice},
-    {"--rule", "nyquist|5x", QStringLiteral("the focal-ratio sampling rule: %1").arg(ruleKeys()),
+    {"--rule", keep(ruleValues()), QStringLiteral("the focal-ratio sampling rule: %1").arg(ruleKeys()),
      OptionGroup::Advice},
     {"--colour", nullptr, QString::fromUtf8("a colour-matrix (Bayer) sensor (also kit add camera)"),
      OptionGroup::Advice},
-    {"--colour-factor", "1|1.5|2",
+    {"--colour-factor", keep(colourFactors().replace(QStringLiteral(", "), QStringLiteral("|"))),
      QStringLiteral("what a colour sensor multiplies the critical focal ratio by: %1 (default %2);"
                     " with --colour or a kit colour camera")
          .arg(colourFactors(), n(planner::colour_factors::kDefault)),
@@ -117,24 +154,25 @@ const std::array<OptionInfo, 51> kOptions{{
     {"--date", "ISO",
      QStringLiteral("the night planned for, e.g. 2027-01-10T22:00Z, 2027-01-10T23:00+01:00 or "
                     "2027-01-10 (UTC; default now); the target's size then"),
-     OptionGroup::Advice},
+     OptionGroup::Night},
     {"--blur", "px|dawes|ARCSEC",
      QStringLiteral("what a feature may move by (default px, one pixel at the setup's scale; dawes: "
-                    "the Dawes limit): the derotation limit (Mars, Jupiter, Saturn) is %1")
-         .arg(planner::derotationText()),
-     OptionGroup::Advice},
-    {"--mosaic", nullptr, QString::fromUtf8("a full-disc mosaic of --target moon or sun"),
-     OptionGroup::Mosaic},
+                    "the Dawes limit): the derotation limit (%1) is %2")
+         .arg(rotatingTargets(), planner::derotationText()),
+     OptionGroup::Night},
+    {"--mosaic", nullptr,
+     QStringLiteral("a full-disc mosaic of --target %1").arg(joined(planner::mosaicTargetKeys(), " or ")),
+     OptionGroup::Night},
     {"--overlap", "PCT",
      QStringLiteral("the panes' overlap, %1 to %2 % (default %3)")
          .arg(n(planner::mosaic_limits::kOverlapLowestPercent),
               n(planner::mosaic_limits::kOverlapHighestPercent),
               n(planner::mosaic_limits::kOverlapDefaultPercent)),
-     OptionGroup::Mosaic},
+     OptionGroup::Night},
     {"--rotation", "DEG",
      QStringLiteral("the camera turned by this angle (default %1)")
          .arg(n(planner::mosaic_limits::kRotationDefaultDeg)),
-     OptionGroup::Mosaic},
+     OptionGroup::Night},
     {"--d-from", "MM",
      QStringLiteral("first D of the table (default %1)").arg(n(limits::kDistanceDLowest)),
      OptionGroup::Table},
@@ -211,8 +249,9 @@ QString groupHeading(OptionGroup group) {
                               "projection or an afocal camera");
     case OptionGroup::Advice:
         return QStringLiteral("Sampling advice and target fit (show and table)");
-    case OptionGroup::Mosaic:
-        return QStringLiteral("Full-disc mosaic (show)");
+    case OptionGroup::Night:
+        return QStringLiteral("The planned night (show): the target's size on a date, how long a "
+                              "capture may run, a full-disc mosaic");
     case OptionGroup::Table:
         return QStringLiteral("table");
     case OptionGroup::Solve:

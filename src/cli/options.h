@@ -9,7 +9,7 @@
 
 namespace vkp2::cli {
 
-enum class OptionGroup { Setup, Train, Advice, Mosaic, Table, Solve, Kit, Output };
+enum class OptionGroup { Setup, Train, Advice, Night, Table, Solve, Kit, Output };
 
 struct OptionInfo {
     const char *name;

@@ -67,6 +67,9 @@ Record showRecord(const Context &cx, const planner::Setup &setup, const Shown &s
           advice.seeingLongExposureOnly ? QStringLiteral("Sampling of the seeing (long exposures)")
                                         : QStringLiteral("Sampling of the seeing"),
           Cell::str(seeingVerdictText(advice)), true);
+    if (cx.format != Format::Text) // the text's label says it
+        r.add(QStringLiteral("sampling_long_exposure_only"), QString(),
+              Cell::boolean(advice.seeingLongExposureOnly), false, false);
     r.add(QStringLiteral("dawes_limit_arcsec"), QStringLiteral("Dawes limit (arcsec)"),
           cx.result(advice.dawesArcsec), true);
     r.add(QStringLiteral("rayleigh_550nm_arcsec"), QStringLiteral("Rayleigh limit at 550 nm (arcsec)"),
@@ -110,13 +113,13 @@ Result runShow(const Context &cx)
     Result out;
     // The panes are a table of their own in CSV; text lists them after the record.
     if (options.mosaic && cx.format == Format::Csv)
-        out.out = mosaicCsv(cx, advice);
+        out.out = mosaicCsv(advice);
     else
         out.out = writeRecord(r.table, cx.format);
     if (options.mosaic && cx.format == Format::Text)
         out.out += mosaicLines(cx, advice).toUtf8();
     if (options.mosaic && !advice.mosaic && cx.format != Format::Text)
-        out.err += diagnostic(noMosaicText());
+        out.err += diagnostic(planner::noMosaicText());
     out.err += diagnosticsOf(built);
     const QList<Message> messages = distinctMessages(sh.messages);
     for (const Message &m : messages)

@@ -34,8 +34,6 @@ void addTarget(Record &r, const Context &cx, const planner::Target &target,
 // line per pane.
 QString mosaicLines(const Context &cx, const planner::Advice &advice);
 // show --mosaic --format csv: the panes as a table of their own.
-QByteArray mosaicCsv(const Context &cx, const planner::Advice &advice);
-// Why there is no mosaic to show.
-QString noMosaicText();
+QByteArray mosaicCsv(const planner::Advice &advice);
 
 } // namespace vkp2::cli

@@ -56,7 +56,8 @@ void addDate(Record &r, const Context &cx, const planner::Target &t, const plann
           precise(cx, d.view.polarArcsec));
     if (t.hasRings())
         r.add(QStringLiteral("ring_opening_deg"), QStringLiteral("Ring opening (deg)"),
-              cx.result(d.view.subEarthLatitudeDeg), true);
+              d.view.subEarthLatitudeDeg ? precise(cx, *d.view.subEarthLatitudeDeg) : Cell::num({}),
+              true);
     if (!t.singleSize())
         r.add(QStringLiteral("target_range_percent"),
               QStringLiteral("Between its smallest and largest (%)"), cx.result(d.rangePercent));
@@ -128,16 +129,10 @@ void addTarget(Record &r, const Context &cx, const planner::Target &t, const pla
               false, false);
 }
 
-QString noMosaicText()
-{
-    return QStringLiteral("a mosaic needs a camera frame and at most %1 panes")
-        .arg(planner::mosaic_limits::kPanesHighest);
-}
-
 QString mosaicLines(const Context &cx, const planner::Advice &advice)
 {
     if (!advice.mosaic)
-        return QStringLiteral("Mosaic: none; ") + noMosaicText() + QLatin1Char('\n');
+        return QStringLiteral("Mosaic: none; ") + planner::noMosaicText() + QLatin1Char('\n');
     const planner::Mosaic &m = *advice.mosaic;
     QString out = QStringLiteral("Mosaic: %1 × %2 grid, %3 panes (%4 % overlap, %5° rotation)\n")
                       .arg(m.columns)
@@ -155,19 +150,10 @@ QString mosaicLines(const Context &cx, const planner::Advice &advice)
     return out;
 }
 
-QByteArray mosaicCsv(const Context &cx, const planner::Advice &advice)
+QByteArray mosaicCsv(const planner::Advice &advice)
 {
-    Table t;
-    for (const char *key : {"pane", "column", "row", "x_arcsec", "y_arcsec"})
-        t.add(Field{QLatin1String(key), QString()});
-    if (advice.mosaic) {
-        const auto &panes = advice.mosaic->panes;
-        for (qsizetype i = 0; i < panes.size(); ++i)
-            t.rows << QList<Cell>{cx.plain(double(i + 1)), cx.plain(panes[i].column),
-                                  cx.plain(panes[i].row), cx.plain(panes[i].xArcsec),
-                                  cx.plain(panes[i].yArcsec)};
-    }
-    return writeTable(t, Format::Csv);
+    // Only the header without a mosaic: a script reading the panes finds none.
+    return planner::mosaicPanesCsv(advice.mosaic.value_or(planner::Mosaic{}));
 }
 
 } // namespace vkp2::cli

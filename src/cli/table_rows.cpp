@@ -90,7 +90,9 @@ QList<Col> kitColumns(const Context &cx, const TrainColumns &train,
     };
     c << resultColumns<KitRow>(box);
     c << QList<Col>{
-        {QStringLiteral("sampling"), QStringLiteral("Sampling"),
+        {QStringLiteral("sampling"),
+         planner::seeingLongExposureOnlyFor(options.target) ? QStringLiteral("Sampling (long exposures)")
+                                                            : QStringLiteral("Sampling"),
          [](const KitRow &r) { return Cell::str(seeingVerdictText(r.advice)); }},
     };
     if (cx.focalRatioAsked)

@@ -79,6 +79,18 @@ private slots:
         QTest::newRow("mosaic without target") << QStringList{"show", "--mosaic"} << "--mosaic" << "";
         QTest::newRow("mosaic in table")
             << QStringList{"table", "--target", "moon", "--mosaic"} << "--mosaic" << "";
+        // The table shows no sizes on a date: it takes neither.
+        QTest::newRow("date in table")
+            << QStringList{"table", "--target", "saturn", "--date", "2027-01-10"} << "--date" << "";
+        QTest::newRow("blur in table") << QStringList{"table", "--target", "jupiter", "--blur", "3"}
+                                       << "--blur" << "";
+        QTest::newRow("blur beyond a double")
+            << QStringList{"show", "--blur", QStringLiteral("1") + QString(309, QLatin1Char('0'))} << "--blur" << "";
+        QTest::newRow("blur inf") << QStringList{"show", "--blur", "inf"} << "--blur" << "";
+        QTest::newRow("rotation inf") << (moon + QStringList{"--rotation", "inf"}) << "--rotation" << "";
+        QTest::newRow("rotation nan") << (moon + QStringList{"--rotation", "nan"}) << "--rotation" << "";
+        QTest::newRow("offset past +14:00")
+            << QStringList{"show", "--date", "2027-01-10T22:00+14:30"} << "--date" << "";
     }
 
     void badInput()
@@ -300,6 +312,70 @@ private slots:
         const QJsonObject all = tableJson(QStringList{"table", "--d", "55", "--filters", "all"} + setup)
                                     .first().toObject();
         QVERIFY(all.contains("focal_ratio_sampling_uv") && all.contains("focal_ratio_sampling_ch4"));
+    }
+
+    // A rotation of any size turns the panes as its remainder of a turn, in JSON that reads.
+    void hugeRotation()
+    {
+        const QStringList base = kMoonThirds + QStringList{"--target", "moon", "--date", kNight, "--mosaic"};
+        const QString huge308 = QStringLiteral("1") + QString(308, QLatin1Char('0')); // 1e308
+        const auto r = run(QStringList{"show", "--format", "json", "--rotation", huge308} + base);
+        QCOMPARE(r.status, 0);
+        QJsonParseError error;
+        const QJsonObject huge = QJsonDocument::fromJson(r.out, &error).object().value("mosaic").toObject();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        // int(1e308) % 360 = 296 (python3).
+        const QJsonObject plain = showJson(base + QStringList{"--rotation", "296"}).value("mosaic").toObject();
+        const QJsonArray a = huge.value("panes").toArray(), b = plain.value("panes").toArray();
+        QVERIFY(!a.isEmpty());
+        QCOMPARE(a.size(), b.size());
+        for (qsizetype i = 0; i < a.size(); ++i) {
+            for (const char *key : {"x_arcsec", "y_arcsec"})
+                QVERIFY(qAbs(number(a[i].toObject(), key) - number(b[i].toObject(), key)) < 1e-6);
+        }
+    }
+
+    // The seeing verdict is the long-exposure view for a body, in every form.
+    void longExposureSeeing_data()
+    {
+        QTest::addColumn<QStringList>("target");
+        QTest::addColumn<bool>("longOnly");
+        QTest::newRow("Saturn") << QStringList{"--target", "saturn"} << true;
+        QTest::newRow("the Sun") << QStringList{"--target", "sun"} << true;
+        QTest::newRow("a typed size") << QStringList{"--size", "600"} << false;
+        QTest::newRow("no target") << QStringList{} << false;
+    }
+    void longExposureSeeing()
+    {
+        QFETCH(QStringList, target);
+        QFETCH(bool, longOnly);
+        const QStringList setup = kSt7 + QStringList{"--telescope", "DR-106", "--d", "55"} + target;
+        QCOMPARE(showJson(setup).value("sampling_long_exposure_only").toBool(), longOnly);
+        const QString label = QStringLiteral("Sampling of the seeing (long exposures) = ");
+        QCOMPARE(out(run(QStringList{"show"} + setup)).contains(label), longOnly);
+        const QString table = out(run(QStringList{"table"} + setup));
+        QCOMPARE(table.contains(QStringLiteral("Sampling (long exposures)")), longOnly);
+    }
+
+    // Without --filter or --wavelength the advice is at 550 nm, luminance, as the window says.
+    void defaultFilter()
+    {
+        const QJsonObject o = showJson(kSt7);
+        QCOMPARE(o.value("filter").toString(), QStringLiteral("L"));
+        QCOMPARE(number(o, "wavelength_nm"), 550.0);
+        QVERIFY(showJson(kSt7 + QStringList{"--wavelength", "600"}).value("filter").isNull());
+    }
+
+    // The help's lists come from the engine's tables.
+    void helpListsTheTables()
+    {
+        const QString help = out(run(QStringList{"help", "show"}));
+        QVERIFY2(help.contains(QStringLiteral("saturn, uranus or neptune")), qPrintable(help));
+        QVERIFY(help.contains(QStringLiteral("(Mars, Jupiter, Saturn)")));
+        QVERIFY(help.contains(QStringLiteral("--rule nyquist|5x")));
+        QVERIFY(help.contains(QStringLiteral("--colour-factor 1|1.5|2")));
+        QVERIFY(help.contains(QStringLiteral("--target moon or sun")));
+        QVERIFY(!out(run(QStringList{"help", "table"})).contains(QStringLiteral("--date")));
     }
 
     void germanText()
