@@ -299,8 +299,9 @@ void FocalChart::rebuild()
         hi = std::max(hi, band->high);
         const QString low = numbers::format(numbers::round2(band->low));
         const QString high = numbers::format(numbers::round2(band->high));
-        bandLabel_ = ratio ? tr("well sampled: N = %1 to %2 N = %3")
-                                 .arg(low, numbers::format(planner::focalRatioBandWidth), high)
+        // The band's width is the rule's: 1.5 N by Nyquist, 7/5 N by the 5 × pixel rule.
+        const QString width = numbers::format(numbers::round2(band->high / band->low));
+        bandLabel_ = ratio ? tr("well sampled: N = %1 to %2 N = %3").arg(low, width, high)
                            : tr("well sampled: seeing/3 = %1 to seeing/2 = %2 ″/px").arg(low, high);
     } else if (!hasCamera(shown_)) {
         noBandNote_ = tr("No sampling band: it needs a camera's pixel size, and “%1” has none.")

@@ -79,6 +79,8 @@ private slots:
     void solveVerdictsFollowTheBand();
     void bandLabelAndItsAbsence_data();
     void bandLabelAndItsAbsence();
+    void bandFollowsTheRule_data();
+    void bandFollowsTheRule();
     void failedExportLeavesNoFileAndSaysSo();
     void typedMistakeIsMarkedInline();
     void neverWritesTheCalculatorsFile_data();
@@ -487,6 +489,36 @@ void TstPlannerWindow::solveVerdictsFollowTheBand()
              qPrintable(window_->chart()->bandLabel()));
     QVERIFY2(window_->chart()->bandLabel().contains(numbers::format(numbers::round2(1.5 * n))),
              qPrintable(window_->chart()->bandLabel()));
+}
+
+// The band and its label are the chosen rule's, at the chosen colour factor.
+void TstPlannerWindow::bandFollowsTheRule_data()
+{
+    QTest::addColumn<int>("rule");
+    QTest::addColumn<bool>("colour");
+    QTest::addColumn<QString>("label");
+    // 7.4 µm: Nyquist 2 × 7400 / 550 = 26.91; the rule of thumb 5 × 7.4 = 37 to 7 × 7.4 = 51.8.
+    QTest::newRow("Nyquist") << int(planner::SamplingRule::Nyquist) << false << "N = 26.91 to 1.5 N = 40.36";
+    QTest::newRow("5 × pixel") << int(planner::SamplingRule::PixelTimes5) << false << "N = 37 to 1.4 N = 51.8";
+    QTest::newRow("5 × pixel, colour 1.5")
+        << int(planner::SamplingRule::PixelTimes5) << true << "N = 55.5 to 1.4 N = 77.7";
+}
+
+void TstPlannerWindow::bandFollowsTheRule()
+{
+    QFETCH(int, rule);
+    QFETCH(bool, colour);
+    QFETCH(QString, label);
+    planner::Setup setup;
+    setup.chooseTelescope("CR-150");
+    setup.chooseCamera("SBIG ST-237A");
+    open(setup);
+    PlannerInputs in = window_->setupPanel()->inputs();
+    in.rule = planner::SamplingRule(rule);
+    in.colourSensor = colour;
+    in.colourFactor = 1.5;
+    window_->setupPanel()->setInputs(in);
+    QVERIFY2(window_->chart()->bandLabel().contains(label), qPrintable(window_->chart()->bandLabel()));
 }
 
 void TstPlannerWindow::bandLabelAndItsAbsence_data()
