@@ -115,6 +115,11 @@ void SolveTable::setInputs(const PlannerInputs &inputs, const storage::Kit &kit,
     inputs_ = inputs;
     kit_ = kit;
     ownTrainSound_ = ownTrainSound;
+    // For the Moon, Sun and planets lucky imaging beats the seeing: its verdict is the
+    // long-exposure view.
+    const bool longOnly = planner::seeingLongExposureOnlyFor(inputs.targetInfo());
+    table_->horizontalHeaderItem(SeeingVerdict)
+        ->setText(longOnly ? tr("Sampling of the seeing (long exposures)") : tr("Sampling of the seeing"));
     refill();
 }
 

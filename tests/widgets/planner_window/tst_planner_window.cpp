@@ -470,7 +470,9 @@ void TstPlannerWindow::solveVerdictsFollowTheBand()
     SolveTable *solve = window_->solveTable();
     solve->setGoal(SolveTable::GoalKind::FocalRatio, goal);
     QTableWidget *table = solve->table();
-    QCOMPARE(table->horizontalHeaderItem(SolveTable::SeeingVerdict)->text(), QString("Sampling of the seeing"));
+    // Jupiter, the start's target: the seeing's verdict holds for long exposures only.
+    QCOMPARE(table->horizontalHeaderItem(SolveTable::SeeingVerdict)->text(),
+             QString("Sampling of the seeing (long exposures)"));
     QCOMPARE(table->horizontalHeaderItem(SolveTable::RatioVerdict)->text(), QString("Sampling by focal ratio"));
     int solved = 0;
     for (int r = 0; r < table->rowCount(); ++r) {
@@ -481,6 +483,10 @@ void TstPlannerWindow::solveVerdictsFollowTheBand()
         QVERIFY(!table->item(r, SolveTable::SeeingVerdict)->text().isEmpty());
     }
     QVERIFY(solved > 3);
+    PlannerInputs typed = window_->setupPanel()->inputs();
+    typed.target = kTypedTarget;
+    window_->setupPanel()->setInputs(typed);
+    QCOMPARE(table->horizontalHeaderItem(SolveTable::SeeingVerdict)->text(), QString("Sampling of the seeing"));
     // The chart's band is the same one, and its label says where it lies.
     const planner::Shown shown = planner::show(setup);
     const double pitch = std::max(shown.number(Box::Pixelsize_width).value(), shown.number(Box::Pixelsize_height).value());
