@@ -86,21 +86,6 @@ PaintFunction withCaption(const PaintFunction &paint, const QSizeF &pictureSize,
     };
 }
 
-QByteArray mosaicCsv(const planner::Mosaic &mosaic)
-{
-    QByteArray out = "pane,column,row,x_arcsec,y_arcsec\n";
-    int pane = 0;
-    for (const planner::MosaicPane &p : mosaic.panes)
-        out += QStringLiteral("%1,%2,%3,%4,%5\n")
-                   .arg(++pane)
-                   .arg(p.column)
-                   .arg(p.row)
-                   .arg(p.xArcsec, 0, 'f', 2)
-                   .arg(p.yArcsec, 0, 'f', 2)
-                   .toUtf8();
-    return out;
-}
-
 QString writeWhole(const QString &path, const QByteArray &bytes)
 {
     if (bytes.isEmpty())

@@ -2,8 +2,6 @@
 // Exports of the planner's pictures and table. Files are written whole or not at all
 // (QSaveFile): a failed export leaves no partial file behind.
 
-#include "planner/mosaic.h"
-
 #include <QByteArray>
 #include <QSizeF>
 #include <QString>
@@ -38,9 +36,6 @@ QByteArray pictureFormatOf(const QString &path);
 // an SVG keeps them as text. `size` grows by the caption's height.
 PaintFunction withCaption(const PaintFunction &paint, const QSizeF &pictureSize, const QStringList &lines,
                           const QFont &font, const QPalette &palette, QSizeF *size);
-
-// "pane,column,row,x_arcsec,y_arcsec" and a row per pane from 1, numbers with a dot.
-QByteArray mosaicCsv(const planner::Mosaic &mosaic);
 
 // Writes atomically; returns an empty string on success, else why it failed.
 QString writeWhole(const QString &path, const QByteArray &bytes);

@@ -76,8 +76,14 @@ FramingGeometry FramingView::geometryFor(const QSizeF &size) const
             g.ringRadiusY = *v.ringMinorArcsec * k / 2;
         }
     }
-    if (framing_.mosaic)
+    // The camera turned for a mosaic is turned for its central frame too.
+    if (framing_.mosaic) {
         g.panes = panePolygons(*framing_.mosaic, centre, k);
+        g.frameDrawn = centralFramePolygon(*framing_.mosaic, centre, k);
+    } else {
+        // In the panes' order: from the sky's lower left, anticlockwise on the sky.
+        g.frameDrawn << g.frame.bottomLeft() << g.frame.bottomRight() << g.frame.topRight() << g.frame.topLeft();
+    }
     return g;
 }
 
@@ -137,7 +143,7 @@ void FramingView::paintFraming(QPainter &painter, const QSizeF &size) const
     QPen frame(text, 2);
     frame.setJoinStyle(Qt::MiterJoin);
     painter.setPen(frame);
-    painter.drawRect(g.frame);
+    painter.drawPolygon(g.frameDrawn);
     painter.restore();
 }
 

@@ -35,7 +35,8 @@ struct Framing {
 // polygons (their corners), each the frame's size turned by the mosaic's rotation.
 struct FramingGeometry {
     bool valid = false;
-    QRectF frame;
+    QRectF frame;         // the camera frame upright, at the centre
+    QPolygonF frameDrawn; // its corners as drawn: turned like the mosaic's panes
     double minRadiusX = 0, minRadiusY = 0, maxRadiusX = 0, maxRadiusY = 0;
     bool onDate = false;
     double dateRadiusX = 0, dateRadiusY = 0;

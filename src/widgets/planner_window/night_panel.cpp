@@ -4,6 +4,7 @@
 #include "planner/ephemeris.h"
 #include "planner/filters.h"
 #include "planner/mosaic.h"
+#include "planner/mosaic_targets.h"
 #include "widgets/planner_window/field_mark.h"
 
 #include <QCheckBox>
@@ -170,7 +171,9 @@ void NightPanel::show(const PlannerInputs &in)
     w_.rule->setCurrentIndex(std::max(0, w_.rule->findData(int(in.rule))));
     w_.colourFactor->setCurrentIndex(std::max(0, w_.colourFactor->findData(in.colourFactor)));
     w_.blur->setCurrentIndex(int(in.blur.kind));
-    setText(w_.blurArcsec, numbers::format(in.blur.arcsec > 0 ? in.blur.arcsec : 0.5));
+    setText(w_.blurArcsec, numbers::format(planner::blurInRange(in.blur.arcsec)
+                                               ? in.blur.arcsec
+                                               : planner::derotation_limits::kTypedBlurDefaultArcsec));
     {
         const QSignalBlocker mosaicQuiet(w_.mosaic);
         w_.mosaic->setChecked(in.mosaic);
@@ -182,7 +185,7 @@ void NightPanel::show(const PlannerInputs &in)
 
 void NightPanel::setEnabledFor(const planner::Target &target, bool colourSensor)
 {
-    mosaicAllowed_ = target.body == planner::Body::Moon || target.body == planner::Body::Sun;
+    mosaicAllowed_ = planner::takesMosaic(target);
     colourAllowed_ = colourSensor;
     updateEnabled();
 }
@@ -225,16 +228,17 @@ bool NightPanel::check()
                                   .arg(w_.wavelength->text(), numbers::format(filter_limits::kWavelengthLowestNm),
                                        numbers::format(filter_limits::kWavelengthHighestNm)));
     const auto blur = numberIn(w_.blurArcsec);
-    mark(w_.blurArcsec, blur && *blur > 0 ? QString() : tr("“%1” is no blur above 0″.").arg(w_.blurArcsec->text()));
+    mark(w_.blurArcsec,
+         blur && blurInRange(*blur) ? QString() : tr("“%1” is no blur above 0″.").arg(w_.blurArcsec->text()));
     const auto overlap = numberIn(w_.overlap);
-    mark(w_.overlap, overlap && *overlap >= mosaic_limits::kOverlapLowestPercent
-                             && *overlap <= mosaic_limits::kOverlapHighestPercent
+    mark(w_.overlap, overlap && overlapInRange(*overlap)
                          ? QString()
                          : tr("“%1” is not an overlap from %2 to %3 %.")
                                .arg(w_.overlap->text(), numbers::format(mosaic_limits::kOverlapLowestPercent),
                                     numbers::format(mosaic_limits::kOverlapHighestPercent)));
     const auto rotation = numberIn(w_.rotation);
-    mark(w_.rotation, rotation ? QString() : tr("“%1” is not an angle.").arg(w_.rotation->text()));
+    mark(w_.rotation, rotation && rotationInRange(*rotation) ? QString()
+                                                             : tr("“%1” is not an angle.").arg(w_.rotation->text()));
     showProblemText(w_.problems, problems.join(QLatin1Char('\n')));
     return problems.isEmpty();
 }
@@ -251,12 +255,12 @@ void NightPanel::readInto(PlannerInputs &in) const
     in.rule = planner::SamplingRule(w_.rule->currentData().toInt());
     in.colourFactor = w_.colourFactor->currentData().toDouble();
     in.blur.kind = kBlurKinds[std::clamp(w_.blur->currentIndex(), 0, 2)];
-    if (const auto blur = numberIn(w_.blurArcsec); blur && *blur > 0)
+    if (const auto blur = numberIn(w_.blurArcsec); blur && planner::blurInRange(*blur))
         in.blur.arcsec = *blur;
     in.mosaic = w_.mosaic->isChecked();
-    if (const auto v = numberIn(w_.overlap); v && w_.overlap->isEnabled())
+    if (const auto v = numberIn(w_.overlap); v && planner::overlapInRange(*v) && w_.overlap->isEnabled())
         in.overlapPercent = *v;
-    if (const auto v = numberIn(w_.rotation); v && w_.rotation->isEnabled())
+    if (const auto v = numberIn(w_.rotation); v && planner::rotationInRange(*v) && w_.rotation->isEnabled())
         in.rotationDeg = *v;
 }
 

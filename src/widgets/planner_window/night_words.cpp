@@ -1,5 +1,6 @@
 #include "widgets/planner_window/night_words.h"
 
+#include "calculator/core/numbers.h"
 #include "planner/mosaic.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,9 @@ namespace vkp2::planner_window {
 namespace {
 
 QString tr(const char *text) { return QCoreApplication::translate("NightWords", text); }
+
+// Past a million years a duration is told in hours as a number: llround would overflow later.
+constexpr double kPlainSecondsHighest = 1e6 * 365.25 * 86400;
 
 // The user's locale without group separators: "1767,0″", as the calculator's boxes show numbers.
 QLocale numberLocale()
@@ -40,6 +44,10 @@ QString blurName(const planner::Blur &blur, double arcsecBlur)
 
 QString durationText(double seconds)
 {
+    if (!std::isfinite(seconds))
+        return seconds > 0 ? tr("no limit") : QString();
+    if (std::abs(seconds) >= kPlainSecondsHighest)
+        return tr("%1 h").arg(numberLocale().toString(seconds / 3600, 'g', 3));
     const qint64 s = std::llround(seconds);
     if (s < 60)
         return tr("%1 s").arg(s);
@@ -74,11 +82,10 @@ QStringList nightLines(const planner::Advice &a, const planner::AdviceOptions &o
                    .arg(a.mosaic->rows)
                    .arg(a.mosaic->panes.size());
     else if (mosaicAsked)
-        out << tr("Mosaic: none; it needs a camera frame and at most %1 panes")
-                   .arg(numberLocale().toString(planner::mosaic_limits::kPanesHighest));
+        out << tr("Mosaic: none; %1").arg(planner::noMosaicText());
     if (a.rayleighAtWavelengthArcsec)
         out << tr("Rayleigh limit at %1 nm: %2")
-                   .arg(numberLocale().toString(options.wavelengthNm, 'f', 0), arcsec(*a.rayleighAtWavelengthArcsec));
+                   .arg(numbers::format(options.wavelengthNm), arcsec(*a.rayleighAtWavelengthArcsec));
     if (const QString seeing = planner::seeingVerdictText(a); !seeing.isEmpty())
         out << (a.seeingLongExposureOnly
                     ? tr("Seeing: %1, %2").arg(seeing, planner::seeingLongExposureText())

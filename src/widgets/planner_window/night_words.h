@@ -10,7 +10,8 @@
 
 namespace vkp2::planner_window {
 
-// "1 min 58 s", "45 s", "2 h 5 min".
+// "1 min 58 s", "45 s", "2 h 5 min"; "2.78e+296 h" far past a million years, "no limit" for an
+// infinite one and nothing for no number.
 QString durationText(double seconds);
 
 // The lines for the framing's words, for the target under the window's name for it; `mosaicAsked`

@@ -5,6 +5,7 @@
 #include "calculator/core/limits.h"
 #include "calculator/toolkit/boxes.h"
 #include "planner/advice.h"
+#include "planner/filters.h"
 #include "planner/setup.h"
 #include "planner/setup_fields.h"
 #include "planner/solve.h"
@@ -42,9 +43,8 @@ struct PlannerInputs {
     // the Now button was pressed.
     QString dateText;
     QDateTime now;
-    // A preset's name, whose wavelength wavelengthNm holds; empty: typed. Luminance at the
-    // default 550 nm.
-    QString filter = QStringLiteral("L");
+    // A preset's name, whose wavelength wavelengthNm holds; empty: typed.
+    QString filter = QLatin1String(planner::defaultFilter().name);
     planner::SamplingRule rule = planner::SamplingRule::Nyquist;
     double colourFactor = planner::colour_factors::kDefault;
     planner::Blur blur;

@@ -2,6 +2,7 @@
 
 #include "calculator/core/numbers.h"
 #include "planner/filters.h"
+#include "planner/mosaic.h"
 
 #include <QLocale>
 #include <QSettings>
@@ -187,10 +188,16 @@ PlannerState readPlannerState()
     const int blur = settings.value(QStringLiteral("BlurKind"), 0).toInt();
     if (blur >= int(planner::Blur::Kind::Pixel) && blur <= int(planner::Blur::Kind::Arcsec))
         in.blur.kind = planner::Blur::Kind(blur);
-    in.blur.arcsec = number("BlurArcsec", in.blur.arcsec);
+    // What the engine refuses (edited by hand, or from an older build) falls back to the
+    // default, so a start never opens on a night that cannot be planned.
+    const auto accepted = [&](const char *key, double fallback, bool (*inRange)(double)) {
+        const double v = number(key, fallback);
+        return inRange(v) ? v : fallback;
+    };
+    in.blur.arcsec = accepted("BlurArcsec", planner::derotation_limits::kTypedBlurDefaultArcsec, planner::blurInRange);
     in.mosaic = settings.value(QStringLiteral("Mosaic"), in.mosaic).toBool();
-    in.overlapPercent = number("Overlap", in.overlapPercent);
-    in.rotationDeg = number("Rotation", in.rotationDeg);
+    in.overlapPercent = accepted("Overlap", in.overlapPercent, planner::overlapInRange);
+    in.rotationDeg = accepted("Rotation", in.rotationDeg, planner::rotationInRange);
     st.savedAt = QDateTime::fromString(settings.value(QStringLiteral("SavedAt")).toString(), Qt::ISODateWithMs);
     st.chartView = settings.value(QStringLiteral("ChartView"), 0).toInt() == 1 ? 1 : 0;
     st.goalKind = settings.value(QStringLiteral("GoalKind"), 0).toInt() == 1 ? 1 : 0;

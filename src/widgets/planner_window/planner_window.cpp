@@ -2,6 +2,8 @@
 
 #include "calculator/toolkit/app_info.h"
 #include "calculator/toolkit/message_boxes.h"
+#include "planner/mosaic.h"
+#include "planner/mosaic_targets.h"
 #include "storage/kit_file.h"
 #include "storage/setup_location.h"
 #include "widgets/planner_window/announce.h"
@@ -360,8 +362,7 @@ void PlannerWindow::updateFraming()
                   : f.onDate ? tr("Filled: smallest size; dashed outline: largest; bold: on the date.")
                              : tr("Filled: smallest size; dashed outline: largest."));
     }
-    const bool fullDisc = target.body == planner::Body::Moon || target.body == planner::Body::Sun;
-    lines << nightLines(advice, options, f.target, options.mosaic && fullDisc);
+    lines << nightLines(advice, options, f.target, options.mosaic && planner::takesMosaic(target));
     const QString text = lines.join(QLatin1Char('\n'));
     framingText_->setText(text);
     announce(framingText_, text);
@@ -424,7 +425,7 @@ bool PlannerWindow::exportFraming(const QString &path)
 bool PlannerWindow::exportMosaicPanes(const QString &path)
 {
     const auto &mosaic = framing_->framing().mosaic;
-    return reportWrite(path, tr("mosaic panes"), mosaic ? mosaicCsv(*mosaic) : QByteArray());
+    return reportWrite(path, tr("mosaic panes"), mosaic ? planner::mosaicPanesCsv(*mosaic) : QByteArray());
 }
 
 bool PlannerWindow::exportSolveTable(const QString &path)

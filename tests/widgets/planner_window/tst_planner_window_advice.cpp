@@ -1,13 +1,16 @@
 // The planner window's advice is the engine's: the solve table's verdicts, the chart's band and
 // the framing's sentences equal planner::adviseOn for the setup each shows, so the window and
 // vkp2plan cannot disagree. Values the calculator replaces are found from its messages' data.
+// The night's words tell the engine's numbers in the user's locale.
 
 #include "support/widgets/private_home.h"
 #include "calculator/core/numbers.h"
 #include "planner/advice.h"
+#include "planner/mosaic.h"
 #include "planner/setup.h"
 #include "support/calculator/recorded_message_boxes.h"
 #include "widgets/planner_window/focal_chart.h"
+#include "widgets/planner_window/night_words.h"
 #include "widgets/planner_window/planner_window.h"
 #include "widgets/planner_window/setup_panel.h"
 #include "widgets/planner_window/solve_table.h"
@@ -19,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 using namespace vkp2;
@@ -34,6 +38,10 @@ private slots:
     void fitSentencesAreTheEngines_data();
     void fitSentencesAreTheEngines();
     void restoredTelescopeValueIsMarked();
+    void durationWords_data();
+    void durationWords();
+    void nightWordsInLocale_data();
+    void nightWordsInLocale();
 
 private:
     void open(const PlannerInputs &in);
@@ -200,6 +208,57 @@ void TstPlannerWindowAdvice::restoredTelescopeValueIsMarked()
     QVERIFY2(w.problems->text().contains("F-Length must be between"), qPrintable(w.problems->text()));
     QCOMPARE(window_->setupPanel()->inputs().setup.focalLength, own);
     QCOMPARE(window_->chart()->cursorShown().box(Box::Flength), own);
+}
+
+void TstPlannerWindowAdvice::durationWords_data()
+{
+    QTest::addColumn<double>("seconds");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("under a minute") << 44.6 << "45 s";
+    QTest::newRow("minutes") << 118.0 << "1 min 58 s";
+    QTest::newRow("hours") << 7500.0 << "2 h 5 min";
+    // Far past what a whole number of seconds holds: told in hours, never wrapped round.
+    QTest::newRow("1e300 s") << 1e300 << "2.78e+296 h";
+    QTest::newRow("infinite") << qInf() << "no limit";
+    QTest::newRow("not a number") << qQNaN() << "";
+}
+
+void TstPlannerWindowAdvice::durationWords()
+{
+    QFETCH(double, seconds);
+    QFETCH(QString, said);
+    QCOMPARE(durationText(seconds), said);
+}
+
+void TstPlannerWindowAdvice::nightWordsInLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<double>("wavelength");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("Ca-K, C") << "C" << 393.4 << "Rayleigh limit at 393.4 nm: ";
+    QTest::newRow("Ca-K, German") << "de_DE" << 393.4 << "Rayleigh limit at 393,4 nm: ";
+    QTest::newRow("luminance") << "C" << 550.0 << "Rayleigh limit at 550 nm: ";
+}
+
+void TstPlannerWindowAdvice::nightWordsInLocale()
+{
+    QFETCH(QString, locale);
+    QFETCH(double, wavelength);
+    QFETCH(QString, said);
+    QLocale::setDefault(QLocale(locale));
+    planner::Advice advice;
+    advice.rayleighAtWavelengthArcsec = 0.25;
+    planner::AdviceOptions options;
+    options.wavelengthNm = wavelength;
+    // A mosaic asked for that the engine could not plan.
+    const QStringList lines = nightLines(advice, options, QStringLiteral("Moon"), true);
+    const auto rayleigh = std::find_if(lines.cbegin(), lines.cend(),
+                                       [](const QString &l) { return l.startsWith(QLatin1String("Rayleigh")); });
+    QVERIFY(rayleigh != lines.cend());
+    QVERIFY2(rayleigh->startsWith(said), qPrintable(*rayleigh));
+    // Its reason, as the engine words it.
+    QVERIFY2(lines.contains(QStringLiteral("Mosaic: none; %1").arg(planner::noMosaicText())),
+             qPrintable(lines.join('\n')));
 }
 
 QTEST_MAIN(TstPlannerWindowAdvice)

@@ -5,6 +5,7 @@
 #include "calculator/core/numbers.h"
 #include "planner/advice.h"
 #include "planner/ephemeris.h"
+#include "planner/mosaic.h"
 #include "support/calculator/recorded_message_boxes.h"
 #include "support/widgets/private_home.h"
 #include "widgets/planner_window/field_mark.h"
@@ -23,8 +24,10 @@
 #include <QSettings>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
+#include <utility>
 
 using namespace vkp2;
 using namespace vkp2::planner_window;
@@ -40,7 +43,12 @@ private slots:
     void saturnRingsAtTheDate();
     void moonMosaicIsTheEngines_data();
     void moonMosaicIsTheEngines();
+    void mosaicCsvIsTheEngines_data();
     void mosaicCsvIsTheEngines();
+    void typedBlurStartsInRange_data();
+    void typedBlurStartsInRange();
+    void savedNightOutOfRange_data();
+    void savedNightOutOfRange();
     void nightStateRoundTrip_data();
     void nightStateRoundTrip();
     void stateFromBeforeFilters_data();
@@ -107,6 +115,15 @@ void TstPlannerWindowNight::badInputKeepsLastGoodFraming_data()
     QTest::newRow("blur below 0") << "Blur (arcsec)" << "-0.2" << "no blur above 0";
     QTest::newRow("blur: words") << "Blur (arcsec)" << "fine" << "no blur above 0";
     QTest::newRow("rotation: words") << "Rotation (°)" << "left" << "not an angle";
+    // Past a double: no finite number, whatever the box would read it as.
+    const QString huge(309, QLatin1Char('9'));
+    QTest::newRow("blur: 309 digits") << "Blur (arcsec)" << huge << "no blur above 0";
+    QTest::newRow("blur: inf") << "Blur (arcsec)" << "inf" << "no blur above 0";
+    QTest::newRow("blur: nan") << "Blur (arcsec)" << "nan" << "no blur above 0";
+    QTest::newRow("overlap: nan") << "Overlap (%)" << "nan" << "from 0 to 50";
+    QTest::newRow("overlap: 309 digits") << "Overlap (%)" << huge << "from 0 to 50";
+    QTest::newRow("rotation: inf") << "Rotation (°)" << "inf" << "not an angle";
+    QTest::newRow("rotation: 309 digits") << "Rotation (°)" << huge << "not an angle";
 }
 
 void TstPlannerWindowNight::badInputKeepsLastGoodFraming()
@@ -193,15 +210,22 @@ void TstPlannerWindowNight::moonMosaicIsTheEngines_data()
 {
     QTest::addColumn<double>("overlap");
     QTest::addColumn<double>("rotation");
-    QTest::newRow("15 %, square to the sky") << 15.0 << 0.0;
-    QTest::newRow("30 %, turned 30°") << 30.0 << 30.0;
-    QTest::newRow("no overlap, turned 90°") << 0.0 << 90.0;
+    QTest::addColumn<double>("drawnDeg"); // the turn the panes are drawn at, in -180 to 180
+    QTest::addColumn<bool>("paneAtCentre"); // the grid odd both ways
+    QTest::newRow("15 %, square to the sky") << 15.0 << 0.0 << 0.0 << false;
+    QTest::newRow("30 %, turned 30°") << 30.0 << 30.0 << 30.0 << false;
+    QTest::newRow("40 %, turned 30°: 11 x 15") << 40.0 << 30.0 << 30.0 << true;
+    QTest::newRow("no overlap, turned 90°") << 0.0 << 90.0 << 90.0 << false;
+    // 10^20 is 280 more than a whole number of turns.
+    QTest::newRow("40 %, turned 1e20°") << 40.0 << 1e20 << -80.0 << true;
 }
 
 void TstPlannerWindowNight::moonMosaicIsTheEngines()
 {
     QFETCH(double, overlap);
     QFETCH(double, rotation);
+    QFETCH(double, drawnDeg);
+    QFETCH(bool, paneAtCentre);
     PlannerInputs in = moonAtLongFocus();
     in.overlapPercent = overlap;
     in.rotationDeg = rotation;
@@ -216,15 +240,30 @@ void TstPlannerWindowNight::moonMosaicIsTheEngines()
     const FramingGeometry g = window_->framing()->framingGeometry();
     QVERIFY(g.valid);
     QCOMPARE(g.panes.size(), advice.mosaic->panes.size());
-    // Every pane is the frame's size, turned by the rotation (widget y points down).
-    const double turn = rotation * M_PI / 180;
-    for (const QPolygonF &pane : g.panes) {
+    // Every pane and the camera frame are the frame's size, turned by the rotation (widget y
+    // points down).
+    const double turn = drawnDeg * M_PI / 180;
+    QList<QPolygonF> drawn = g.panes;
+    drawn << g.frameDrawn;
+    for (const QPolygonF &pane : std::as_const(drawn)) {
         QCOMPARE(pane.size(), 4);
         const QPointF side = pane.at(1) - pane.at(0);
         QVERIFY(std::abs(std::hypot(side.x(), side.y()) - g.frame.width()) < 1e-6 * g.frame.width());
-        QVERIFY(std::abs(std::atan2(-side.y(), side.x()) - turn) < 1e-9);
+        QVERIFY2(std::abs(std::atan2(-side.y(), side.x()) - turn) < 1e-9,
+                 qPrintable(QString::number(std::atan2(-side.y(), side.x()) * 180 / M_PI)));
         const QPointF up = pane.at(2) - pane.at(1);
         QVERIFY(std::abs(std::hypot(up.x(), up.y()) - g.frame.height()) < 1e-6 * g.frame.height());
+    }
+    // A grid odd both ways has a pane at the disc's centre: the camera frame lies on it.
+    const auto centred = std::find_if(advice.mosaic->panes.cbegin(), advice.mosaic->panes.cend(),
+                                      [](const planner::MosaicPane &p) { return p.xArcsec == 0 && p.yArcsec == 0; });
+    QCOMPARE(centred != advice.mosaic->panes.cend(), paneAtCentre);
+    if (centred != advice.mosaic->panes.cend()) {
+        const QPolygonF &pane = g.panes.at(centred - advice.mosaic->panes.cbegin());
+        for (int i = 0; i < 4; ++i) {
+            const QPointF off = pane.at(i) - g.frameDrawn.at(i);
+            QVERIFY(std::hypot(off.x(), off.y()) < 1e-6 * g.frame.width());
+        }
     }
     QVERIFY(window_->exportPanesAction()->isEnabled());
     const QString words = window_->framingText()->text();
@@ -246,8 +285,18 @@ void TstPlannerWindowNight::moonMosaicIsTheEngines()
     QVERIFY(!window_->framingText()->text().contains("Mosaic"));
 }
 
+void TstPlannerWindowNight::mosaicCsvIsTheEngines_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("C") << "C";
+    QTest::newRow("German") << "de_DE";
+}
+
+// The same file as the command line writes: the engine's, full precision, a dot for decimals.
 void TstPlannerWindowNight::mosaicCsvIsTheEngines()
 {
+    QFETCH(QString, locale);
+    QLocale::setDefault(QLocale(locale));
     PlannerInputs in = moonAtLongFocus();
     in.rotationDeg = 20;
     open(in);
@@ -259,7 +308,9 @@ void TstPlannerWindowNight::mosaicCsvIsTheEngines()
     QVERIFY(messages_.shown.isEmpty());
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    const QByteArray bytes = file.readAll();
+    QCOMPARE(bytes, planner::mosaicPanesCsv(*mosaic));
+    const QStringList lines = QString::fromUtf8(bytes).split('\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), mosaic->panes.size() + 1);
     QCOMPARE(lines.first(), QStringLiteral("pane,column,row,x_arcsec,y_arcsec"));
     for (qsizetype i = 0; i < mosaic->panes.size(); ++i) {
@@ -269,9 +320,76 @@ void TstPlannerWindowNight::mosaicCsvIsTheEngines()
         QCOMPARE(cells.at(0).toInt(), int(i + 1));
         QCOMPARE(cells.at(1).toInt(), p.column);
         QCOMPARE(cells.at(2).toInt(), p.row);
-        QVERIFY(std::abs(cells.at(3).toDouble() - p.xArcsec) <= 0.005);
-        QVERIFY(std::abs(cells.at(4).toDouble() - p.yArcsec) <= 0.005);
+        QVERIFY(std::abs(cells.at(3).toDouble() - p.xArcsec) <= 1e-9 * std::max(1.0, std::abs(p.xArcsec)));
+        QVERIFY(std::abs(cells.at(4).toDouble() - p.yArcsec) <= 1e-9 * std::max(1.0, std::abs(p.yArcsec)));
     }
+}
+
+void TstPlannerWindowNight::typedBlurStartsInRange_data()
+{
+    QTest::addColumn<double>("held");
+    QTest::addColumn<double>("shown");
+    const double start = planner::derotation_limits::kTypedBlurDefaultArcsec;
+    QTest::newRow("a typed 0.3") << 0.3 << 0.3;
+    QTest::newRow("none typed yet") << 0.0 << start;
+    QTest::newRow("below 0") << -1.0 << start;
+    QTest::newRow("infinite") << qInf() << start;
+    QTest::newRow("not a number") << qQNaN() << start;
+}
+
+// The typed blur's box starts from a blur the engine takes.
+void TstPlannerWindowNight::typedBlurStartsInRange()
+{
+    QFETCH(double, held);
+    QFETCH(double, shown);
+    NightPanel panel;
+    PlannerInputs in;
+    in.blur = {planner::Blur::Kind::Arcsec, held};
+    panel.show(in);
+    QCOMPARE(panel.widgets().blurArcsec->text(), numbers::format(shown));
+    QVERIFY(panel.check());
+}
+
+void TstPlannerWindowNight::savedNightOutOfRange_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<double>("read");
+    using namespace planner;
+    QTest::newRow("overlap 22.5 kept") << "Overlap" << "22.5" << 22.5;
+    QTest::newRow("overlap 80") << "Overlap" << "80" << mosaic_limits::kOverlapDefaultPercent;
+    QTest::newRow("overlap -5") << "Overlap" << "-5" << mosaic_limits::kOverlapDefaultPercent;
+    QTest::newRow("overlap nan") << "Overlap" << "nan" << mosaic_limits::kOverlapDefaultPercent;
+    QTest::newRow("blur 0.35 kept") << "BlurArcsec" << "0.35" << 0.35;
+    QTest::newRow("blur -1") << "BlurArcsec" << "-1" << derotation_limits::kTypedBlurDefaultArcsec;
+    QTest::newRow("blur inf") << "BlurArcsec" << "inf" << derotation_limits::kTypedBlurDefaultArcsec;
+    QTest::newRow("rotation 400 kept") << "Rotation" << "400" << 400.0;
+    QTest::newRow("rotation nan") << "Rotation" << "nan" << mosaic_limits::kRotationDefaultDeg;
+    QTest::newRow("rotation -inf") << "Rotation" << "-inf" << mosaic_limits::kRotationDefaultDeg;
+}
+
+// A saved value the engine refuses starts as the default: the window never opens on a night
+// it cannot plan.
+void TstPlannerWindowNight::savedNightOutOfRange()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, saved);
+    QFETCH(double, read);
+    PlannerState st;
+    st.inputs = moonAtLongFocus();
+    writePlannerState(st);
+    {
+        QSettings raw(QStringLiteral("VKP2"), kSettingsApplication);
+        raw.setValue(QStringLiteral("Planner/") + key, saved);
+    }
+    const PlannerInputs in = readPlannerState().inputs;
+    const double value = key == "Overlap" ? in.overlapPercent : key == "Rotation" ? in.rotationDeg : in.blur.arcsec;
+    QCOMPARE(value, read);
+
+    window_ = std::make_unique<PlannerWindow>(messages_);
+    const NightPanel::Widgets &n = window_->setupPanel()->widgets().night->widgets();
+    QVERIFY2(n.problems->text().isEmpty(), qPrintable(n.problems->text()));
+    QVERIFY(window_->framing()->framing().mosaic);
 }
 
 void TstPlannerWindowNight::nightStateRoundTrip_data()
