@@ -21,11 +21,12 @@ QKeySequence shortcut() { return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N);
 
 QPalette palette()
 {
+    // Every role of every group is set: a role left to the style would keep its grey.
     QPalette p;
     const QColor black = shade(0);
     const QColor text = shade(210);
     const QColor dim = shade(110);
-    for (const QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+    for (const QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         p.setColor(g, QPalette::Window, black);
         p.setColor(g, QPalette::Base, shade(12));
         p.setColor(g, QPalette::AlternateBase, shade(24));
