@@ -73,6 +73,27 @@ void verifyResultReadable(MainWindow &window)
              qPrintable(QStringLiteral("text %1, ground %2").arg(brightest).arg(ground)));
 }
 
+// At night the adapter drawing, redrawn in reds, still fills its own place in the window.
+void verifyDrawingInPlace(MainWindow &window)
+{
+    const QImage image = shot(window);
+    const QWidget *drawing = window.findChild<QWidget *>(QStringLiteral("Image1"));
+    QVERIFY(drawing);
+    const qreal dpr = image.devicePixelRatio();
+    const QRect inside(drawing->mapTo(&window, drawing->contentsRect().topLeft()) * dpr,
+                      drawing->contentsRect().size() * dpr);
+    // A window larger than the screen is cut to it, and the drawing with it.
+    const QRect place = inside.intersected(image.rect());
+    QVERIFY(place.width() > 100 && place.height() > 100);
+    int lit = 0;
+    for (int y = place.top(); y <= place.bottom(); ++y)
+        for (int x = place.left(); x <= place.right(); ++x)
+            lit += qRed(image.pixel(x, y)) >= 200 ? 1 : 0;
+    // The drawing is mostly its white ground, which night shows in bright red.
+    QVERIFY2(lit * 10 >= place.width() * place.height() * 7,
+             qPrintable(QStringLiteral("%1 of %2 pixels lit").arg(lit).arg(place.width() * place.height())));
+}
+
 void verifyOneMenuEntry(MainWindow &window)
 {
     const QList<QAction *> entries = window.menuBar()->actions();
@@ -135,8 +156,10 @@ void TstMainWindowNight::shortcutTogglesAndIsRemembered()
     if (QTest::currentTestFailed())
         return;
     verifyOneMenuEntry(*window);
-    if (!startNight)
+    if (!startNight) {
         verifyResultReadable(*window);
+        verifyDrawingInPlace(*window);
+    }
 
     // The next start, from the day look a new program has, follows the remembered setting.
     window->close();
