@@ -1,9 +1,13 @@
 #include "widgets/main_window/main_window.h"
 
+#include "storage/night_mode.h"
 #include "storage/setup_location.h"
 #include "storage/user_equipment_file.h"
 #include "widgets/about/about_dialog.h"
 #include "widgets/artwork/artwork.h"
+#include "widgets/main_window/dimension_drawing.h"
+#include "widgets/main_window/night_filter.h"
+#include "widgets/toolkit/night_look.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 #include <QSettings>
 
 #include <algorithm>
@@ -85,6 +90,14 @@ MainWindow::MainWindow(MessageBoxes &messages, HandlerDecorator decorate, QWidge
     about->setObjectName(QStringLiteral("mnuHelpAbout"));
     connect(about, &QAction::triggered, this, &MainWindow::mnuHelpAbout_Click);
 
+    // On the window, not in the menu bar, whose one entry stays the About window.
+    auto *nightToggle = new QAction(this);
+    nightToggle->setObjectName(QStringLiteral("nightMode"));
+    nightToggle->setShortcut(night::shortcut());
+    nightToggle->setShortcutContext(Qt::WindowShortcut);
+    addAction(nightToggle);
+    connect(nightToggle, &QAction::triggered, this, &MainWindow::toggleNight);
+
     // A session that ends without closing the window still saves the setup.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] {
         SaveUserData();
@@ -92,6 +105,9 @@ MainWindow::MainWindow(MessageBoxes &messages, HandlerDecorator decorate, QWidge
     });
 
     Form_Load();
+    // Day is the style the window starts in anyway: only night has anything to change.
+    if (storage::readNightMode())
+        setNight(true);
 }
 
 MainWindow::~MainWindow() = default;
@@ -210,5 +226,21 @@ void MainWindow::applyPlacement(const storage::Placement &placement)
 }
 
 void MainWindow::mnuHelpAbout_Click() { showAboutDialog(this, messages_); }
+
+void MainWindow::setNight(bool on)
+{
+    night_ = on;
+    night::apply(this, on);
+    drawing_->setNight(on);
+    // Setting an effect replaces (and deletes) the one before; none by day.
+    for (QWidget *part : {centralWidget(), static_cast<QWidget *>(statusBar()), static_cast<QWidget *>(menuBar())})
+        part->setGraphicsEffect(on ? new NightFilter(part) : nullptr);
+}
+
+void MainWindow::toggleNight()
+{
+    setNight(!night_);
+    storage::writeNightMode(night_);
+}
 
 } // namespace vkp2

@@ -18,6 +18,7 @@
 // Start-up (Form_Load) restores the placement and the last setup and fills the lists, which
 // calculates everything before the window is first shown; closing (Form_Unload) saves both.
 // The setup file is chosen once at start-up (storage/setup_location.h) and saved back there.
+// The window starts in the remembered night mode; its shortcut (no menu entry) toggles it.
 
 #include "calculator/procedures/calculator.h"
 #include "calculator/toolkit/message_boxes.h"
@@ -35,6 +36,8 @@ class QComboBox;
 class QLineEdit;
 
 namespace vkp2 {
+
+class DimensionDrawing;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -67,6 +70,8 @@ private:
     void SaveUserData();
     void savePlacement(); // skipped while minimized
     void mnuHelpAbout_Click();
+    void setNight(bool on);
+    void toggleNight(); // and remembers it
 
     void buildControls();
     void applyPlacement(const storage::Placement &placement);
@@ -74,6 +79,8 @@ private:
     Handler handlerFor(std::string_view control);
 
     Widgets w_{};
+    DimensionDrawing *drawing_ = nullptr;
+    bool night_ = false;
     std::vector<std::unique_ptr<TextField>> fields_;
     std::vector<std::unique_ptr<ChoiceList>> lists_;
     std::unique_ptr<Calculator> calculator_;

@@ -292,9 +292,9 @@ void MainWindow::buildControls()
     w_.boxes[indexOf(Box::Pixelscale_height)] = box(Box::Pixelscale_height, camera, twips(6720, 1755, 1215, 330));
     label(camera, "Label19", QStringLiteral("%1 for updates.").arg(QLatin1String(app_info::kWebSite)), twips(5400, 2280, 2535, 255));
 
-    auto *image1 = new DimensionDrawing(client);
-    image1->setObjectName(QStringLiteral("Image1"));
-    image1->setGeometry(twips(3480, 0, 4860, 3165));
+    drawing_ = new DimensionDrawing(client);
+    drawing_->setObjectName(QStringLiteral("Image1"));
+    drawing_->setGeometry(twips(3480, 0, 4860, 3165));
 
     name(w_[List::Telescope], label5);
     name(w_[Box::Flength], label6);
