@@ -33,9 +33,11 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -264,6 +266,8 @@ void PlannerWindow::setNight(bool on)
     QToolTip::setPalette(on ? night::palette() : dayTips);
     chart_->setNight(on);
     setMarksNight(this, on);
+    // The title bar and task bar show the icon too.
+    setWindowIcon(on ? QIcon(QPixmap::fromImage(night::redImage(plannerIcon().pixmap(64).toImage()))) : plannerIcon());
     {
         const QSignalBlocker quiet(night_);
         night_->setChecked(on);

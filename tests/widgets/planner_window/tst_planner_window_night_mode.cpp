@@ -174,6 +174,8 @@ void TstPlannerWindowNightMode::everyPixelRed()
     if (!offender.isEmpty())
         shot.save(kept);
     QVERIFY2(offender.isEmpty(), qPrintable(QStringLiteral("not red: %1 (shot in %2)").arg(offender, kept)));
+    const QString iconOffender = firstOffender(window_->windowIcon().pixmap(32).toImage());
+    QVERIFY2(iconOffender.isEmpty(), qPrintable(QStringLiteral("icon not red: %1").arg(iconOffender)));
 }
 
 void TstPlannerWindowNightMode::remembered_data()
