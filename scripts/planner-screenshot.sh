@@ -8,7 +8,8 @@
 # KEYS=STEPS writes a sample kit and drives the window by keyboard first, as the screenshot host
 # takes them; KEYS=ctrl+k,alt+c docs/kit-dialog.png shows the Kit dialog on its Cameras tab.
 # HOST_ARGS adds the screenshot host's own options, e.g. HOST_ARGS="--kit --kit-barlow 150"
-# docs/planner-trains.png shows the sample kit's trains beside the VKP-2 oculars.
+# docs/planner-trains.png shows the sample kit's trains beside the VKP-2 oculars, and
+# HOST_ARGS="--night --target Saturn --date 2027-01-10T22:00Z" the window in night mode.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/planner-screenshot.png}

@@ -1,5 +1,7 @@
 #include "widgets/planner_window/chart_style.h"
 
+#include "widgets/toolkit/night_look.h"
+
 #include <QLocale>
 #include <QPainter>
 #include <QPolygonF>
@@ -10,8 +12,9 @@ namespace vkp2::planner_window {
 
 bool isDark(const QPalette &palette) { return palette.color(QPalette::Base).lightness() < 128; }
 
-CurveStyle curveStyle(int index, const QPalette &palette)
+CurveStyle curveStyle(int index, const PaintLook &look)
 {
+    const QPalette &palette = look.palette;
     // Tableau's ten, which stay apart for the common colour-vision deficiencies when paired
     // with dashes and markers.
     static constexpr std::array<QRgb, 10> colours{0x1f77b4, 0xff7f0e, 0x2ca02c, 0xd62728,
@@ -25,6 +28,8 @@ CurveStyle curveStyle(int index, const QPalette &palette)
     QColor c = QColor::fromRgb(colours[std::size_t(index) % colours.size()]);
     if (isDark(palette))
         c = c.lighter(145);
+    if (look.night)
+        c = night::red(c);
     // Five solid, five dashed, then dotted and dash-dotted: the trains after the ten oculars
     // keep apart from them.
     static constexpr std::array<Qt::PenStyle, 4> dashes{Qt::SolidLine, Qt::DashLine, Qt::DotLine,
@@ -35,6 +40,15 @@ CurveStyle curveStyle(int index, const QPalette &palette)
                                                    Marker::Diamond, Marker::Cross};
     style.marker = markers[std::size_t(index + index / 10) % markers.size()];
     return style;
+}
+
+QBrush bandBrush(const PaintLook &look)
+{
+    QColor fill = look.palette.color(QPalette::Highlight);
+    if (look.night)
+        return QBrush(QColor(fill.value(), 0, 0), Qt::BDiagPattern);
+    fill.setAlpha(isDark(look.palette) ? 70 : 45);
+    return QBrush(fill);
 }
 
 void drawMarker(QPainter &painter, Marker marker, const QPointF &at, qreal size)

@@ -10,6 +10,19 @@ namespace vkp2::planner_window {
 namespace {
 
 const char *const kInvalid = "vkp2Invalid";
+const char *const kProblem = "vkp2Problem";
+
+// One program, one look: what setMarksNight last set.
+bool marksNight = false;
+
+QString markRed() { return marksNight ? QStringLiteral("#e00000") : QStringLiteral("#d62728"); }
+
+QString fieldSheet(const QWidget *field)
+{
+    return QStringLiteral("%1 { border: 2px solid %2; }").arg(QLatin1String(field->metaObject()->className()), markRed());
+}
+
+QString problemSheet() { return QStringLiteral("QLabel { color: %1; }").arg(markRed()); }
 
 } // namespace
 
@@ -17,9 +30,7 @@ void markField(QWidget *field, const QString &why)
 {
     const bool bad = !why.isEmpty();
     if (bad != isMarkedInvalid(field)) {
-        field->setStyleSheet(bad ? QStringLiteral("%1 { border: 2px solid #d62728; }")
-                                       .arg(QLatin1String(field->metaObject()->className()))
-                                 : QString());
+        field->setStyleSheet(bad ? fieldSheet(field) : QString());
     }
     field->setProperty(kInvalid, bad);
     field->setToolTip(why);
@@ -34,7 +45,8 @@ QLabel *problemLabel(const QString &objectName, const QString &accessibleName)
     l->setObjectName(objectName);
     l->setWordWrap(true);
     l->setAccessibleName(accessibleName);
-    l->setStyleSheet(QStringLiteral("QLabel { color: #d62728; }"));
+    l->setProperty(kProblem, true);
+    l->setStyleSheet(problemSheet());
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
     l->hide();
     return l;
@@ -45,6 +57,17 @@ void showProblemText(QLabel *label, const QString &text)
     label->setText(text);
     label->setVisible(!text.isEmpty());
     announce(label, text);
+}
+
+void setMarksNight(QWidget *root, bool on)
+{
+    marksNight = on;
+    for (QWidget *w : root->findChildren<QWidget *>()) {
+        if (isMarkedInvalid(w))
+            w->setStyleSheet(fieldSheet(w));
+        else if (w->property(kProblem).toBool())
+            w->setStyleSheet(problemSheet());
+    }
 }
 
 } // namespace vkp2::planner_window

@@ -17,4 +17,8 @@ bool isMarkedInvalid(const QWidget *field);
 QLabel *problemLabel(const QString &objectName, const QString &accessibleName);
 void showProblemText(QLabel *label, const QString &text);
 
+// The marks' red at night is pure red; this restyles the marks and problem labels under `root`
+// and those made later.
+void setMarksNight(QWidget *root, bool on);
+
 } // namespace vkp2::planner_window

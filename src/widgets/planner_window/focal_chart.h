@@ -9,6 +9,7 @@
 #include "calculator/core/limits.h"
 #include "planner/optical_train.h"
 #include "storage/kit.h"
+#include "widgets/planner_window/paint_look.h"
 #include "widgets/planner_window/planner_inputs.h"
 
 #include <QList>
@@ -62,8 +63,13 @@ public:
 
     static constexpr double kMaxD = limits::kDistanceDHighest;
 
-    // Paints the whole chart into `size`, for the widget, exports and the benchmark.
-    void paintChart(QPainter &painter, const QSizeF &size) const;
+    // At night the curves are drawn in reds, told apart by their dashes and markers.
+    void setNight(bool on);
+    bool isNight() const { return night_; }
+    // Paints the whole chart into `size`, for the widget, exports and the benchmark; without a
+    // look, in the widget's own.
+    void paintChart(QPainter &painter, const QSizeF &size, const PaintLook &look) const;
+    void paintChart(QPainter &painter, const QSizeF &size) const { paintChart(painter, size, {palette(), night_}); }
 
     QSize sizeHint() const override { return {640, 380}; }
     QSize minimumSizeHint() const override { return {360, 240}; }
@@ -122,6 +128,7 @@ private:
     bool ownTrainSound_ = true;
     ChartOptics optics_;
     View view_ = View::FocalRatio;
+    bool night_ = false;
     std::vector<std::optional<planner::Projection>> projections_; // by ocular list entry
     QList<Curve> curves_; // prime focus first, then the oculars, then the trains
     double xMax_ = kMaxD;

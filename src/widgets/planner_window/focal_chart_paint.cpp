@@ -29,12 +29,18 @@ QRectF FocalChart::bandLabelRect(const QSizeF &size) const
     return QRectF(l.plot.right() - w - 6, y, w, h);
 }
 
-void FocalChart::paintChart(QPainter &painter, const QSizeF &size) const
+void FocalChart::setNight(bool on)
+{
+    night_ = on;
+    update();
+}
+
+void FocalChart::paintChart(QPainter &painter, const QSizeF &size, const PaintLook &look) const
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setFont(font());
-    const QPalette &pal = palette();
+    const QPalette &pal = look.palette;
     const QColor text = pal.color(QPalette::Text);
     QColor grid = pal.color(QPalette::Mid);
     painter.fillRect(QRectF(QPointF(0, 0), size), pal.color(QPalette::Base));
@@ -53,10 +59,8 @@ void FocalChart::paintChart(QPainter &painter, const QSizeF &size) const
     if (bandLo_ && bandHi_) {
         const double top = l.map(0, std::min(*bandHi_, yMax_)).y();
         const double bottom = l.map(0, std::max(*bandLo_, yMin_)).y();
-        QColor fill = pal.color(QPalette::Highlight);
-        fill.setAlpha(isDark(pal) ? 70 : 45);
         const QRectF band(l.plot.left(), top, l.plot.width(), bottom - top);
-        painter.fillRect(band, fill);
+        painter.fillRect(band, bandBrush(look));
         QPen edge(pal.color(QPalette::Highlight), 1, Qt::DotLine);
         painter.setPen(edge);
         painter.drawLine(band.topLeft(), band.topRight());
@@ -118,7 +122,7 @@ void FocalChart::paintChart(QPainter &painter, const QSizeF &size) const
     painter.setClipRect(l.plot.adjusted(-8, 0, 0, 0)); // a fixed factor's marker sits on the edge
     for (int i = 0; i < curves_.size(); ++i) {
         const Curve &c = curves_.at(i);
-        const CurveStyle style = curveStyle(c.style, pal);
+        const CurveStyle style = curveStyle(c.style, look);
         QPen pen = style.pen;
         if (i == cursorCurve_)
             pen.setWidthF(pen.widthF() + 1);
@@ -153,7 +157,7 @@ void FocalChart::paintChart(QPainter &painter, const QSizeF &size) const
     double y = l.legend.top();
     for (int i = 0; i < curves_.size(); ++i) {
         const Curve &c = curves_.at(i);
-        const CurveStyle style = curveStyle(c.style, pal);
+        const CurveStyle style = curveStyle(c.style, look);
         const double mid = y + fm.height() / 2;
         const bool fixed = isFixedCurve(i);
         if (!fixed) {

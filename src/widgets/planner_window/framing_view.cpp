@@ -93,11 +93,11 @@ void FramingView::paintEvent(QPaintEvent *)
     paintFraming(painter, size());
 }
 
-void FramingView::paintFraming(QPainter &painter, const QSizeF &size) const
+void FramingView::paintFraming(QPainter &painter, const QSizeF &size, const PaintLook &look) const
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const QPalette &pal = palette();
+    const QPalette &pal = look.palette;
     const QColor text = pal.color(QPalette::Text);
     painter.fillRect(QRectF(QPointF(0, 0), size), pal.color(QPalette::Base));
     const FramingGeometry g = geometryFor(size);

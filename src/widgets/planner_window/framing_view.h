@@ -4,6 +4,7 @@
 // planned date drawn boldly, and a full-disc mosaic's panes.
 
 #include "planner/advice.h"
+#include "widgets/planner_window/paint_look.h"
 
 #include <QPolygonF>
 #include <QRectF>
@@ -53,7 +54,9 @@ public:
     const Framing &framing() const { return framing_; }
     FramingGeometry framingGeometry() const { return geometryFor(size()); }
     FramingGeometry geometryFor(const QSizeF &size) const;
-    void paintFraming(QPainter &painter, const QSizeF &size) const;
+    // Every colour from the look's palette, so the night palette makes it all red.
+    void paintFraming(QPainter &painter, const QSizeF &size, const PaintLook &look) const;
+    void paintFraming(QPainter &painter, const QSizeF &size) const { paintFraming(painter, size, {palette(), false}); }
 
     QSize sizeHint() const override { return {300, 220}; }
     QSize minimumSizeHint() const override { return {160, 120}; }

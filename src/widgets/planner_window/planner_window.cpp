@@ -5,12 +5,15 @@
 #include "planner/mosaic.h"
 #include "planner/mosaic_targets.h"
 #include "storage/kit_file.h"
+#include "storage/night_mode.h"
 #include "storage/setup_location.h"
 #include "widgets/planner_window/announce.h"
 #include "widgets/planner_window/exports.h"
+#include "widgets/planner_window/field_mark.h"
 #include "widgets/planner_window/focal_chart.h"
 #include "widgets/planner_window/framing_view.h"
 #include "widgets/planner_window/kit_dialog.h"
+#include "widgets/planner_window/night_filter.h"
 #include "widgets/planner_window/night_panel.h"
 #include "widgets/planner_window/night_words.h"
 #include "widgets/planner_window/open_in_calculator.h"
@@ -18,7 +21,9 @@
 #include "widgets/planner_window/setup_panel.h"
 #include "widgets/planner_window/solve_table.h"
 #include "widgets/planner_window/train_choices.h"
+#include "widgets/toolkit/night_look.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -28,9 +33,11 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -38,6 +45,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -53,12 +61,16 @@ QString calculatorFile() { return storage::userEquipmentFilePath(storage::Folder
 PlannerWindow::PlannerWindow(MessageBoxes &messages, QWidget *parent)
     : QMainWindow(parent), messages_(messages)
 {
+    // Taken before night mode can change it: the exports' colours.
+    dayPalette_ = QApplication::palette();
     setWindowTitle(kPlannerTitle);
     setWindowIcon(plannerIcon());
     build();
     buildMenus();
     loadKit();
     restoreState();
+    if (storage::readNightMode())
+        night_->setChecked(true);
 }
 
 PlannerWindow::~PlannerWindow() = default;
@@ -232,8 +244,48 @@ void PlannerWindow::buildMenus()
     QAction *kitDialog = kit->addAction(tr("&Kit…"), this, &PlannerWindow::openKitDialog);
     kitDialog->setObjectName(QStringLiteral("KitDialog"));
     kitDialog->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    // No mnemonic: every letter of "View" is taken by a box; Ctrl+Shift+N is the way in.
+    QMenu *view = menuBar()->addMenu(tr("View"));
+    night_ = view->addAction(tr("&Night mode"));
+    night_->setObjectName(QStringLiteral("NightMode"));
+    night_->setCheckable(true);
+    night_->setShortcut(night::shortcut());
+    connect(night_, &QAction::toggled, this, [this](bool on) {
+        setNight(on);
+        storage::writeNightMode(on);
+    });
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->addAction(tr("&About VKP-2 Planner"), this, &PlannerWindow::about);
+}
+
+void PlannerWindow::setNight(bool on)
+{
+    // Tool tips keep a palette of their own.
+    static const QPalette dayTips = QToolTip::palette();
+    night::apply(this, on);
+    QToolTip::setPalette(on ? night::palette() : dayTips);
+    chart_->setNight(on);
+    setMarksNight(this, on);
+    // The title bar and task bar show the icon too.
+    setWindowIcon(on ? QIcon(QPixmap::fromImage(night::redImage(plannerIcon().pixmap(64).toImage()))) : plannerIcon());
+    {
+        const QSignalBlocker quiet(night_);
+        night_->setChecked(on);
+    }
+    filterParts();
+}
+
+void PlannerWindow::filterParts()
+{
+    // The style's own tints made red too; each part drops its filter by day. The status bar
+    // only once there is one: asking for it would make one and take room from the rest.
+    const bool on = night_->isChecked();
+    QList<QWidget *> parts{centralWidget(), menuBar()};
+    if (auto *bar = findChild<QStatusBar *>(QString(), Qt::FindDirectChildrenOnly))
+        parts << bar;
+    for (QWidget *part : parts)
+        if (on != (part->graphicsEffect() != nullptr))
+            part->setGraphicsEffect(on ? new NightFilter(part) : nullptr);
 }
 
 void PlannerWindow::about()
@@ -297,6 +349,7 @@ void PlannerWindow::openInCalculator()
 {
     const OpenedInCalculator opened = planner_window::openInCalculator(panel_->inputs().setup, startCalculator);
     statusBar()->showMessage(opened.message);
+    filterParts();
     announce(statusBar(), opened.message);
 }
 
@@ -390,8 +443,7 @@ QStringList PlannerWindow::setupCaption() const
                      shown.camera, shown.binning)};
 }
 
-bool PlannerWindow::exportPicture(const QString &path, const QString &what,
-                                  const std::function<void(QPainter &, const QSizeF &)> &paint,
+bool PlannerWindow::exportPicture(const QString &path, const QString &what, const PaintFunction &paint,
                                   const QSizeF &size, const QStringList &caption)
 {
     const QByteArray format = pictureFormatOf(path);
@@ -403,14 +455,16 @@ bool PlannerWindow::exportPicture(const QString &path, const QString &what,
         return false;
     }
     QSizeF whole;
-    const PaintFunction captioned = withCaption(paint, size, caption, font(), palette(), &whole);
+    const PaintFunction captioned = withCaption(paint, size, caption, font(), exportLook().palette, &whole);
     return reportWrite(path, what, format == "svg" ? svgOf(captioned, whole, kPlannerTitle + QStringLiteral(" – ") + what)
                                                    : imageOf(captioned, whole, 2, format));
 }
 
+PaintLook PlannerWindow::exportLook() const { return {night_->isChecked() ? dayPalette_ : palette(), false}; }
+
 bool PlannerWindow::exportChart(const QString &path)
 {
-    return exportPicture(path, tr("chart"), [this](QPainter &p, const QSizeF &s) { chart_->paintChart(p, s); },
+    return exportPicture(path, tr("chart"), [this](QPainter &p, const QSizeF &s) { chart_->paintChart(p, s, exportLook()); },
                          chart_->size(), setupCaption());
 }
 
@@ -418,7 +472,7 @@ bool PlannerWindow::exportFraming(const QString &path)
 {
     // The words go with the picture, as text.
     return exportPicture(path, tr("framing picture"),
-                         [this](QPainter &p, const QSizeF &s) { framing_->paintFraming(p, s); },
+                         [this](QPainter &p, const QSizeF &s) { framing_->paintFraming(p, s, exportLook()); },
                          framing_->size(), setupCaption() + framingText_->text().split(QLatin1Char('\n')));
 }
 

@@ -4,6 +4,8 @@
 // when asked to open the setup in the calculator; its own state lives in the settings store as
 // "VKP2 Planner", group "Planner"; the user's kit in kit.json.
 
+#include "widgets/planner_window/exports.h"
+#include "widgets/planner_window/paint_look.h"
 #include "widgets/planner_window/planner_inputs.h"
 #include "widgets/planner_window/planner_state.h"
 
@@ -51,6 +53,10 @@ public:
     bool exportMosaicPanes(const QString &path);
     QAction *exportPanesAction() const { return exportPanes_; }
 
+    // View > Night mode: reds on black for the whole program, remembered for both windows.
+    QAction *nightAction() const { return night_; }
+    void setNight(bool on);
+
     void saveState() const;
     // File > Take the calculator's setup: its kit from the calculator's saved file.
     bool takeCalculatorSetup();
@@ -71,9 +77,12 @@ private:
     void inputsChanged();
     void updateFraming();
     void fitToScreen();
+    void filterParts();
     QStringList setupCaption() const;
-    bool exportPicture(const QString &path, const QString &what, const std::function<void(QPainter &, const QSizeF &)> &paint,
+    bool exportPicture(const QString &path, const QString &what, const PaintFunction &paint,
                        const QSizeF &size, const QStringList &caption);
+    // Exports are in day colours whatever the window shows.
+    PaintLook exportLook() const;
     bool reportWrite(const QString &path, const QString &what, const QByteArray &bytes);
     void askAndExport(const QString &what, const QString &filters, const QString &defaultName,
                       bool (PlannerWindow::*exporter)(const QString &));
@@ -88,6 +97,8 @@ private:
     QLabel *framingText_ = nullptr;
     SolveTable *solve_ = nullptr;
     QAction *exportPanes_ = nullptr;
+    QAction *night_ = nullptr;
+    QPalette dayPalette_;
 };
 
 } // namespace vkp2::planner_window

@@ -1,6 +1,7 @@
 // Shows the planner window for screenshots: a chosen kit, and with --dark the Fusion style
-// under a dark palette, as a dark desktop would hand it over. Not part of the product.
-//   planner_screenshot_host [--dark] [--telescope NAME] [--camera NAME] [--ocular NAME] [--d MM]
+// under a dark palette, as a dark desktop would hand it over; with --night in night mode, as
+// View > Night mode turns it on. Not part of the product.
+//   planner_screenshot_host [--dark] [--night] [--telescope NAME] [--camera NAME] [--ocular NAME] [--d MM]
 //                           [--focal MM] [--aperture MM] [--target NAME] [--date ISO]
 //                           [--mosaic] [--overlap PERCENT] [--rotation DEG] [--pixel-scale]
 //                           [--kit] [--kit-barlow MM] [--keys STEPS] [--grab FILE]
@@ -19,6 +20,7 @@
 #include "widgets/planner_window/planner_window.h"
 #include "widgets/planner_window/setup_panel.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QPalette>
@@ -121,6 +123,8 @@ int main(int argc, char *argv[])
     window.setupPanel()->setInputs(in);
     if (args.contains(QStringLiteral("--pixel-scale")))
         window.viewBox()->setCurrentIndex(1);
+    if (args.contains(QStringLiteral("--night")))
+        window.nightAction()->setChecked(true);
     window.show();
     const QStringList steps = option("--keys").split(QLatin1Char(','), Qt::SkipEmptyParts);
     QTimer::singleShot(800, &app, [&] {
