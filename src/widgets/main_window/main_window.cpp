@@ -6,7 +6,7 @@
 #include "widgets/about/about_dialog.h"
 #include "widgets/artwork/artwork.h"
 #include "widgets/main_window/dimension_drawing.h"
-#include "widgets/main_window/night_filter.h"
+#include "widgets/toolkit/night_filter.h"
 #include "widgets/toolkit/night_look.h"
 
 #include <QAction>

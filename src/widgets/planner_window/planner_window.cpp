@@ -13,7 +13,7 @@
 #include "widgets/planner_window/focal_chart.h"
 #include "widgets/planner_window/framing_view.h"
 #include "widgets/planner_window/kit_dialog.h"
-#include "widgets/planner_window/night_filter.h"
+#include "widgets/toolkit/night_filter.h"
 #include "widgets/planner_window/night_panel.h"
 #include "widgets/planner_window/night_words.h"
 #include "widgets/planner_window/open_in_calculator.h"
@@ -285,7 +285,7 @@ void PlannerWindow::filterParts()
         parts << bar;
     for (QWidget *part : parts)
         if (on != (part->graphicsEffect() != nullptr))
-            part->setGraphicsEffect(on ? new NightFilter(part) : nullptr);
+            part->setGraphicsEffect(on ? new vkp2::NightFilter(part) : nullptr);
 }
 
 void PlannerWindow::about()

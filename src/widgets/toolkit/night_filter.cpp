@@ -1,4 +1,4 @@
-#include "widgets/main_window/night_filter.h"
+#include "widgets/toolkit/night_filter.h"
 
 #include "widgets/toolkit/night_look.h"
 
