@@ -45,7 +45,7 @@ const QImage &DimensionDrawing::nightImage(const QTransform &deviceTransform, qr
         painter.setRenderHint(QPainter::Antialiasing);
         artwork::paintAdapterDrawing(painter);
     }
-    nightImage_ = night::redImage(day);
+    nightImage_ = night::negativeRedImage(day);
     return nightImage_;
 }
 
@@ -55,7 +55,7 @@ void DimensionDrawing::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     const QRect inside = contentsRect();
     painter.setClipRect(inside);
-    painter.fillRect(inside, night_ ? night::red(Qt::white) : QColor(Qt::white));
+    painter.fillRect(inside, night_ ? QColor(Qt::black) : QColor(Qt::white));
     painter.translate(inside.topLeft());
     if (night_) {
         painter.drawImage(QPointF(0, 0), nightImage(painter.deviceTransform(), devicePixelRatioF()));

@@ -88,6 +88,21 @@ QImage redImage(const QImage &day)
     return out;
 }
 
+QImage negativeRedImage(const QImage &day)
+{
+    QImage out = day.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            const QRgb p = line[x];
+            const int luma = qRound(0.299 * qRed(p) + 0.587 * qGreen(p) + 0.114 * qBlue(p));
+            line[x] = qRgba(255 - luma, 0, 0, qAlpha(p));
+        }
+    }
+    out.setDevicePixelRatio(day.devicePixelRatio());
+    return out;
+}
+
 QCursor cursor()
 {
     QPixmap arrow(20, 20);

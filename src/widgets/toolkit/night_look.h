@@ -21,6 +21,9 @@ QPalette palette();
 QColor red(const QColor &day);
 // The same for every pixel of an image (alpha kept).
 QImage redImage(const QImage &day);
+// A drawing on a white ground as night shows it: the ground black, the lines red as bright as
+// they were dark (alpha kept), so the largest area stays dark.
+QImage negativeRedImage(const QImage &day);
 
 // The rule every night pixel keeps.
 inline bool keepsRule(QRgb pixel)

@@ -91,6 +91,10 @@ private slots:
             }
         }
         QCOMPARE(qRed(night.pixel(1, 0)), 255); // white stays as bright
+        const QImage negative = night::negativeRedImage(day);
+        QCOMPARE(negative.pixel(1, 0), qRgba(0, 0, 0, 255)); // a white ground goes black
+        QCOMPARE(qRed(negative.pixel(0, 1)), 255 - 100);     // the chart blue's luma, turned
+        QCOMPARE(qAlpha(negative.pixel(0, 1)), 128);
         const QImage arrow = night::cursor().pixmap().toImage();
         QVERIFY(!arrow.isNull());
         bool drawn = false;
