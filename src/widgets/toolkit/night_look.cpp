@@ -15,6 +15,9 @@ namespace {
 
 QColor shade(int r) { return QColor(r, 0, 0); }
 
+// Rec. 601 luma: what the eye takes for a colour's brightness.
+int luma(int r, int g, int b) { return qRound(0.299 * r + 0.587 * g + 0.114 * b); }
+
 } // namespace
 
 QKeySequence shortcut() { return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N); }
@@ -64,43 +67,39 @@ QPalette palette()
 
 QColor red(const QColor &day)
 {
-    // Rec. 601 luma: what the eye takes for the colour's brightness.
     const QColor rgb = day.toRgb();
-    const int y = qRound(0.299 * rgb.red() + 0.587 * rgb.green() + 0.114 * rgb.blue());
-    QColor out(y, 0, 0);
+    QColor out(luma(rgb.red(), rgb.green(), rgb.blue()), 0, 0);
     out.setAlpha(rgb.alpha());
     return out;
 }
 
-QImage redImage(const QImage &day)
+namespace {
+
+// Every pixel of an image to red at a brightness worked from its luma, alpha kept.
+template <typename ToRed> QImage inReds(const QImage &day, ToRed toRed)
 {
     QImage out = day.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < out.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(out.scanLine(y));
         for (int x = 0; x < out.width(); ++x) {
             const QRgb p = line[x];
-            // Premultiplied or not, the luma of the colour channels is red's alone at night.
-            const int luma = qRound(0.299 * qRed(p) + 0.587 * qGreen(p) + 0.114 * qBlue(p));
-            line[x] = qRgba(luma, 0, 0, qAlpha(p));
+            line[x] = qRgba(toRed(luma(qRed(p), qGreen(p), qBlue(p))), 0, 0, qAlpha(p));
         }
     }
     out.setDevicePixelRatio(day.devicePixelRatio());
     return out;
 }
 
+} // namespace
+
+QImage redImage(const QImage &day)
+{
+    return inReds(day, [](int y) { return y; });
+}
+
 QImage negativeRedImage(const QImage &day)
 {
-    QImage out = day.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < out.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(out.scanLine(y));
-        for (int x = 0; x < out.width(); ++x) {
-            const QRgb p = line[x];
-            const int luma = qRound(0.299 * qRed(p) + 0.587 * qGreen(p) + 0.114 * qBlue(p));
-            line[x] = qRgba(255 - luma, 0, 0, qAlpha(p));
-        }
-    }
-    out.setDevicePixelRatio(day.devicePixelRatio());
-    return out;
+    return inReds(day, [](int y) { return 255 - y; });
 }
 
 QCursor cursor()
