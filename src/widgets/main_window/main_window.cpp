@@ -232,9 +232,7 @@ void MainWindow::setNight(bool on)
     night_ = on;
     night::apply(this, on);
     drawing_->setNight(on);
-    // Setting an effect replaces (and deletes) the one before; none by day.
-    for (QWidget *part : {centralWidget(), static_cast<QWidget *>(statusBar()), static_cast<QWidget *>(menuBar())})
-        part->setGraphicsEffect(on ? new NightFilter(part) : nullptr);
+    filterNightParts(this, on);
 }
 
 void MainWindow::toggleNight()

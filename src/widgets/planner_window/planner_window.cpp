@@ -272,20 +272,7 @@ void PlannerWindow::setNight(bool on)
         const QSignalBlocker quiet(night_);
         night_->setChecked(on);
     }
-    filterParts();
-}
-
-void PlannerWindow::filterParts()
-{
-    // The style's own tints made red too; each part drops its filter by day. The status bar
-    // only once there is one: asking for it would make one and take room from the rest.
-    const bool on = night_->isChecked();
-    QList<QWidget *> parts{centralWidget(), menuBar()};
-    if (auto *bar = findChild<QStatusBar *>(QString(), Qt::FindDirectChildrenOnly))
-        parts << bar;
-    for (QWidget *part : parts)
-        if (on != (part->graphicsEffect() != nullptr))
-            part->setGraphicsEffect(on ? new vkp2::NightFilter(part) : nullptr);
+    filterNightParts(this, night_->isChecked());
 }
 
 void PlannerWindow::about()
@@ -349,7 +336,7 @@ void PlannerWindow::openInCalculator()
 {
     const OpenedInCalculator opened = planner_window::openInCalculator(panel_->inputs().setup, startCalculator);
     statusBar()->showMessage(opened.message);
-    filterParts();
+    filterNightParts(this, night_->isChecked());
     announce(statusBar(), opened.message);
 }
 

@@ -77,7 +77,6 @@ private:
     void inputsChanged();
     void updateFraming();
     void fitToScreen();
-    void filterParts();
     QStringList setupCaption() const;
     bool exportPicture(const QString &path, const QString &what, const PaintFunction &paint,
                        const QSizeF &size, const QStringList &caption);

@@ -2,7 +2,10 @@
 
 #include "widgets/toolkit/night_look.h"
 
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QPainter>
+#include <QStatusBar>
 
 namespace vkp2 {
 
@@ -25,6 +28,18 @@ void NightFilter::draw(QPainter *painter)
     painter->setWorldTransform(QTransform());
     painter->drawImage(offset, image);
     painter->setWorldTransform(restore);
+}
+
+void filterNightParts(QMainWindow *window, bool on)
+{
+    QList<QWidget *> parts{window->centralWidget(), window->menuBar()};
+    if (auto *bar = window->findChild<QStatusBar *>(QString(), Qt::FindDirectChildrenOnly))
+        parts << bar;
+    // Setting an effect replaces (and deletes) the one before.
+    for (QWidget *part : parts) {
+        if (part && on != (part->graphicsEffect() != nullptr))
+            part->setGraphicsEffect(on ? new NightFilter(part) : nullptr);
+    }
 }
 
 } // namespace vkp2

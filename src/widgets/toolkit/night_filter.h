@@ -6,6 +6,8 @@
 
 #include <QGraphicsEffect>
 
+class QMainWindow;
+
 namespace vkp2 {
 
 class NightFilter final : public QGraphicsEffect {
@@ -16,5 +18,9 @@ public:
 protected:
     void draw(QPainter *painter) override;
 };
+
+// The filter on a main window's central widget, menu bar and status bar at night, none by day.
+// A status bar is filtered only once the window has one: asking for it would make one.
+void filterNightParts(QMainWindow *window, bool on);
 
 } // namespace vkp2
