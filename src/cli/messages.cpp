@@ -2,6 +2,7 @@
 
 #include "calculator/procedures/message_text.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace vkp2::cli {
@@ -57,7 +58,7 @@ QList<Message> distinctMessages(const QList<Message> &messages)
 QString messageLine(const Message &m, const planner::Shown &sh)
 {
     // The calculator's own wording, rendered here from the message's data.
-    const MessageText t = m.detail ? render(*m.detail) : MessageText{m.text, m.title, m.icon};
+    const MessageText t = m.detail ? render(*m.detail, &QCoreApplication::translate) : MessageText{m.text, m.title, m.icon};
     QString line = t.title + QStringLiteral(": ") + t.text;
     const QString fallback = fallbackOf(m, sh);
     if (!fallback.isEmpty())

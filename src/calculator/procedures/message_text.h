@@ -6,6 +6,11 @@
 
 namespace vkp2 {
 
-MessageText render(const CalculatorMessage &message);
+// How a message's words reach the reader: the calculator window takes them as written; the
+// planner programs pass a translation (QCoreApplication::translate).
+using MessageWords = QString (*)(const char *context, const char *text, const char *disambiguation,
+                                 int n);
+
+MessageText render(const CalculatorMessage &message, MessageWords words = nullptr);
 
 } // namespace vkp2
