@@ -2,6 +2,7 @@
 // src/cli/, which the tests link.
 
 #include "cli/commands.h"
+#include "planner/language.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -24,6 +25,9 @@ bool writeAll(std::FILE *stream, const QByteArray &bytes)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    // Words follow the user's language; CSV and JSON keys do not.
+    const vkp2::planner::Language language(
+        QLocale::system(), {vkp2::planner::catalogues::kEngine, vkp2::planner::catalogues::kCommandLine});
     const vkp2::cli::Result result = vkp2::cli::run(app.arguments().mid(1), QLocale::system());
     // The whole output is ready before anything is written, so bad input never leaves half a file.
     const bool written = writeAll(stdout, result.out);
