@@ -99,6 +99,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VKP2_HOMEPAGE})
 # driver that reads KStars' database are loaded at run time, so no linker record names them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite")
-# The window was laid out for a narrow sans font; Liberation Sans comes closest.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
+# The window was laid out for a narrow sans font; Liberation Sans comes closest. Qt's own
+# translations put the planner window's standard buttons and file dialogs in German too.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-translations-l10n")
 include(CPack)
