@@ -180,7 +180,7 @@ for f in "$PROGRAM" \
          "/usr/share/metainfo/$APP_ID.metainfo.xml" \
          "/usr/share/icons/hicolor/scalable/apps/$APP_ID.svg" \
          /usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/"$APP_ID.png" \
-         /usr/bin/vkp2plan /usr/share/man/man1/vkp2plan.1*; do
+         /usr/bin/vkp2plan /usr/share/man/man1/vkp2plan.1* /usr/share/man/de/man1/vkp2plan.1*; do
     if [ ! -s "$f" ]; then
         echo "FAIL: not installed: $f" >&2
         failures=$((failures + 1))
@@ -215,6 +215,16 @@ if plan_version=$(cd "$work/plan" && LC_ALL=C HOME="$work/plan" XDG_DATA_HOME="$
     echo "vkp2plan: passed ($plan_version)"
 else
     echo "FAIL: vkp2plan --version or show" >&2
+    failures=$((failures + 1))
+fi
+# The installed program carries its German: the calculator's range message, exit status 1.
+german_status=0
+german=$(cd "$work/plan" && LC_ALL=de_DE.UTF-8 HOME="$work/plan" XDG_DATA_HOME="$work/plan/data" \
+         /usr/bin/vkp2plan show --d 1200 2>&1 >/dev/null) || german_status=$?
+if [ "$german_status" -eq 1 ] && printf '%s\n' "$german" | grep -q 'Abstand - D muss zwischen 0 und 1000 liegen'; then
+    echo "vkp2plan in German: passed ($german)"
+else
+    echo "FAIL: vkp2plan in German (status $german_status): $german" >&2
     failures=$((failures + 1))
 fi
 
