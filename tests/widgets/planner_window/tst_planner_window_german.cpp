@@ -6,6 +6,7 @@
 #include "kit_fixture.h"
 #include "planner/language.h"
 #include "support/calculator/recorded_message_boxes.h"
+#include "widgets/planner_window/focal_chart.h"
 #include "widgets/planner_window/kit_dialog.h"
 #include "widgets/planner_window/planner_window.h"
 #include "widgets/planner_window/setup_panel.h"
@@ -118,6 +119,12 @@ QList<std::pair<QString, QString>> shownTexts(QWidget *root)
                     if (const QTableWidgetItem *item = t->item(r, c))
                         add(w, "cell", item->text());
         }
+    }
+    // The chart paints its words rather than showing them in widgets.
+    for (const FocalChart *chart : root->findChildren<FocalChart *>()) {
+        for (const QString &text : chart->curveNames() + QStringList{chart->axisTitle(), chart->cursorText(),
+                                                                      chart->bandLabel(), chart->noBandNote()})
+            add(chart, "painted", text);
     }
     for (const QAction *a : root->findChildren<QAction *>()) {
         add(a, "action", a->text());
