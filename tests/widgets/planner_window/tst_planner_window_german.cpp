@@ -8,6 +8,7 @@
 #include "support/calculator/recorded_message_boxes.h"
 #include "widgets/planner_window/focal_chart.h"
 #include "widgets/planner_window/kit_dialog.h"
+#include "widgets/planner_window/kit_entry_form.h"
 #include "widgets/planner_window/planner_window.h"
 #include "widgets/planner_window/setup_panel.h"
 
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QXmlStreamReader>
@@ -302,22 +304,39 @@ void TstPlannerWindowGerman::wordsFollowTheLanguage()
 
 void TstPlannerWindowGerman::mnemonicsStayUnique_data()
 {
-    QTest::addColumn<bool>("kitDialog");
-    QTest::newRow("window") << false;
-    QTest::newRow("Kit dialog") << true;
+    QTest::addColumn<int>("form"); // -1: the window, 0: the Kit dialog, else 1 + the entry's tab
+    QTest::newRow("window") << -1;
+    QTest::newRow("Kit dialog") << 0;
+    QTest::newRow("telescope entry") << 1;
+    QTest::newRow("camera entry") << 2;
+    QTest::newRow("lens entry") << 3;
+    QTest::newRow("eyepiece entry") << 4;
 }
 
 void TstPlannerWindowGerman::mnemonicsStayUnique()
 {
-    QFETCH(bool, kitDialog);
+    QFETCH(int, form);
     const planner::Language de(kGerman, {planner::catalogues::kEngine, planner::catalogues::kWindow});
     open();
     QWidget *root = window_.get();
-    if (kitDialog)
-        root = window_->openKitDialog();
-    QVERIFY(root);
+    if (form >= 0) {
+        KitDialog *dialog = window_->openKitDialog();
+        QVERIFY(dialog);
+        root = dialog;
+        if (form > 0) {
+            // The sample kit has an entry of each kind to open the entry form on.
+            dialog->tabs()->setCurrentIndex(form - 1);
+            auto *table = qobject_cast<QTableWidget *>(dialog->tabs()->currentWidget());
+            QVERIFY(table);
+            table->selectRow(0);
+            dialog->findChild<QPushButton *>(QStringLiteral("KitEdit"))->click();
+            root = test::openDialog<KitEntryForm>(dialog);
+            QVERIFY(root);
+        }
+    }
     const QStringList clashes = mnemonicClashes(root);
     QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join("; ")));
+    QVERIFY(!root->findChildren<QLabel *>().isEmpty());
 }
 
 QTEST_MAIN(TstPlannerWindowGerman)
