@@ -500,7 +500,7 @@
     <name>vkp2::planner_window::FramingView</name>
     <message>
         <source>Framing picture</source>
-        <translation>Bild des Bildfelds</translation>
+        <translation>Bildfeld-Grafik</translation>
     </message>
     <message>
         <source>Choose a camera with pixel and chip sizes to see the frame.</source>
