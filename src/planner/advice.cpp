@@ -5,6 +5,7 @@
 #include "calculator/core/numbers.h"
 #include "calculator/core/optics.h"
 #include "planner/mosaic_targets.h"
+#include "planner/words.h"
 
 #include <algorithm>
 #include <climits>
@@ -121,11 +122,11 @@ QString noteText(AdviceNote note)
 {
     switch (note) {
     case AdviceNote::ProjectionReduces:
-        return QStringLiteral("magnification below 1: the projection reduces the image");
+        return Words::tr("magnification below 1: the projection reduces the image");
     case AdviceNote::NoRealImage:
-        return QStringLiteral("magnification 0 or below: the ocular forms no image at this D");
+        return Words::tr("magnification 0 or below: the ocular forms no image at this D");
     case AdviceNote::SpacingUnusable:
-        return QStringLiteral("the lens is spaced outside its usable range (a Barlow %1 to %2 "
+        return Words::tr("the lens is spaced outside its usable range (a Barlow %1 to %2 "
                               "times its design spacing, a reducer %1 to %3 times and short of "
                               "its focal length)")
             .arg(train_limits::kLensSpacingLowest)
@@ -208,7 +209,7 @@ QList<qsizetype> cameraVisitOrder(const QStringList &cameras)
 
 QString seeingLongExposureText()
 {
-    return QStringLiteral("long exposures only: lucky imaging of the Moon, Sun and planets beats "
+    return Words::tr("long exposures only: lucky imaging of the Moon, Sun and planets beats "
                           "the seeing");
 }
 
@@ -219,7 +220,7 @@ bool seeingLongExposureOnlyFor(const std::optional<Target> &target)
 
 QString derotationText()
 {
-    return QStringLiteral("the longest capture before a feature at the centre of the disc moves "
+    return Words::tr("the longest capture before a feature at the centre of the disc moves "
                           "by the blur; derotation software (WinJUPOS) can stack longer");
 }
 
@@ -231,7 +232,7 @@ QString seeingVerdictText(const Advice &advice)
         return {};
     if (*w == *h)
         return samplingWord(*w);
-    return QStringLiteral("%1 (width), %2 (height)").arg(samplingWord(*w), samplingWord(*h));
+    return Words::tr("%1 (width), %2 (height)").arg(samplingWord(*w), samplingWord(*h));
 }
 
 QString focalRatioVerdictText(const Advice &advice)

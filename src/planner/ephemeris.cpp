@@ -1,5 +1,6 @@
 #include "planner/ephemeris.h"
 
+#include "planner/words.h"
 #include <erfa.h>
 #include <erfam.h>
 
@@ -108,7 +109,7 @@ bool inEphemerisYears(const QDateTime &moment)
 
 QString ephemerisYearsText()
 {
-    return QStringLiteral("the ephemeris covers %1 to %2")
+    return Words::tr("the ephemeris covers %1 to %2")
         .arg(ephemeris_limits::kFirstYear)
         .arg(ephemeris_limits::kLastYear);
 }

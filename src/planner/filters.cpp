@@ -24,14 +24,14 @@ constexpr std::array<FilterPreset, 11> kFilters{{
     {"ir685", "IR 685", 685},
     {"ir742", "IR 742", 742},
     {"ir807", "IR 807", 807},
-    {"ch4", "Methane", 889},
+    {"ch4", QT_TRANSLATE_NOOP("Planner", "Methane"), 889},
 }};
 
 constexpr std::array<SamplingRuleInfo, 2> kRules{{
-    {SamplingRule::Nyquist, "nyquist", "Nyquist (2 × pixel / wavelength)",
-     "Nyquist–Shannon sampling of the diffraction cut-off 1/(λN)"},
-    {SamplingRule::PixelTimes5, "5x", "5 × pixel (up to 7 × in excellent seeing)",
-     "a rule of thumb widely quoted among planetary imagers; 1.37 × Nyquist at 550 nm"},
+    {SamplingRule::Nyquist, "nyquist", QT_TRANSLATE_NOOP("Planner", "Nyquist (2 × pixel / wavelength)"),
+     QT_TRANSLATE_NOOP("Planner", "Nyquist–Shannon sampling of the diffraction cut-off 1/(λN)")},
+    {SamplingRule::PixelTimes5, "5x", QT_TRANSLATE_NOOP("Planner", "5 × pixel (up to 7 × in excellent seeing)"),
+     QT_TRANSLATE_NOOP("Planner", "a rule of thumb widely quoted among planetary imagers; 1.37 × Nyquist at 550 nm")},
 }};
 
 } // namespace

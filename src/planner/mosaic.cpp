@@ -1,5 +1,6 @@
 #include "planner/mosaic.h"
 
+#include "planner/words.h"
 #include <cmath>
 #include <numbers>
 #include <utility>
@@ -40,7 +41,7 @@ bool blurInRange(double arcsec) { return positive(arcsec); }
 
 QString noMosaicText()
 {
-    return QStringLiteral("a mosaic needs a camera frame and at most %1 panes")
+    return Words::tr("a mosaic needs a camera frame and at most %1 panes")
         .arg(mosaic_limits::kPanesHighest);
 }
 

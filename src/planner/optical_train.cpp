@@ -1,6 +1,7 @@
 #include "planner/optical_train.h"
 
 #include "calculator/core/numbers.h"
+#include "planner/words.h"
 
 #include <cmath>
 
@@ -24,7 +25,7 @@ bool within(double v, double lo, double hi) { return finite(v) && v >= lo && v <
 
 QString rangeText(double lo, double hi, const char *unit)
 {
-    return QStringLiteral("%1 to %2%3").arg(mm(lo), mm(hi), QLatin1String(unit));
+    return Words::tr("%1 to %2%3").arg(mm(lo), mm(hi), QLatin1String(unit));
 }
 
 std::optional<TrainProblem> lensProblem(const Lens &l)
@@ -33,39 +34,39 @@ std::optional<TrainProblem> lensProblem(const Lens &l)
     const bool barlow = l.kind == LensKind::Barlow;
     if (!within(l.factor, kFactorMin, kFactorMax))
         return TrainProblem{TrainField::Factor,
-                            QStringLiteral("the factor must be %1 to %2")
+                            Words::tr("the factor must be %1 to %2")
                                 .arg(mm(kFactorMin), mm(kFactorMax))};
     if (barlow && l.factor < 1)
         return TrainProblem{TrainField::Factor,
-                            QStringLiteral("a Barlow's factor is 1 or more; %1 is a reducer's")
+                            Words::tr("a Barlow's factor is 1 or more; %1 is a reducer's")
                                 .arg(mm(l.factor))};
     if (!barlow && l.factor > 1)
         return TrainProblem{TrainField::Factor,
-                            QStringLiteral("a reducer's factor is 1 or less; %1 is a Barlow's")
+                            Words::tr("a reducer's factor is 1 or less; %1 is a Barlow's")
                                 .arg(mm(l.factor))};
     if (l.designSpacingMm && !within(*l.designSpacingMm, kSpacingMin, kSpacingMax))
         return TrainProblem{TrainField::DesignSpacing,
-                            QStringLiteral("the design spacing must be %1")
+                            Words::tr("the design spacing must be %1")
                                 .arg(rangeText(kSpacingMin, kSpacingMax, " mm"))};
     if (l.focalMm && !(finite(*l.focalMm) && (barlow ? *l.focalMm < 0 : *l.focalMm > 0)))
         return TrainProblem{TrainField::Factor,
-                            barlow ? QStringLiteral("a Barlow's focal length is below 0")
-                                   : QStringLiteral("a reducer's focal length is above 0")};
+                            barlow ? Words::tr("a Barlow's focal length is below 0")
+                                   : Words::tr("a reducer's focal length is above 0")};
     if (l.spacingMm) {
         if (l.factor == 1 && !l.focalMm)
             return TrainProblem{TrainField::Spacing,
-                                QStringLiteral("a factor of 1 has no power: no spacing changes it")};
+                                Words::tr("a factor of 1 has no power: no spacing changes it")};
         if (!focalLengthOf(l))
             return TrainProblem{TrainField::Spacing,
-                                QStringLiteral("a fixed factor has no spacing to set without the "
+                                Words::tr("a fixed factor has no spacing to set without the "
                                                "design spacing its factor is for")};
         if (!within(*l.spacingMm, kSpacingMin, kSpacingMax))
             return TrainProblem{TrainField::Spacing,
-                                QStringLiteral("the spacing must be %1")
+                                Words::tr("the spacing must be %1")
                                     .arg(rangeText(kSpacingMin, kSpacingMax, " mm"))};
         if (!factorOf(l))
             return TrainProblem{TrainField::Spacing,
-                                QStringLiteral("a spacing of %1 mm is at or past the reducer's "
+                                Words::tr("a spacing of %1 mm is at or past the reducer's "
                                                "focal length of %2 mm: it forms no image")
                                     .arg(mm(*l.spacingMm), mm(*focalLengthOf(l)))};
     }
@@ -76,7 +77,7 @@ std::optional<TrainProblem> eyepieceProblem(TrainField field, double fe)
 {
     using namespace train_limits;
     if (!within(fe, kEyepieceMin, kEyepieceMax))
-        return TrainProblem{field, QStringLiteral("the eyepiece's focal length must be %1")
+        return TrainProblem{field, Words::tr("the eyepiece's focal length must be %1")
                                        .arg(rangeText(kEyepieceMin, kEyepieceMax, " mm"))};
     return std::nullopt;
 }
@@ -105,18 +106,18 @@ std::optional<TrainProblem> problemOf(const Train &t)
             return p;
         if (!within(t.projectionDistanceMm, kSpacingMin, kProjectionDistanceHighest))
             return TrainProblem{TrainField::ProjectionDistance,
-                                QStringLiteral("the projection distance must be %1")
+                                Words::tr("the projection distance must be %1")
                                     .arg(rangeText(kSpacingMin, kProjectionDistanceHighest, " mm"))};
         if (!projectionMagnification(t.eyepieceMm, t.projectionDistanceMm))
             return TrainProblem{TrainField::ProjectionDistance,
-                                QStringLiteral("a projection distance of %1 mm is not beyond the "
+                                Words::tr("a projection distance of %1 mm is not beyond the "
                                                "eyepiece's %2 mm: it forms no image")
                                     .arg(mm(t.projectionDistanceMm), mm(t.eyepieceMm))};
         break;
     case Rear::Afocal:
         if (!within(t.cameraLensMm, kCameraLensMin, kCameraLensMax))
             return TrainProblem{TrainField::AfocalLens,
-                                QStringLiteral("the camera lens's focal length must be %1")
+                                Words::tr("the camera lens's focal length must be %1")
                                     .arg(rangeText(kCameraLensMin, kCameraLensMax, " mm"))};
         if (auto p = eyepieceProblem(TrainField::AfocalEyepiece, t.eyepieceMm))
             return p;
@@ -229,7 +230,7 @@ QString lensText(const Lens &l)
     if (!l.name.isEmpty())
         return l.name;
     return QStringLiteral("%1 %2x")
-        .arg(l.kind == LensKind::Barlow ? QStringLiteral("Barlow") : QStringLiteral("reducer"),
+        .arg(l.kind == LensKind::Barlow ? Words::tr("Barlow") : Words::tr("reducer"),
              mm(l.factor));
 }
 
@@ -243,10 +244,10 @@ QString trainText(const Train &t)
     case Rear::Vkp2:
         break;
     case Rear::Projection:
-        rear = QStringLiteral("eyepiece projection %1").arg(eyepiece);
+        rear = Words::tr("eyepiece projection %1").arg(eyepiece);
         break;
     case Rear::Afocal:
-        rear = QStringLiteral("afocal %1 eyepiece, %2 mm lens")
+        rear = Words::tr("afocal %1 eyepiece, %2 mm lens")
                    .arg(eyepiece, mm(t.cameraLensMm));
         break;
     }
@@ -270,9 +271,9 @@ QString variableWord(TrainVariable v)
     case TrainVariable::D:
         return QStringLiteral("D");
     case TrainVariable::Spacing:
-        return QStringLiteral("spacing");
+        return Words::tr("spacing");
     case TrainVariable::ProjectionDistance:
-        return QStringLiteral("projection distance");
+        return Words::tr("projection distance");
     }
     return QString();
 }

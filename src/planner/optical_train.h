@@ -68,15 +68,15 @@ struct TrainFieldInfo {
 };
 
 inline constexpr std::array<TrainFieldInfo, 7> kTrainFields{{
-    {TrainField::Factor, "--barlow", "Factor", "element_factor_nominal"},
-    {TrainField::DesignSpacing, "--design-spacing", "Design spacing (mm)", "design_spacing_mm"},
-    {TrainField::Spacing, "--spacing", "Spacing (mm)", "spacing_mm"},
-    {TrainField::ProjectionEyepiece, "--projection-eyepiece", "Eyepiece (mm)",
+    {TrainField::Factor, "--barlow", QT_TRANSLATE_NOOP("Planner", "Factor"), "element_factor_nominal"},
+    {TrainField::DesignSpacing, "--design-spacing", QT_TRANSLATE_NOOP("Planner", "Design spacing (mm)"), "design_spacing_mm"},
+    {TrainField::Spacing, "--spacing", QT_TRANSLATE_NOOP("Planner", "Spacing (mm)"), "spacing_mm"},
+    {TrainField::ProjectionEyepiece, "--projection-eyepiece", QT_TRANSLATE_NOOP("Planner", "Eyepiece (mm)"),
      "projection_eyepiece_mm"},
-    {TrainField::ProjectionDistance, "--projection-distance", "Projection distance (mm)",
+    {TrainField::ProjectionDistance, "--projection-distance", QT_TRANSLATE_NOOP("Planner", "Projection distance (mm)"),
      "projection_distance_mm"},
-    {TrainField::AfocalLens, "--afocal-lens", "Camera lens (mm)", "afocal_lens_mm"},
-    {TrainField::AfocalEyepiece, "--eyepiece", "Eyepiece (mm)", "afocal_eyepiece_mm"},
+    {TrainField::AfocalLens, "--afocal-lens", QT_TRANSLATE_NOOP("Planner", "Camera lens (mm)"), "afocal_lens_mm"},
+    {TrainField::AfocalEyepiece, "--eyepiece", QT_TRANSLATE_NOOP("Planner", "Eyepiece (mm)"), "afocal_eyepiece_mm"},
 }};
 inline constexpr const char *reducerOption = "--reducer";
 

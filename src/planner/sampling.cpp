@@ -1,6 +1,7 @@
 #include "planner/sampling.h"
 
 #include "calculator/core/optics.h"
+#include "planner/words.h"
 
 #include <cmath>
 
@@ -31,11 +32,11 @@ QString samplingWord(Sampling verdict)
 {
     switch (verdict) {
     case Sampling::UnderSampled:
-        return QStringLiteral("under-sampled");
+        return Words::tr("under-sampled");
     case Sampling::WellSampled:
-        return QStringLiteral("well sampled");
+        return Words::tr("well sampled");
     case Sampling::OverSampled:
-        return QStringLiteral("over-sampled");
+        return Words::tr("over-sampled");
     }
     return {};
 }

@@ -2,6 +2,7 @@
 
 #include "planner/setup_fields.h"
 #include "planner/train_setup.h"
+#include "planner/words.h"
 
 #include "calculator/catalog/binning_table.h"
 #include "calculator/catalog/camera_table.h"
@@ -186,37 +187,37 @@ CheckedSetupFile checkSetupFile(const QString &path)
     CheckedSetupFile out;
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        out.problem = QStringLiteral("cannot read \"%1\"").arg(path);
+        out.problem = Words::tr("cannot read \"%1\"").arg(path);
         return out;
     }
     const QByteArray bytes = file.read(storage::kMaxReadBytes);
     if (bytes.trimmed().isEmpty()) {
-        out.problem = QStringLiteral("\"%1\" is empty").arg(path);
+        out.problem = Words::tr("\"%1\" is empty").arg(path);
         return out;
     }
     if (bytes.contains('\0')) {
-        out.problem = QStringLiteral("\"%1\" holds NUL bytes; it is no setup file").arg(path);
+        out.problem = Words::tr("\"%1\" holds NUL bytes; it is no setup file").arg(path);
         return out;
     }
     // A setup file is a few lines of names and numbers; control bytes mean something else.
     for (const char c : bytes) {
         const auto u = static_cast<unsigned char>(c);
         if ((u < 0x20 && c != '\r' && c != '\n' && c != '\t') || u == 0x7f) {
-            out.problem = QStringLiteral("\"%1\" is a binary file, no setup file").arg(path);
+            out.problem = Words::tr("\"%1\" is a binary file, no setup file").arg(path);
             return out;
         }
     }
     const Setup s = Setup::fromUserData(storage::readUserEquipmentFile(path));
     if (!telescopeEntries().contains(s.telescope)) {
-        out.problem = QStringLiteral("\"%1\" names no telescope of the list (\"%2\")")
+        out.problem = Words::tr("\"%1\" names no telescope of the list (\"%2\")")
                           .arg(path, s.telescope);
         return out;
     }
     if (!ocularEntries().contains(s.ocular))
-        out.warnings << QStringLiteral("\"%1\" names no ocular of the list (\"%2\"); the "
+        out.warnings << Words::tr("\"%1\" names no ocular of the list (\"%2\"); the "
                                        "calculator takes its own instead").arg(path, s.ocular);
     if (!cameraEntries().contains(s.camera))
-        out.warnings << QStringLiteral("\"%1\" names no camera of the list (\"%2\"); the "
+        out.warnings << Words::tr("\"%1\" names no camera of the list (\"%2\"); the "
                                        "calculator takes its own instead").arg(path, s.camera);
     out.setup = s;
     return out;

@@ -28,27 +28,27 @@ enum class SetupField {
 struct SetupFieldInfo {
     SetupField id;
     const char *option; // the command line's; the two sides of a size share one, "WxH"
-    const char *label;  // for a window's label
+    const char *label;  // for a window's label; marked for translation, shown through Words::tr
     const char *key;    // CSV and JSON, with its unit
     QString Setup::*member;
     int fileLine; // line of the user equipment file; 0 when the file keeps none
 };
 
 inline constexpr std::array<SetupFieldInfo, 12> kSetupFields{{
-    {SetupField::Telescope, "--telescope", "Telescope", "telescope", &Setup::telescope, 1},
-    {SetupField::FocalLength, "--focal-length", "Focal length (mm)", "focal_length_mm",
+    {SetupField::Telescope, "--telescope", QT_TRANSLATE_NOOP("Planner", "Telescope"), "telescope", &Setup::telescope, 1},
+    {SetupField::FocalLength, "--focal-length", QT_TRANSLATE_NOOP("Planner", "Focal length (mm)"), "focal_length_mm",
      &Setup::focalLength, 4},
-    {SetupField::Aperture, "--aperture", "Aperture (mm)", "aperture_mm", &Setup::aperture, 5},
-    {SetupField::Ocular, "--ocular", "Ocular", "ocular", &Setup::ocular, 2},
-    {SetupField::Tl, "--tl", "TL (mm)", "tl_mm", &Setup::tl, 6},
-    {SetupField::D, "--d", "D (mm)", "d_mm", &Setup::d, 7},
-    {SetupField::Camera, "--camera", "Camera", "camera", &Setup::camera, 3},
-    {SetupField::PixelWidth, "--pixel", "Pixel width (µm)", "pixel_width_um", &Setup::pixelWidth, 8},
-    {SetupField::PixelHeight, "--pixel", "Pixel height (µm)", "pixel_height_um",
+    {SetupField::Aperture, "--aperture", QT_TRANSLATE_NOOP("Planner", "Aperture (mm)"), "aperture_mm", &Setup::aperture, 5},
+    {SetupField::Ocular, "--ocular", QT_TRANSLATE_NOOP("Planner", "Ocular"), "ocular", &Setup::ocular, 2},
+    {SetupField::Tl, "--tl", QT_TRANSLATE_NOOP("Planner", "TL (mm)"), "tl_mm", &Setup::tl, 6},
+    {SetupField::D, "--d", QT_TRANSLATE_NOOP("Planner", "D (mm)"), "d_mm", &Setup::d, 7},
+    {SetupField::Camera, "--camera", QT_TRANSLATE_NOOP("Planner", "Camera"), "camera", &Setup::camera, 3},
+    {SetupField::PixelWidth, "--pixel", QT_TRANSLATE_NOOP("Planner", "Pixel width (µm)"), "pixel_width_um", &Setup::pixelWidth, 8},
+    {SetupField::PixelHeight, "--pixel", QT_TRANSLATE_NOOP("Planner", "Pixel height (µm)"), "pixel_height_um",
      &Setup::pixelHeight, 9},
-    {SetupField::ChipWidth, "--chip", "Chip width (px)", "chip_width_px", &Setup::chipWidth, 10},
-    {SetupField::ChipHeight, "--chip", "Chip height (px)", "chip_height_px", &Setup::chipHeight, 11},
-    {SetupField::Binning, "--binning", "Binning", "binning", &Setup::binning, 0},
+    {SetupField::ChipWidth, "--chip", QT_TRANSLATE_NOOP("Planner", "Chip width (px)"), "chip_width_px", &Setup::chipWidth, 10},
+    {SetupField::ChipHeight, "--chip", QT_TRANSLATE_NOOP("Planner", "Chip height (px)"), "chip_height_px", &Setup::chipHeight, 11},
+    {SetupField::Binning, "--binning", QT_TRANSLATE_NOOP("Planner", "Binning"), "binning", &Setup::binning, 0},
 }};
 
 constexpr const SetupFieldInfo &setupField(SetupField id)

@@ -2,6 +2,7 @@
 
 #include "calculator/core/numbers.h"
 #include "calculator/core/optics.h"
+#include "planner/words.h"
 
 #include <algorithm>
 #include <cmath>
@@ -53,7 +54,7 @@ QString outOfRangeReason(double d, const QLocale &locale)
 {
     QLocale plain = locale;
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    return QStringLiteral("needs D = %1 mm; the adapter allows %2 to %3")
+    return Words::tr("needs D = %1 mm; the adapter allows %2 to %3")
         .arg(distanceText(d, locale), plain.toString(minDistanceMm), plain.toString(maxDistanceMm));
 }
 
@@ -128,26 +129,26 @@ std::optional<double> goalFocalLength(const Goal &goal)
 Solution solveDistance(const Projection &setup, const Goal &goal)
 {
     if (!telescopeFocalInRange(setup.telescopeFocalMm))
-        return invalid(QStringLiteral("the telescope focal length must be above 0 and at most %1 mm")
+        return invalid(Words::tr("the telescope focal length must be above 0 and at most %1 mm")
                            .arg(maxTelescopeFocalMm));
     const auto efl = goalFocalLength(goal);
     if (!efl) {
         switch (goal.kind) {
         case Goal::Kind::FocalLength:
-            return invalid(QStringLiteral("the focal length must be above 0"));
+            return invalid(Words::tr("the focal length must be above 0"));
         case Goal::Kind::FocalRatio:
-            return invalid(QStringLiteral("the focal ratio and the aperture must be above 0"));
+            return invalid(Words::tr("the focal ratio and the aperture must be above 0"));
         case Goal::Kind::PixelScale:
-            return invalid(QStringLiteral("the pixel scale and the pixel size must be above 0"));
+            return invalid(Words::tr("the pixel scale and the pixel size must be above 0"));
         }
     }
     if (!setup.ocular)
         return {SolveStatus::PrimeFocus, 0,
-                QStringLiteral("No-VKP2: at prime focus the focal length does not depend on D")};
+                Words::tr("No-VKP2: at prime focus the focal length does not depend on D")};
     if (!ocularUsable(*setup.ocular))
-        return invalid(QStringLiteral("the ocular focal length must be above 0"));
+        return invalid(Words::tr("the ocular focal length must be above 0"));
     if (!tubeLengthAllowed(setup.tubeLengthMm))
-        return invalid(QStringLiteral("TL must be %1 to %2 mm").arg(minTubeLengthMm).arg(maxTubeLengthMm));
+        return invalid(Words::tr("TL must be %1 to %2 mm").arg(minTubeLengthMm).arg(maxTubeLengthMm));
 
     const OcularGeometry &o = *setup.ocular;
     const double d = (*efl / setup.telescopeFocalMm + 1) * o.focalMm

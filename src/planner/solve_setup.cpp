@@ -4,6 +4,7 @@
 #include "calculator/catalog/ocular_table.h"
 #include "calculator/core/numbers.h"
 #include "calculator/core/optics.h"
+#include "planner/words.h"
 
 #include <cmath>
 
@@ -48,13 +49,13 @@ QList<SolvedOcular> solveEveryOcular(const Setup &setup, Goal::Kind kind, double
         if (const auto aperture = positive(base.number(Box::Aperture)))
             goal = Goal::focalRatio(value, *aperture);
         else
-            noGoal = QStringLiteral("no aperture");
+            noGoal = Words::tr("no aperture");
         break;
     case Goal::Kind::PixelScale:
         if (const auto pixel = positive(base.number(Box::Pixelsize_width)))
             goal = Goal::pixelScale(value, *pixel);
         else
-            noGoal = QStringLiteral("no camera pixel size");
+            noGoal = Words::tr("no camera pixel size");
         break;
     }
 
@@ -63,9 +64,9 @@ QList<SolvedOcular> solveEveryOcular(const Setup &setup, Goal::Kind kind, double
         SolvedOcular row;
         row.ocular = ocular;
         if (!telescope || !focal)
-            row.solution = invalid(QStringLiteral("the calculator accepts no such telescope"));
+            row.solution = invalid(Words::tr("the calculator accepts no such telescope"));
         else if (!tl)
-            row.solution = invalid(QStringLiteral("TL is not a number"));
+            row.solution = invalid(Words::tr("TL is not a number"));
         else if (!goal)
             row.solution = invalid(noGoal);
         else {

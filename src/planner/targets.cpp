@@ -1,6 +1,7 @@
 #include "planner/targets.h"
 
 #include "planner/keyed_rows.h"
+#include "planner/words.h"
 
 #include <algorithm>
 #include <array>
@@ -16,15 +17,15 @@ namespace {
 // Saturn: the globe's 14.5″ to 20.1″ times 2 × 136 775 / 120 536 km (outer A ring over the
 // equatorial diameter, about 2.27).
 constexpr std::array<Target, 9> table{{
-    {"moon", "Moon", 1762.3, 2011.0, Target::Planetary, Body::Moon},
-    {"sun", "Sun", 1886.9, 1951.1, Target::Sun, Body::Sun},
-    {"mercury", "Mercury", 4.5, 13.0, Target::Planetary, Body::Mercury},
-    {"venus", "Venus", 9.7, 66.0, Target::Planetary, Body::Venus},
-    {"mars", "Mars", 3.5, 25.1, Target::Planetary, Body::Mars},
-    {"jupiter", "Jupiter", 29.8, 50.1, Target::Planetary, Body::Jupiter},
-    {"saturn", "Saturn", 32.9, 45.6, Target::Planetary | Target::Rings, Body::Saturn},
-    {"uranus", "Uranus", 3.3, 4.1, Target::Planetary, Body::Uranus},
-    {"neptune", "Neptune", 2.2, 2.4, Target::Planetary, Body::Neptune},
+    {"moon", QT_TRANSLATE_NOOP("Planner", "Moon"), 1762.3, 2011.0, Target::Planetary, Body::Moon},
+    {"sun", QT_TRANSLATE_NOOP("Planner", "Sun"), 1886.9, 1951.1, Target::Sun, Body::Sun},
+    {"mercury", QT_TRANSLATE_NOOP("Planner", "Mercury"), 4.5, 13.0, Target::Planetary, Body::Mercury},
+    {"venus", QT_TRANSLATE_NOOP("Planner", "Venus"), 9.7, 66.0, Target::Planetary, Body::Venus},
+    {"mars", QT_TRANSLATE_NOOP("Planner", "Mars"), 3.5, 25.1, Target::Planetary, Body::Mars},
+    {"jupiter", QT_TRANSLATE_NOOP("Planner", "Jupiter"), 29.8, 50.1, Target::Planetary, Body::Jupiter},
+    {"saturn", QT_TRANSLATE_NOOP("Planner", "Saturn"), 32.9, 45.6, Target::Planetary | Target::Rings, Body::Saturn},
+    {"uranus", QT_TRANSLATE_NOOP("Planner", "Uranus"), 3.3, 4.1, Target::Planetary, Body::Uranus},
+    {"neptune", QT_TRANSLATE_NOOP("Planner", "Neptune"), 2.2, 2.4, Target::Planetary, Body::Neptune},
 }};
 
 bool positive(double v) { return std::isfinite(v) && v > 0; }
@@ -51,6 +52,8 @@ QString trimmedDecimal(double v, const QLocale &locale)
 } // namespace
 
 std::span<const Target> targets() { return table; }
+
+QString shownName(const Target &target) { return Words::tr(target.name); }
 
 QStringList targetKeys() { return keysOf(targets()); }
 
@@ -115,13 +118,13 @@ QString fitSentence(const QString &targetName, double widthArcsec, double height
     // edgeSlack, so a disc that does not fit always reads as at least 101 %.
     if (fit.fits) {
         const double spare = std::max(0.0, std::floor(fit.sparePercent + 1e-8));
-        return head + QStringLiteral("fits with %1 % to spare").arg(fixed(locale, spare, 0));
+        return head + Words::tr("fits with %1 % to spare").arg(fixed(locale, spare, 0));
     }
     const double fill = std::ceil(fit.fillPercent - 1e-8);
-    const QString side = fit.tighterSide == FrameSide::Width ? QStringLiteral("width")
-                                                             : QStringLiteral("height");
+    const QString side = fit.tighterSide == FrameSide::Width ? Words::tr("width")
+                                                             : Words::tr("height");
     return head
-        + QStringLiteral("does not fit: %1 % of the frame %2")
+        + Words::tr("does not fit: %1 % of the frame %2")
               .arg(fixed(locale, fill, 0), side);
 }
 

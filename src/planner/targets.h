@@ -39,6 +39,8 @@ struct Target {
 // Moon, Sun, then the planets outward from the Sun, Mercury to Neptune.
 std::span<const Target> targets();
 QStringList targetKeys();
+// The name people read, in their language; `name` stays the English one a setting keeps.
+QString shownName(const Target &target);
 // By key, ignoring case; nothing for an unknown key.
 std::optional<Target> findTarget(QStringView key);
 

@@ -1,6 +1,7 @@
 // The distance of a train that reaches a goal: D, a lens's spacing or a projection distance.
 
 #include "planner/train_setup.h"
+#include "planner/words.h"
 
 #include "calculator/catalog/lookup.h"
 #include "calculator/catalog/ocular_table.h"
@@ -37,29 +38,28 @@ QString outOfRange(const SolvedTrain &t, const QLocale &locale)
     // What a lens cannot do at all: a Barlow shortening, a reducer lengthening.
     if (t.neededFactor) {
         const bool barlow = t.lensKind == LensKind::Barlow;
-        return QStringLiteral("needs a factor of %1: %2 %3 the focal length, never %4 it")
-            .arg(lengthText(*t.neededFactor, locale), t.element,
-                 barlow ? QStringLiteral("lengthens") : QStringLiteral("shortens"),
-                 barlow ? QStringLiteral("shortens") : QStringLiteral("lengthens"));
+        return (barlow ? Words::tr("needs a factor of %1: %2 lengthens the focal length, never shortens it")
+                       : Words::tr("needs a factor of %1: %2 shortens the focal length, never lengthens it"))
+            .arg(lengthText(*t.neededFactor, locale), t.element);
     }
     const double v = t.solution.distanceMm;
-    const QString range = t.range ? QStringLiteral("%1 is usable from %2 to %3 mm")
+    const QString range = t.range ? Words::tr("%1 is usable from %2 to %3 mm")
                                         .arg(t.element, lengthText(t.range->lowMm, locale),
                                              lengthText(t.range->highMm, locale))
                                   : QString();
     if (t.variable == TrainVariable::Spacing) {
         if (!(v > 0))
-            return QStringLiteral("needs a spacing of %1 mm, which no lens can have; %2")
+            return Words::tr("needs a spacing of %1 mm, which no lens can have; %2")
                 .arg(lengthText(v, locale), range);
         QString beyond;
         if (t.designSpacingMm && v > *t.designSpacingMm)
-            beyond = QStringLiteral(", %1 mm beyond the design %2 mm")
+            beyond = Words::tr(", %1 mm beyond the design %2 mm")
                          .arg(lengthText(v - *t.designSpacingMm, locale),
                               lengthText(*t.designSpacingMm, locale));
-        return QStringLiteral("needs a spacing of %1 mm%2; %3")
+        return Words::tr("needs a spacing of %1 mm%2; %3")
             .arg(lengthText(v, locale), beyond, range);
     }
-    return QStringLiteral("needs a projection distance of %1 mm; the eyepiece projects from "
+    return Words::tr("needs a projection distance of %1 mm; the eyepiece projects from "
                           "above %2 to %3 mm")
         .arg(lengthText(v, locale), lengthText(t.range ? t.range->lowMm : 0, locale),
              lengthText(t.range ? t.range->highMm : 0, locale));
@@ -73,7 +73,7 @@ SolvedTrain solveTrain(const Setup &setup, Goal::Kind kind, double value)
     out.variable = variableOf(setup);
     out.element = trainText(setup.train);
     if (out.element.isEmpty())
-        out.element = QStringLiteral("the adapter");
+        out.element = Words::tr("the adapter");
     // The distance being solved for needs no sound value of its own.
     Train asked = setup.train;
     if (out.variable == TrainVariable::ProjectionDistance)
@@ -90,7 +90,7 @@ SolvedTrain solveTrain(const Setup &setup, Goal::Kind kind, double value)
     const Shown base = show(calculatorPart);
     const auto focal = positive(base.number(Box::Flength));
     if (!focal || !positive(base.number(Box::efl))) {
-        out.solution = invalid(QStringLiteral("the calculator accepts no such telescope"));
+        out.solution = invalid(Words::tr("the calculator accepts no such telescope"));
         return out;
     }
     Goal goal;
@@ -109,7 +109,7 @@ SolvedTrain solveTrain(const Setup &setup, Goal::Kind kind, double value)
     if (!efl) {
         out.solution = solveDistance(Projection{*focal, std::nullopt, 0}, goal); // says which
         if (out.solution.ok() || out.solution.status == SolveStatus::PrimeFocus)
-            out.solution = invalid(QStringLiteral("the goal must be above 0"));
+            out.solution = invalid(Words::tr("the goal must be above 0"));
         return out;
     }
     const Train &t = setup.train;
@@ -123,15 +123,15 @@ SolvedTrain solveTrain(const Setup &setup, Goal::Kind kind, double value)
     case TrainVariable::None:
         out.solution = {SolveStatus::PrimeFocus, 0,
                         t.isPlainVkp2() || (!t.lens && t.rear == Rear::Vkp2)
-                            ? QStringLiteral("No-VKP2: at prime focus the focal length does not depend on D")
-                            : QStringLiteral("%1 has a fixed factor: no distance changes the focal length")
+                            ? Words::tr("No-VKP2: at prime focus the focal length does not depend on D")
+                            : Words::tr("%1 has a fixed factor: no distance changes the focal length")
                                   .arg(out.element)};
         return out;
     case TrainVariable::D: {
         const auto *o = catalog::findByName(catalog::kOculars, base.ocular);
         const auto tl = base.number(Box::Distance_tl);
         if (!o || !tl) {
-            out.solution = invalid(QStringLiteral("TL is not a number"));
+            out.solution = invalid(Words::tr("TL is not a number"));
             return out;
         }
         Projection p{*focal, OcularGeometry{o->offset, o->length, o->focalLength}, *tl};

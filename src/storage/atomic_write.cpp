@@ -1,5 +1,6 @@
 #include "storage/atomic_write.h"
 
+#include "storage/words.h"
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -45,7 +46,7 @@ bool writeAtomically(const QString &path, const QByteArray &content, QString *pr
     if (writeAtomically(path, content))
         return true;
     if (problem)
-        *problem = QStringLiteral("%1: cannot be written").arg(QDir::toNativeSeparators(path));
+        *problem = Words::tr("%1: cannot be written").arg(QDir::toNativeSeparators(path));
     return false;
 }
 

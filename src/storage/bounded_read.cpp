@@ -1,6 +1,7 @@
 #include "storage/bounded_read.h"
 
 #include "storage/kit_checks.h"
+#include "storage/words.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -11,16 +12,16 @@ QString fileSizeProblem(qint64 bytes, const QString &what)
 {
     if (bytes <= kit_limits::kMaxFileBytes)
         return {};
-    return QStringLiteral("larger than %1 MiB, too large for %2").arg(kit_limits::kMaxFileBytes / (1024 * 1024)).arg(what);
+    return Words::tr("larger than %1 MiB, too large for %2").arg(kit_limits::kMaxFileBytes / (1024 * 1024)).arg(what);
 }
 
 BoundedRead readBounded(const QString &path, const QString &what)
 {
     // A pipe or device would block the open or the read for as long as nothing writes to it.
     if (const QFileInfo info(path); info.exists() && !info.isFile())
-        return {{}, QStringLiteral("not a regular file, so not %1").arg(what)};
+        return {{}, Words::tr("not a regular file, so not %1").arg(what)};
     QFile file(path);
-    const auto unreadable = [&file] { return BoundedRead{{}, QStringLiteral("cannot be read (%1)").arg(file.errorString())}; };
+    const auto unreadable = [&file] { return BoundedRead{{}, Words::tr("cannot be read (%1)").arg(file.errorString())}; };
     if (const QString tooLarge = fileSizeProblem(file.size(), what); !tooLarge.isEmpty())
         return {{}, tooLarge};
     if (!file.open(QIODevice::ReadOnly))

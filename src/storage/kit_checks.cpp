@@ -1,5 +1,6 @@
 #include "storage/kit_checks.h"
 
+#include "storage/words.h"
 #include <QSet>
 
 #include <algorithm>
@@ -17,10 +18,10 @@ QString number(double value) { return QString::number(value); }
 QString outside(const QString &field, double value, double min, double max, const QString &unit)
 {
     if (!std::isfinite(value))
-        return QStringLiteral("%1 is not a finite number").arg(field);
+        return Words::tr("%1 is not a finite number").arg(field);
     if (value >= min && value <= max)
         return {};
-    return QStringLiteral("%1 %2%4 is outside %3 to %5%4")
+    return Words::tr("%1 %2%4 is outside %3 to %5%4")
         .arg(field, number(value), number(min), unit, number(max));
 }
 
@@ -35,25 +36,25 @@ QString hex(char32_t c) { return QString::number(uint(c), 16).toUpper().rightJus
 QString nameProblem(const QString &name)
 {
     if (name.trimmed().isEmpty())
-        return QStringLiteral("the name is empty");
+        return Words::tr("the name is empty");
     if (name.size() > kNameMaxLength)
-        return QStringLiteral("the name is longer than %1 characters").arg(kNameMaxLength);
+        return Words::tr("the name is longer than %1 characters").arg(kNameMaxLength);
     for (qsizetype i = 0; i < name.size(); ++i) {
         char32_t c = name[i].unicode();
         if (name[i].isHighSurrogate() && i + 1 < name.size() && name[i + 1].isLowSurrogate()) {
             c = QChar::surrogateToUcs4(name[i], name[i + 1]);
             ++i;
         } else if (name[i].isSurrogate())
-            return QStringLiteral("the name holds a broken character (U+%1)").arg(hex(c));
+            return Words::tr("the name holds a broken character (U+%1)").arg(hex(c));
         // Line breaks and other controls would split the lines and cells names are shown in.
         const QChar::Category category = QChar::category(c);
         if (category == QChar::Other_Control || category == QChar::Separator_Line
             || category == QChar::Separator_Paragraph)
-            return QStringLiteral("the name holds a control character (U+%1)").arg(hex(c));
+            return Words::tr("the name holds a control character (U+%1)").arg(hex(c));
     }
     // Duplicates, look-ups and removal compare names by nameKey; one with none can't be told apart.
     if (nameKey(name).isEmpty())
-        return QStringLiteral("the name holds no letter or digit");
+        return Words::tr("the name holds no letter or digit");
     return {};
 }
 
@@ -72,7 +73,7 @@ QString binningModeProblem(int binning)
 {
     if (binning >= 1 && binning <= kBinningMax)
         return {};
-    return QStringLiteral("binning %1 is outside 1 to %2").arg(binning).arg(kBinningMax);
+    return Words::tr("binning %1 is outside 1 to %2").arg(binning).arg(kBinningMax);
 }
 
 namespace {
@@ -80,14 +81,14 @@ namespace {
 QString binningProblem(const QList<int> &binning)
 {
     if (binning.isEmpty())
-        return QStringLiteral("the binning list is empty");
+        return Words::tr("the binning list is empty");
     if (binning.first() != 1)
-        return QStringLiteral("the binning list starts with %1, not 1").arg(binning.first());
+        return Words::tr("the binning list starts with %1, not 1").arg(binning.first());
     for (qsizetype i = 1; i < binning.size(); ++i) {
         if (const QString outside = binningModeProblem(binning[i]); !outside.isEmpty())
             return outside;
         if (binning[i] <= binning[i - 1])
-            return QStringLiteral("binning %1 after %2 is not ascending")
+            return Words::tr("binning %1 after %2 is not ascending")
                 .arg(binning[i])
                 .arg(binning[i - 1]);
     }
@@ -100,7 +101,7 @@ QString binningFitsProblem(const KitCamera &c)
     const int side = std::min(c.width, c.height);
     for (const int mode : c.binning)
         if (mode > side)
-            return QStringLiteral("binning %1 is larger than the chip's %2 px side").arg(mode).arg(side);
+            return Words::tr("binning %1 is larger than the chip's %2 px side").arg(mode).arg(side);
     return {};
 }
 
@@ -108,7 +109,7 @@ QString pixelCount(const QString &field, int value)
 {
     if (value >= kPixelCountMin && value <= kPixelCountMax)
         return {};
-    return QStringLiteral("%1 %2 px is outside %3 to %4 px")
+    return Words::tr("%1 %2 px is outside %3 to %4 px")
         .arg(field)
         .arg(value)
         .arg(kPixelCountMin)
@@ -122,16 +123,16 @@ QString lensFocalProblem(const KitLens &l)
     if (!l.focalLength)
         return {};
     const double f = *l.focalLength;
-    const QString field = QStringLiteral("focal length");
+    const QString field = Words::tr("focal length");
     if (!std::isfinite(f))
         return outside(field, f, kLensFocalMin, kLensFocalMax, QStringLiteral(" mm"));
     if (!(std::abs(f) >= kLensFocalMin && std::abs(f) <= kLensFocalMax))
-        return QStringLiteral("focal length %1 mm is outside %2 to %3 mm in size")
+        return Words::tr("focal length %1 mm is outside %2 to %3 mm in size")
             .arg(number(f), number(kLensFocalMin), number(kLensFocalMax));
     if (l.factor > 1 && f > 0)
-        return QStringLiteral("focal length %1 mm is positive, but a Barlow's is negative").arg(number(f));
+        return Words::tr("focal length %1 mm is positive, but a Barlow's is negative").arg(number(f));
     if (l.factor < 1 && f < 0)
-        return QStringLiteral("focal length %1 mm is negative, but a reducer's is positive").arg(number(f));
+        return Words::tr("focal length %1 mm is negative, but a reducer's is positive").arg(number(f));
     return {};
 }
 
@@ -141,38 +142,38 @@ QString problemOf(const KitTelescope &t)
 {
     const QString mm = QStringLiteral(" mm");
     return firstOf({nameProblem(t.name),
-                    outside(QStringLiteral("focal length"), t.focalLength, kFocalLengthMin, kFocalLengthMax, mm),
-                    outside(QStringLiteral("aperture"), t.aperture, kApertureMin, kApertureMax, mm)});
+                    outside(Words::tr("focal length"), t.focalLength, kFocalLengthMin, kFocalLengthMax, mm),
+                    outside(Words::tr("aperture"), t.aperture, kApertureMin, kApertureMax, mm)});
 }
 
 QString problemOf(const KitCamera &c)
 {
     const QString um = QStringLiteral(" µm");
     return firstOf({nameProblem(c.name),
-                    outside(QStringLiteral("pixel width"), c.pixelWidth, kPixelMin, kPixelMax, um),
-                    outside(QStringLiteral("pixel height"), c.pixelHeight, kPixelMin, kPixelMax, um),
-                    pixelCount(QStringLiteral("width"), c.width),
-                    pixelCount(QStringLiteral("height"), c.height), binningProblem(c.binning),
+                    outside(Words::tr("pixel width"), c.pixelWidth, kPixelMin, kPixelMax, um),
+                    outside(Words::tr("pixel height"), c.pixelHeight, kPixelMin, kPixelMax, um),
+                    pixelCount(Words::tr("width"), c.width),
+                    pixelCount(Words::tr("height"), c.height), binningProblem(c.binning),
                     binningFitsProblem(c)});
 }
 
 QString problemOf(const KitLens &l)
 {
     return firstOf({nameProblem(l.name),
-                    outside(QStringLiteral("factor"), l.factor, kFactorMin, kFactorMax, QString()),
+                    outside(Words::tr("factor"), l.factor, kFactorMin, kFactorMax, QString()),
                     lensFocalProblem(l),
-                    outsideIfPresent(QStringLiteral("design spacing"), l.designSpacing, kSpacingMin,
+                    outsideIfPresent(Words::tr("design spacing"), l.designSpacing, kSpacingMin,
                                      kSpacingMax, QStringLiteral(" mm"))});
 }
 
 QString problemOf(const KitEyepiece &e)
 {
     return firstOf({nameProblem(e.name),
-                    outside(QStringLiteral("focal length"), e.focalLength, kEyepieceFocalMin,
+                    outside(Words::tr("focal length"), e.focalLength, kEyepieceFocalMin,
                             kEyepieceFocalMax, QStringLiteral(" mm")),
-                    outsideIfPresent(QStringLiteral("apparent field"), e.apparentField,
+                    outsideIfPresent(Words::tr("apparent field"), e.apparentField,
                                      kApparentFieldMin, kApparentFieldMax, QStringLiteral("°")),
-                    outsideIfPresent(QStringLiteral("field stop"), e.fieldStop, kFieldStopMin,
+                    outsideIfPresent(Words::tr("field stop"), e.fieldStop, kFieldStopMin,
                                      kFieldStopMax, QStringLiteral(" mm"))});
 }
 
@@ -210,9 +211,9 @@ void mergeKind(QList<Entry> &into, const QList<Entry> &incoming, KitKind kind, Q
     for (const Entry &e : incoming) {
         const QString key = nameKey(e.name);
         if (held.contains(key)) {
-            notes << QStringLiteral("%1 \"%2\" is already in the kit; left out").arg(kindWord(kind), e.name);
+            notes << Words::tr("%1 \"%2\" is already in the kit; left out").arg(kindText(kind), e.name);
         } else if (added.contains(key)) {
-            notes << QStringLiteral("%1 \"%2\" comes twice; the second left out").arg(kindWord(kind), e.name);
+            notes << Words::tr("%1 \"%2\" comes twice; the second left out").arg(kindText(kind), e.name);
         } else {
             added.insert(key);
             into << e;
@@ -234,7 +235,7 @@ KitMerge mergeKits(const Kit &into, const Kit &incoming)
 
 QString tooManyEntriesProblem()
 {
-    return QStringLiteral("more than %1 entries of one kind; no kit is that large").arg(kMaxEntriesPerKind);
+    return Words::tr("more than %1 entries of one kind; no kit is that large").arg(kMaxEntriesPerKind);
 }
 
 QString kindWord(KitKind kind)
@@ -248,6 +249,21 @@ QString kindWord(KitKind kind)
         return QStringLiteral("barlow");
     case KitKind::Eyepiece:
         return QStringLiteral("eyepiece");
+    }
+    return {};
+}
+
+QString kindText(KitKind kind)
+{
+    switch (kind) {
+    case KitKind::Telescope:
+        return Words::tr("telescope");
+    case KitKind::Camera:
+        return Words::tr("camera");
+    case KitKind::Lens:
+        return Words::tr("Barlow or reducer");
+    case KitKind::Eyepiece:
+        return Words::tr("eyepiece");
     }
     return {};
 }

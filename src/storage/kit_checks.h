@@ -56,5 +56,7 @@ QString tooManyEntriesProblem();
 // The word the command line and the reports use for a kind: "telescope", "camera", "barlow"
 // (Barlows and reducers alike), "eyepiece".
 QString kindWord(KitKind kind);
+// The kind as people read it in a message, in their language.
+QString kindText(KitKind kind);
 
 } // namespace vkp2::storage

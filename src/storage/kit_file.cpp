@@ -4,6 +4,7 @@
 #include "storage/bounded_read.h"
 #include "storage/kit_checks.h"
 #include "storage/kit_json.h"
+#include "storage/words.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -167,15 +168,15 @@ KitFile readKitFile(const QString &path)
         return result;
     };
     if (info.isDir())
-        return fail(QStringLiteral("a folder, not a kit file"));
-    const BoundedRead read = readBounded(path, QStringLiteral("a kit file"));
+        return fail(Words::tr("a folder, not a kit file"));
+    const BoundedRead read = readBounded(path, Words::tr("a kit file"));
     if (!read.problem.isEmpty())
         return fail(read.problem);
     const QByteArray &bytes = read.bytes;
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString decoded = utf8.decode(bytes);
     if (utf8.hasError() || bytes.contains('\0'))
-        return fail(QStringLiteral("not UTF-8 text, so no kit file"));
+        return fail(Words::tr("not UTF-8 text, so no kit file"));
     const KitParse parse = kitFromJson(bytes);
     if (!parse.kit)
         return fail(parse.problem);
@@ -194,7 +195,7 @@ bool writeKitFile(const QString &path, const Kit &kit, QString *problem)
     // mend, not for this write to wipe.
     const KitFile there = readKitFile(path);
     if (!there.problem.isEmpty())
-        return refuse(there.problem + QStringLiteral("; left as it is"));
+        return refuse(there.problem + Words::tr("; left as it is"));
     for (const QString &why : {firstProblem("telescopes", kit.telescopes), firstProblem("cameras", kit.cameras),
                                firstProblem("lenses", kit.lenses), firstProblem("eyepieces", kit.eyepieces)})
         if (!why.isEmpty())
@@ -204,10 +205,10 @@ bool writeKitFile(const QString &path, const Kit &kit, QString *problem)
         if (n > kit_limits::kMaxEntriesPerKind)
             return refuse(tooManyEntriesProblem());
     if (path.isEmpty())
-        return refuse(QStringLiteral("the data folder cannot be made: the system names none"));
+        return refuse(Words::tr("the data folder cannot be made: the system names none"));
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        return refuse(QStringLiteral("the data folder %1 cannot be made").arg(QDir::toNativeSeparators(folder)));
+        return refuse(Words::tr("the data folder %1 cannot be made").arg(QDir::toNativeSeparators(folder)));
     return writeAtomically(path, kitToJson(kit), problem);
 }
 

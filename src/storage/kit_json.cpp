@@ -2,6 +2,7 @@
 
 #include "storage/kit_checks.h"
 #include "storage/kit_file.h"
+#include "storage/words.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -20,7 +21,7 @@ QString placeOf(const QByteArray &json, qsizetype offset)
 {
     const QByteArray before = json.left(offset);
     const qsizetype lineStart = before.lastIndexOf('\n') + 1;
-    return QStringLiteral("line %1, column %2")
+    return Words::tr("line %1, column %2")
         .arg(before.count('\n') + 1)
         .arg(QString::fromUtf8(before.mid(lineStart)).size() + 1);
 }
@@ -30,8 +31,8 @@ class Fields {
 public:
     explicit Fields(const QJsonObject &object) : object_(object) {}
 
-    QString text(const char *key) { return typed(key, &QJsonValue::isString, "is not a text").toString(); }
-    double number(const char *key) { return typed(key, &QJsonValue::isDouble, "is not a number").toDouble(); }
+    QString text(const char *key) { return typed(key, &QJsonValue::isString, QT_TRANSLATE_NOOP("Storage", "is not a text")).toString(); }
+    double number(const char *key) { return typed(key, &QJsonValue::isDouble, QT_TRANSLATE_NOOP("Storage", "is not a number")).toDouble(); }
     std::optional<double> optionalNumber(const char *key)
     {
         const QJsonValue v = object_.value(QLatin1String(key));
@@ -42,7 +43,7 @@ public:
     int whole(const char *key)
     {
         const QJsonValue v = object_.value(QLatin1String(key));
-        return wholeOf(key, v, v.isUndefined() ? "is missing" : "is not a whole number");
+        return wholeOf(key, v, v.isUndefined() ? QT_TRANSLATE_NOOP("Storage", "is missing") : QT_TRANSLATE_NOOP("Storage", "is not a whole number"));
     }
     Colour colour()
     {
@@ -51,7 +52,7 @@ public:
             return Colour::Unknown;
         const std::optional<Colour> colour = colourNamed(v.toString());
         if (!colour)
-            fault("colour", "is not \"colour\", \"mono\" or \"unknown\"");
+            fault("colour", QT_TRANSLATE_NOOP("Storage", "is not \"colour\", \"mono\" or \"unknown\""));
         return colour.value_or(Colour::Unknown);
     }
     QList<int> binning()
@@ -60,12 +61,12 @@ public:
         if (v.isUndefined())
             return {1};
         if (!v.isArray()) {
-            fault("binning", "is not a list");
+            fault("binning", QT_TRANSLATE_NOOP("Storage", "is not a list"));
             return {};
         }
         QList<int> modes;
         for (const QJsonValue &mode : v.toArray())
-            modes << wholeOf("binning", mode, "holds something other than whole numbers");
+            modes << wholeOf("binning", mode, QT_TRANSLATE_NOOP("Storage", "holds something other than whole numbers"));
         return modes;
     }
     const QString &problem() const { return problem_; }
@@ -75,7 +76,7 @@ private:
     {
         const QJsonValue v = object_.value(QLatin1String(key));
         if (!(v.*is)())
-            fault(key, v.isUndefined() ? "is missing" : wrongType);
+            fault(key, v.isUndefined() ? QT_TRANSLATE_NOOP("Storage", "is missing") : wrongType);
         return v;
     }
     int wholeOf(const char *key, const QJsonValue &v, const char *why)
@@ -91,7 +92,7 @@ private:
     void fault(const char *key, const char *why)
     {
         if (problem_.isEmpty())
-            problem_ = QStringLiteral("\"%1\" %2").arg(QLatin1String(key), QLatin1String(why));
+            problem_ = Words::tr("\"%1\" %2").arg(QLatin1String(key), Words::tr(why));
     }
 
     QJsonObject object_;
@@ -149,14 +150,14 @@ QString readList(const QJsonObject &top, const char *key, Entry (*entryOf)(Field
     if (v.isUndefined())
         return {};
     if (!v.isArray())
-        return QStringLiteral("\"%1\" is not a list").arg(QLatin1String(key));
+        return Words::tr("\"%1\" is not a list").arg(QLatin1String(key));
     const QJsonArray list = v.toArray();
     if (list.size() > kit_limits::kMaxEntriesPerKind)
         return tooManyEntriesProblem();
     for (qsizetype i = 0; i < list.size(); ++i) {
         QString where = QStringLiteral("%1[%2]").arg(QLatin1String(key)).arg(i);
         if (!list[i].isObject()) {
-            entries.unreadable(where, QStringLiteral("not an object"));
+            entries.unreadable(where, Words::tr("not an object"));
             continue;
         }
         const QJsonObject object = list[i].toObject();
@@ -176,11 +177,11 @@ QString versionProblem(const QJsonValue &v)
 {
     const double version = v.toDouble(std::nan(""));
     if (!v.isDouble() || version != std::floor(version))
-        return QStringLiteral("\"version\" is missing or not a whole number");
+        return Words::tr("\"version\" is missing or not a whole number");
     if (version > kKitFileVersion)
-        return QStringLiteral("version %1 is newer than this program reads").arg(version);
+        return Words::tr("version %1 is newer than this program reads").arg(version);
     if (version < 1)
-        return QStringLiteral("version %1 is not a kit file version").arg(version);
+        return Words::tr("version %1 is not a kit file version").arg(version);
     return {};
 }
 
@@ -214,10 +215,10 @@ QString read(const QByteArray &json, const Entries &entries)
     if (error.error != QJsonParseError::NoError)
         return placeOf(json, error.offset) + QStringLiteral(": ") + error.errorString();
     if (!document.isObject())
-        return QStringLiteral("the file holds no JSON object");
+        return Words::tr("the file holds no JSON object");
     const QJsonObject top = document.object();
     if (top.value(QLatin1String("format")).toString() != kFormatTag)
-        return QStringLiteral("\"format\" is not \"%1\": not a kit file").arg(kFormatTag);
+        return Words::tr("\"format\" is not \"%1\": not a kit file").arg(kFormatTag);
     if (const QString problem = versionProblem(top.value(QLatin1String("version"))); !problem.isEmpty())
         return problem;
     QString problem = readList(top, "telescopes", telescopeOf, entries.telescope, entries);

@@ -1,6 +1,7 @@
 #include "storage/import/import_collector.h"
 
 #include "storage/kit_checks.h"
+#include "storage/words.h"
 
 namespace vkp2::storage {
 
@@ -20,7 +21,7 @@ void ImportCollector::take(QList<Entry> &list, const Entry &entry, KitKind kind,
     QSet<QString> &seen = seen_[int(kind)];
     const QString key = nameKey(entry.name);
     if (seen.contains(key)) {
-        error(where, QStringLiteral("a second %1 named \"%2\"").arg(kindWord(kind), entry.name));
+        error(where, Words::tr("a second %1 named \"%2\"").arg(kindText(kind), entry.name));
         return;
     }
     if (list.size() >= kit_limits::kMaxEntriesPerKind) {
@@ -77,7 +78,7 @@ KitImport ImportCollector::result() const
     if (!failed() && result_.kit.isEmpty() && result_.skipped.isEmpty() && result_.errors.isEmpty()) {
         KitImport empty;
         empty.format = result_.format;
-        empty.problem = QStringLiteral("the file holds no equipment");
+        empty.problem = Words::tr("the file holds no equipment");
         return empty;
     }
     return result_;

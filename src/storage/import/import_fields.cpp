@@ -1,6 +1,7 @@
 #include "storage/import/import_fields.h"
 
 #include "storage/kit_checks.h"
+#include "storage/words.h"
 
 #include <QLocale>
 
@@ -10,16 +11,16 @@
 
 namespace vkp2::storage {
 
-QString missingField(const QString &field) { return QStringLiteral("no ") + field; }
+QString missingField(const QString &field) { return Words::tr("no %1").arg(field); }
 
 QString noNumber(const QString &field, const QString &text)
 {
-    return QStringLiteral("%1 \"%2\" is no number").arg(field, text.left(40));
+    return Words::tr("%1 \"%2\" is no number").arg(field, text.left(40));
 }
 
 QString noWholeNumber(const QString &field, const QString &text)
 {
-    return QStringLiteral("%1 \"%2\" is no whole number").arg(field, text.left(40));
+    return Words::tr("%1 \"%2\" is no whole number").arg(field, text.left(40));
 }
 
 QString numberText(double value) { return QString::number(value, 'g', QLocale::FloatingPointShortest); }

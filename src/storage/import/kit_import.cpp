@@ -7,6 +7,7 @@
 #include "storage/kit_checks.h"
 #include "storage/kit_file.h"
 #include "storage/kit_json.h"
+#include "storage/words.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -98,15 +99,15 @@ KitImport importKitFile(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return problemFor(path, QStringLiteral("no such file"));
+        return problemFor(path, Words::tr("no such file"));
     if (info.isDir())
-        return problemFor(path, QStringLiteral("a folder, not an equipment file"));
-    const BoundedRead read = readBounded(path, QStringLiteral("an equipment file"));
+        return problemFor(path, Words::tr("a folder, not an equipment file"));
+    const BoundedRead read = readBounded(path, Words::tr("an equipment file"));
     if (!read.problem.isEmpty())
         return problemFor(path, read.problem);
     const QByteArray &bytes = read.bytes;
     if (bytes.trimmed().isEmpty())
-        return problemFor(path, QStringLiteral("the file is empty"));
+        return problemFor(path, Words::tr("the file is empty"));
 
     if (bytes.startsWith(kSqliteHeader))
         return importKStars(path);
@@ -123,7 +124,7 @@ KitImport importKitFile(const QString &path)
     } else if (hasOcularSection(bytes)) {
         return importOcularIni(bytes);
     }
-    return problemFor(path, QStringLiteral("not an equipment file this program reads (ocular.ini, OAL, "
+    return problemFor(path, Words::tr("not an equipment file this program reads (ocular.ini, OAL, "
                                            "KStars, N.I.N.A. or kit.json)"));
 }
 
@@ -179,15 +180,15 @@ bool writeExport(const QString &path, const Kit &kit, KitFormat format, QString 
         return false;
     };
     if (!canExport(format))
-        return refuse(QStringLiteral("a kit cannot be exported as %1").arg(formatName(format)));
+        return refuse(Words::tr("a kit cannot be exported as %1").arg(formatName(format)));
     // Another format in the kit's place would leave a kit file no start can read.
     const QString kitPath = kitFilePath();
     if (!kitPath.isEmpty() && resolved(path) == resolved(kitPath))
-        return refuse(QStringLiteral("%1: the kit file itself; export to another file")
+        return refuse(Words::tr("%1: the kit file itself; export to another file")
                           .arg(QDir::toNativeSeparators(path)));
     const QByteArray content = exportKit(kit, format);
     if (content.isEmpty())
-        return refuse(QStringLiteral("%1: the %2 text could not be made; the file is left as it is")
+        return refuse(Words::tr("%1: the %2 text could not be made; the file is left as it is")
                           .arg(QDir::toNativeSeparators(path), formatName(format)));
     return writeAtomically(path, content, problem);
 }

@@ -5,6 +5,7 @@
 #include "storage/import/format_marks.h"
 #include "storage/import/import_collector.h"
 #include "storage/import/import_fields.h"
+#include "storage/words.h"
 
 #include <QAtomicInteger>
 #include <QFile>
@@ -35,7 +36,7 @@ public:
         if (v.isNull())
             return {};
         if (v.metaType().id() == QMetaType::QByteArray) {
-            note(QStringLiteral("%1 is no text").arg(column));
+            note(Words::tr("%1 is no text").arg(column));
             return {};
         }
         return v.toString().simplified();
@@ -64,7 +65,7 @@ public:
             break;
         }
         if (!ok || !std::isfinite(value)) {
-            note(noNumber(column, v.metaType().id() == QMetaType::QString ? v.toString() : QStringLiteral("(binary)")));
+            note(noNumber(column, v.metaType().id() == QMetaType::QString ? v.toString() : Words::tr("(binary)")));
             return 0;
         }
         return value;
@@ -100,7 +101,7 @@ public:
         // Opening never reads the file; the first query tells whether it is a database at all.
         QSqlQuery probe(db_);
         if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
-            in_.fail(QStringLiteral("the file cannot be read as an SQLite database: %1")
+            in_.fail(Words::tr("the file cannot be read as an SQLite database: %1")
                          .arg(probe.lastError().databaseText()));
             return;
         }
@@ -108,7 +109,7 @@ public:
         const auto has = [&](const QString &table) { return tables.contains(table, Qt::CaseInsensitive); };
         if (!has(QStringLiteral("telescope")) && !has(QStringLiteral("eyepiece"))
             && !has(QStringLiteral("lens")) && !has(QStringLiteral("dslr"))) {
-            in_.fail(QStringLiteral("no telescope, eyepiece, lens or dslr table: not KStars' user database"));
+            in_.fail(Words::tr("no telescope, eyepiece, lens or dslr table: not KStars' user database"));
             return;
         }
         if (has(QStringLiteral("telescope")))
@@ -128,19 +129,19 @@ private:
         const QSqlRecord record = db_.record(name);
         for (const QString &column : columns) {
             if (!record.contains(column)) {
-                in_.error(QStringLiteral("table %1").arg(name), QStringLiteral("no column %1").arg(column));
+                in_.error(Words::tr("table %1").arg(name), Words::tr("no column %1").arg(column));
                 return;
             }
         }
         QSqlQuery query(db_);
         query.setForwardOnly(true);
         if (!query.exec(QStringLiteral("SELECT %1 FROM %2").arg(columns.join(QLatin1Char(',')), name))) {
-            in_.fail(QStringLiteral("the %1 table cannot be read: %2").arg(name, query.lastError().databaseText()));
+            in_.fail(Words::tr("the %1 table cannot be read: %2").arg(name, query.lastError().databaseText()));
             return;
         }
         for (int number = 1; query.next() && !in_.failed(); ++number) {
             RowReader row(query);
-            QString where = QStringLiteral("%1 row %2").arg(name).arg(number);
+            QString where = Words::tr("%1 row %2").arg(name).arg(number);
             const QString entry = nameOf(row, columns.first() == QLatin1String("Vendor"));
             if (!entry.isEmpty())
                 where += QStringLiteral(" \"%1\"").arg(entry.left(60));
@@ -148,7 +149,7 @@ private:
         }
         // A file cut short can fail halfway through a table.
         if (query.lastError().isValid())
-            in_.fail(QStringLiteral("the %1 table cannot be read: %2").arg(name, query.lastError().databaseText()));
+            in_.fail(Words::tr("the %1 table cannot be read: %2").arg(name, query.lastError().databaseText()));
     }
 
     void telescope(RowReader &row, const QString &where)
@@ -197,11 +198,11 @@ QString problemOfFile(const QString &path)
 {
     QFile file(path);
     if (!file.exists())
-        return QStringLiteral("there is no file %1").arg(path);
+        return Words::tr("there is no file %1").arg(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return QStringLiteral("%1 cannot be read").arg(path);
+        return Words::tr("%1 cannot be read").arg(path);
     if (file.read(kSqliteHeader.size()) != kSqliteHeader)
-        return QStringLiteral("%1 is no SQLite database").arg(QFileInfo(path).fileName());
+        return Words::tr("%1 is no SQLite database").arg(QFileInfo(path).fileName());
     return {};
 }
 
@@ -215,7 +216,7 @@ KitImport importKStars(const QString &path)
         return in.result();
     }
     if (!QSqlDatabase::isDriverAvailable(kDriver)) {
-        in.fail(QStringLiteral("Qt's SQLite driver is not installed (on Debian: libqt6sql6-sqlite); "
+        in.fail(Words::tr("Qt's SQLite driver is not installed (on Debian: libqt6sql6-sqlite); "
                                "KStars' database cannot be read without it"));
         return in.result();
     }
@@ -230,7 +231,7 @@ KitImport importKStars(const QString &path)
         uri.setQuery(QStringLiteral("immutable=1"));
         db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
         if (!db.open()) {
-            in.fail(QStringLiteral("the database cannot be opened: %1").arg(db.lastError().text()));
+            in.fail(Words::tr("the database cannot be opened: %1").arg(db.lastError().text()));
         } else {
             KStarsReader(db, in).read();
             db.close();

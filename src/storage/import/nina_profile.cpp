@@ -5,6 +5,7 @@
 #include "storage/import/format_marks.h"
 #include "storage/import/import_collector.h"
 #include "storage/import/import_fields.h"
+#include "storage/words.h"
 
 #include <QHash>
 #include <QXmlStreamReader>
@@ -16,7 +17,7 @@ namespace {
 const QString kTelescopeSettings = QStringLiteral("TelescopeSettings");
 const QString kCameraSettings = QStringLiteral("CameraSettings");
 const QString kFramingSettings = QStringLiteral("FramingAssistantSettings");
-const QString kNoDocumentType = QStringLiteral("a N.I.N.A. profile declares no document type");
+QString noDocumentType() { return Words::tr("a N.I.N.A. profile declares no document type"); }
 
 // The texts wanted, by "Section/Element" (or "Element" for the profile's own), first one kept.
 class ProfileValues {
@@ -70,13 +71,13 @@ bool wanted(const QStringList &path)
 KitImport importNina(const QByteArray &xml)
 {
     ImportCollector collector(KitFormat::Nina);
-    if (const QString tooLarge = fileSizeProblem(xml.size(), QStringLiteral("an equipment file")); !tooLarge.isEmpty()) {
+    if (const QString tooLarge = fileSizeProblem(xml.size(), Words::tr("an equipment file")); !tooLarge.isEmpty()) {
         collector.fail(tooLarge);
         return collector.result();
     }
     // A profile has no document type; one could declare entities, so none is read at all.
     if (xml.contains("<!DOCTYPE")) {
-        collector.fail(kNoDocumentType);
+        collector.fail(noDocumentType());
         return collector.result();
     }
 
@@ -86,14 +87,14 @@ KitImport importNina(const QByteArray &xml)
     while (!reader.atEnd()) {
         const QXmlStreamReader::TokenType token = reader.readNext();
         if (token == QXmlStreamReader::DTD) {
-            collector.fail(kNoDocumentType);
+            collector.fail(noDocumentType());
             return collector.result();
         }
         if (token == QXmlStreamReader::EndElement) {
             path.removeLast();
         } else if (token == QXmlStreamReader::StartElement) {
             if (path.isEmpty() && reader.name() != kNinaRoot) {
-                collector.fail(QStringLiteral("not a N.I.N.A. profile: the document is <%1>, not <%2>").arg(reader.name().left(40), kNinaRoot));
+                collector.fail(Words::tr("not a N.I.N.A. profile: the document is <%1>, not <%2>").arg(reader.name().left(40), kNinaRoot));
                 return collector.result();
             }
             path << reader.name().toString();
@@ -107,7 +108,7 @@ KitImport importNina(const QByteArray &xml)
         }
     }
     if (reader.hasError()) {
-        collector.fail(QStringLiteral("not XML: %1 (line %2)").arg(reader.errorString()).arg(reader.lineNumber()));
+        collector.fail(Words::tr("not XML: %1 (line %2)").arg(reader.errorString()).arg(reader.lineNumber()));
         return collector.result();
     }
 

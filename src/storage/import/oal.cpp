@@ -5,6 +5,7 @@
 #include "storage/import/format_marks.h"
 #include "storage/import/import_collector.h"
 #include "storage/import/import_fields.h"
+#include "storage/words.h"
 
 #include <QHash>
 #include <QXmlStreamReader>
@@ -164,33 +165,33 @@ private:
         while (!xml_.atEnd()) {
             const auto token = xml_.readNext();
             if (token == QXmlStreamReader::DTD) {
-                in_.fail(QStringLiteral("the file declares a DOCTYPE; an observation log has none"));
+                in_.fail(Words::tr("the file declares a DOCTYPE; an observation log has none"));
                 return false;
             }
             if (token == QXmlStreamReader::StartElement) {
                 if (xml_.namespaceUri() != kOalNamespace || xml_.name() != kOalRoot) {
-                    in_.fail(QStringLiteral("not an OAL observation log (it starts with <%1>)")
+                    in_.fail(Words::tr("not an OAL observation log (it starts with <%1>)")
                                  .arg(xml_.qualifiedName().toString().left(60)));
                     return false;
                 }
                 const QString version = xml_.attributes().value(QStringLiteral("version")).toString();
                 if (!version.isEmpty() && !version.startsWith(QLatin1String("2."))) {
-                    in_.fail(QStringLiteral("OAL version %1; only 2.x logs are read").arg(version.left(20)));
+                    in_.fail(Words::tr("OAL version %1; only 2.x logs are read").arg(version.left(20)));
                     return false;
                 }
                 return true;
             }
         }
-        in_.fail(QStringLiteral("not an OAL observation log"));
+        in_.fail(Words::tr("not an OAL observation log"));
         return false;
     }
 
     void broken()
     {
         if (xml_.error() == QXmlStreamReader::PrematureEndOfDocumentError)
-            in_.fail(QStringLiteral("the observation log breaks off at line %1").arg(xml_.lineNumber()));
+            in_.fail(Words::tr("the observation log breaks off at line %1").arg(xml_.lineNumber()));
         else
-            in_.fail(QStringLiteral("the observation log is not well-formed XML at line %1: %2")
+            in_.fail(Words::tr("the observation log is not well-formed XML at line %1: %2")
                          .arg(xml_.lineNumber())
                          .arg(xml_.errorString()));
     }
@@ -211,9 +212,9 @@ private:
                 return;
             const QString where = whereOf(item, id, number, nameOf(f));
             if (!f.twice.isEmpty())
-                in_.error(where, QStringLiteral("%1 is given twice").arg(f.twice));
+                in_.error(where, Words::tr("%1 is given twice").arg(f.twice));
             else if (!f.text.contains(kModel))
-                in_.error(where, QStringLiteral("no model"));
+                in_.error(where, Words::tr("no model"));
             else
                 (this->*take)(where, f);
         }
@@ -222,7 +223,7 @@ private:
     void scope(const QString &where, const Fields &f)
     {
         if (type_ == kBinocularsType) {
-            in_.skip(where, QStringLiteral("binoculars (a fixed magnification, no focal length)"));
+            in_.skip(where, Words::tr("binoculars (a fixed magnification, no focal length)"));
             return;
         }
         FieldReader r(f);
@@ -238,7 +239,7 @@ private:
         if (e.apparentField) {
             const auto perUnit = degreesPer(f.fovUnit);
             if (!perUnit)
-                r.note(QStringLiteral("apparentFOV unit \"%1\" is none of deg, arcmin, arcsec, rad")
+                r.note(Words::tr("apparentFOV unit \"%1\" is none of deg, arcmin, arcsec, rad")
                            .arg(f.fovUnit.left(20)));
             else
                 *e.apparentField *= *perUnit;
@@ -258,7 +259,7 @@ private:
         const bool sized = f.text.contains(kPixelsX) && f.text.contains(kPixelsY)
                            && f.text.contains(kPixelXSize) && f.text.contains(kPixelYSize);
         if (type_ != kCcdCameraType || !sized) {
-            in_.skip(where, QStringLiteral("no pixel counts and sizes to work with"));
+            in_.skip(where, Words::tr("no pixel counts and sizes to work with"));
             return;
         }
         FieldReader r(f);
@@ -287,7 +288,7 @@ private:
 
 KitImport importOal(const QByteArray &xml)
 {
-    if (const QString tooLarge = fileSizeProblem(xml.size(), QStringLiteral("an observation log")); !tooLarge.isEmpty()) {
+    if (const QString tooLarge = fileSizeProblem(xml.size(), Words::tr("an observation log")); !tooLarge.isEmpty()) {
         ImportCollector in(KitFormat::Oal);
         in.fail(tooLarge);
         return in.result();

@@ -6,6 +6,7 @@
 #include "storage/import/import_collector.h"
 #include "storage/import/import_fields.h"
 #include "storage/kit_checks.h"
+#include "storage/words.h"
 
 #include <QFile>
 #include <QHash>
@@ -143,7 +144,7 @@ void readOcular(ImportCollector &collector, EntryFields fields, const QString &w
 {
     const QString binoculars = fields.text(QStringLiteral("binoculars")).value_or(QString()).trimmed();
     if (binoculars.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 || binoculars == QLatin1String("1")) {
-        collector.skip(where, QStringLiteral("binoculars, not an eyepiece"));
+        collector.skip(where, Words::tr("binoculars, not an eyepiece"));
         return;
     }
     KitEyepiece e;
@@ -173,7 +174,7 @@ void readEntries(ImportCollector &collector, const QString &sectionName, const S
             return;
         }
         if (count.value < 0 || count.value > kit_limits::kMaxEntriesPerKind) {
-            collector.fail(QStringLiteral("[%1] %2 %3 is no count of entries a kit may hold").arg(sectionName, field, countText->trimmed().left(40)));
+            collector.fail(Words::tr("[%1] %2 %3 is no count of entries a kit may hold").arg(sectionName, field, countText->trimmed().left(40)));
             return;
         }
         const int first = section.entries.contains(0) ? 0 : 1;
@@ -182,7 +183,7 @@ void readEntries(ImportCollector &collector, const QString &sectionName, const S
     } else {
         indices = section.entries.keys();
         if (indices.size() > kit_limits::kMaxEntriesPerKind) {
-            collector.fail(QStringLiteral("[%1] holds more entries than any kit").arg(sectionName));
+            collector.fail(Words::tr("[%1] holds more entries than any kit").arg(sectionName));
             return;
         }
     }
@@ -190,7 +191,7 @@ void readEntries(ImportCollector &collector, const QString &sectionName, const S
     for (const int index : indices) {
         const auto it = section.entries.constFind(index);
         const EntryFields fields(it == section.entries.cend() ? none : *it);
-        QString where = QStringLiteral("[%1] entry %2").arg(sectionName).arg(index);
+        QString where = Words::tr("[%1] entry %2").arg(sectionName).arg(index);
         if (!fields.name().isEmpty())
             where += QStringLiteral(" \"%1\"").arg(fields.name().left(60));
         if (fields.name().isEmpty())
@@ -207,18 +208,18 @@ void readEntries(ImportCollector &collector, const QString &sectionName, const S
 KitImport importOcularIni(const QByteArray &ini)
 {
     ImportCollector collector(KitFormat::OcularIni);
-    if (const QString tooLarge = fileSizeProblem(ini.size(), QStringLiteral("an equipment file")); !tooLarge.isEmpty()) {
+    if (const QString tooLarge = fileSizeProblem(ini.size(), Words::tr("an equipment file")); !tooLarge.isEmpty()) {
         collector.fail(tooLarge);
         return collector.result();
     }
     QTemporaryFile copy;
     if (!copy.open() || copy.write(ini) != ini.size() || !copy.flush()) {
-        collector.fail(QStringLiteral("no room for a temporary copy to read it from"));
+        collector.fail(Words::tr("no room for a temporary copy to read it from"));
         return collector.result();
     }
     QSettings settings(copy.fileName(), QSettings::IniFormat);
     if (settings.status() != QSettings::NoError) {
-        collector.fail(QStringLiteral("not an INI file"));
+        collector.fail(Words::tr("not an INI file"));
         return collector.result();
     }
 
@@ -235,7 +236,7 @@ KitImport importOcularIni(const QByteArray &ini)
         settings.endGroup();
     }
     if (sections.isEmpty()) {
-        collector.fail(QStringLiteral("not a Stellarium ocular.ini: no [telescope], [ccd], [lens] or [ocular] section"));
+        collector.fail(Words::tr("not a Stellarium ocular.ini: no [telescope], [ccd], [lens] or [ocular] section"));
         return collector.result();
     }
 

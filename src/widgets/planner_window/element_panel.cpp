@@ -2,6 +2,7 @@
 
 #include "calculator/core/numbers.h"
 #include "planner/train_setup.h"
+#include "planner/words.h"
 #include "widgets/planner_window/field_mark.h"
 #include "widgets/planner_window/kit_choices.h"
 #include "widgets/planner_window/train_choices.h"
@@ -28,7 +29,7 @@ constexpr double kStartEyepiece = 10, kStartAfocalEyepiece = 25, kStartCameraLen
 QLineEdit *numberBox(TrainField field)
 {
     auto *e = new QLineEdit;
-    const QString name = ElementPanel::tr(planner::trainField(field).label);
+    const QString name = planner::Words::tr(planner::trainField(field).label);
     e->setAccessibleName(name);
     e->setObjectName(QLatin1String(planner::trainField(field).key));
     return e;

@@ -15,8 +15,6 @@ namespace vkp2::planner_window {
 
 namespace {
 
-QString tr(const char *text, int n = -1) { return QCoreApplication::translate("ImportReport", text, nullptr, n); }
-
 void section(QStringList &out, const QString &title, const QStringList &lines)
 {
     if (lines.isEmpty())
@@ -31,7 +29,7 @@ void section(QStringList &out, const QString &title, const QStringList &lines)
 QString importReportText(const QString &path, const storage::KitImport &import, const storage::Kit &taken,
                          const QStringList &notes)
 {
-    QStringList out{tr("%1 (%2)").arg(QDir::toNativeSeparators(path), storage::formatName(import.format))};
+    QStringList out{ImportReport::tr("%1 (%2)").arg(QDir::toNativeSeparators(path), storage::formatName(import.format))};
     QStringList names;
     for (const storage::KitKind kind : kKitKinds) {
         for (qsizetype i = 0; i < countOf(taken, kind); ++i)
@@ -39,14 +37,14 @@ QString importReportText(const QString &path, const storage::KitImport &import, 
     }
     const int n = int(names.size());
     if (import.ok())
-        section(out, tr("Taken: %n entries", n), names);
+        section(out, ImportReport::tr("Taken: %n entries", nullptr, n), names);
     else
-        section(out, tr("Can be taken: %n entries (nothing is taken yet)", n), names);
+        section(out, ImportReport::tr("Can be taken: %n entries (nothing is taken yet)", nullptr, n), names);
     if (names.isEmpty())
-        out << (import.ok() ? tr("Nothing was taken.") : tr("No entry can be taken."));
-    section(out, tr("Skipped: %n", int(import.skipped.size())), import.skipped);
-    section(out, tr("Errors: %n", int(import.errors.size())), import.errors);
-    section(out, tr("Held by the kit already: %n", int(notes.size())), notes);
+        out << (import.ok() ? ImportReport::tr("Nothing was taken.") : ImportReport::tr("No entry can be taken."));
+    section(out, ImportReport::tr("Skipped: %n", nullptr, int(import.skipped.size())), import.skipped);
+    section(out, ImportReport::tr("Errors: %n", nullptr, int(import.errors.size())), import.errors);
+    section(out, ImportReport::tr("Held by the kit already: %n", nullptr, int(notes.size())), notes);
     return out.join(QLatin1Char('\n'));
 }
 

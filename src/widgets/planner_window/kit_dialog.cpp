@@ -41,9 +41,9 @@ struct ExportFilter {
     const char *suffix;
 };
 constexpr ExportFilter kExportFilters[] = {
-    {storage::KitFormat::Json, QT_TRANSLATE_NOOP("KitDialog", "Planner kit (*.json)"), "json"},
-    {storage::KitFormat::OcularIni, QT_TRANSLATE_NOOP("KitDialog", "Stellarium Oculars (*.ini)"), "ini"},
-    {storage::KitFormat::Oal, QT_TRANSLATE_NOOP("KitDialog", "OAL observation log (*.xml)"), "xml"},
+    {storage::KitFormat::Json, QT_TRANSLATE_NOOP("vkp2::planner_window::KitDialog", "Planner kit (*.json)"), "json"},
+    {storage::KitFormat::OcularIni, QT_TRANSLATE_NOOP("vkp2::planner_window::KitDialog", "Stellarium Oculars (*.ini)"), "ini"},
+    {storage::KitFormat::Oal, QT_TRANSLATE_NOOP("vkp2::planner_window::KitDialog", "OAL observation log (*.xml)"), "xml"},
 };
 
 } // namespace

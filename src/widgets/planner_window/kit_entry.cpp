@@ -11,7 +11,9 @@ using storage::KitKind;
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("KitEntry", text); }
+struct KitEntryWords {
+    Q_DECLARE_TR_FUNCTIONS(KitEntry)
+};
 
 QString number(double v) { return numbers::format(v); }
 QString number(const std::optional<double> &v) { return v ? number(*v) : QStringLiteral("–"); }
@@ -21,13 +23,13 @@ QString colourWord(storage::Colour c)
 {
     switch (c) {
     case storage::Colour::Colour:
-        return tr("Colour");
+        return KitEntryWords::tr("Colour");
     case storage::Colour::Mono:
-        return tr("Mono");
+        return KitEntryWords::tr("Mono");
     case storage::Colour::Unknown:
         break;
     }
-    return tr("Unknown");
+    return KitEntryWords::tr("Unknown");
 }
 
 template <typename List>
@@ -69,15 +71,15 @@ QString kindTitle(KitKind kind)
 {
     switch (kind) {
     case KitKind::Camera:
-        return tr("&Cameras");
+        return KitEntryWords::tr("&Cameras");
     case KitKind::Lens:
-        return tr("&Barlows and reducers");
+        return KitEntryWords::tr("&Barlows and reducers");
     case KitKind::Eyepiece:
-        return tr("E&yepieces");
+        return KitEntryWords::tr("E&yepieces");
     case KitKind::Telescope:
         break;
     }
-    return tr("&Telescopes");
+    return KitEntryWords::tr("&Telescopes");
 }
 
 planner::EquipmentKind databaseKind(KitKind kind)
@@ -99,15 +101,15 @@ QStringList columnTitles(KitKind kind)
 {
     switch (kind) {
     case KitKind::Camera:
-        return {tr("Name"), tr("Pixel (µm)"), tr("Sensor (px)"), tr("Colour"), tr("Binning")};
+        return {KitEntryWords::tr("Name"), KitEntryWords::tr("Pixel (µm)"), KitEntryWords::tr("Sensor (px)"), KitEntryWords::tr("Colour"), KitEntryWords::tr("Binning")};
     case KitKind::Lens:
-        return {tr("Name"), tr("Factor"), tr("Focal length (mm)"), tr("Design spacing (mm)")};
+        return {KitEntryWords::tr("Name"), KitEntryWords::tr("Factor"), KitEntryWords::tr("Focal length (mm)"), KitEntryWords::tr("Design spacing (mm)")};
     case KitKind::Eyepiece:
-        return {tr("Name"), tr("Focal length (mm)"), tr("Apparent field (°)"), tr("Field stop (mm)")};
+        return {KitEntryWords::tr("Name"), KitEntryWords::tr("Focal length (mm)"), KitEntryWords::tr("Apparent field (°)"), KitEntryWords::tr("Field stop (mm)")};
     case KitKind::Telescope:
         break;
     }
-    return {tr("Name"), tr("Focal length (mm)"), tr("Aperture (mm)")};
+    return {KitEntryWords::tr("Name"), KitEntryWords::tr("Focal length (mm)"), KitEntryWords::tr("Aperture (mm)")};
 }
 
 QString binningMode(int n) { return QStringLiteral("%1x%1").arg(n); }

@@ -31,24 +31,24 @@ struct EntryBox {
 
 const QList<EntryBox> &boxesOf(KitKind kind)
 {
-    static const QList<EntryBox> telescope{{"Name", QT_TRANSLATE_NOOP("KitEntryForm", "&Name:"), FieldType::Text},
-                                            {"FocalLength", QT_TRANSLATE_NOOP("KitEntryForm", "&Focal length (mm):"), FieldType::Number},
-                                            {"Aperture", QT_TRANSLATE_NOOP("KitEntryForm", "&Aperture (mm):"), FieldType::Number}};
-    static const QList<EntryBox> camera{{"Name", QT_TRANSLATE_NOOP("KitEntryForm", "&Name:"), FieldType::Text},
-                                         {"PixelWidth", QT_TRANSLATE_NOOP("KitEntryForm", "Pixel &width (µm):"), FieldType::Number},
-                                         {"PixelHeight", QT_TRANSLATE_NOOP("KitEntryForm", "Pixel &height (µm):"), FieldType::Number},
-                                         {"Width", QT_TRANSLATE_NOOP("KitEntryForm", "Pixels &across:"), FieldType::Count},
-                                         {"Height", QT_TRANSLATE_NOOP("KitEntryForm", "Pixels &down:"), FieldType::Count},
-                                         {"Colour", QT_TRANSLATE_NOOP("KitEntryForm", "&Sensor:"), FieldType::Colour},
-                                         {"Binning", QT_TRANSLATE_NOOP("KitEntryForm", "&Binning (N of NxN, e.g. 1, 2, 4):"), FieldType::Binning}};
-    static const QList<EntryBox> lens{{"Name", QT_TRANSLATE_NOOP("KitEntryForm", "&Name:"), FieldType::Text},
-                                       {"Factor", QT_TRANSLATE_NOOP("KitEntryForm", "&Factor (above 1 a Barlow, below 1 a reducer):"), FieldType::Number},
-                                       {"FocalLength", QT_TRANSLATE_NOOP("KitEntryForm", "F&ocal length (mm, optional):"), FieldType::OptionalNumber},
-                                       {"DesignSpacing", QT_TRANSLATE_NOOP("KitEntryForm", "Design &spacing (mm, optional):"), FieldType::OptionalNumber}};
-    static const QList<EntryBox> eyepiece{{"Name", QT_TRANSLATE_NOOP("KitEntryForm", "&Name:"), FieldType::Text},
-                                           {"FocalLength", QT_TRANSLATE_NOOP("KitEntryForm", "&Focal length (mm):"), FieldType::Number},
-                                           {"ApparentField", QT_TRANSLATE_NOOP("KitEntryForm", "&Apparent field (°, optional):"), FieldType::OptionalNumber},
-                                           {"FieldStop", QT_TRANSLATE_NOOP("KitEntryForm", "Field s&top (mm, optional):"), FieldType::OptionalNumber}};
+    static const QList<EntryBox> telescope{{"Name", QT_TRANSLATE_NOOP("vkp2::planner_window::KitEntryForm", "&Name:"), FieldType::Text},
+                                            {"FocalLength", QT_TRANSLATE_NOOP("vkp2::planner_window::KitEntryForm", "&Focal length (mm):"), FieldType::Number},
+                                            {"Aperture", QT_TRANSLATE_NOOP("vkp2::planner_window::KitEntryForm", "&Aperture (mm):"), FieldType::Number}};
+    static const QList<EntryBox> camera{{"Name", QT_TRANSLATE_NOOP("vkp2::planner_window::KitEntryForm", "&Name:"), FieldType::Text},
+                                         {"PixelWidth", QT_TRANSLATE_NOOP("vkp2::planner_window::KitEntryForm", "Pixel &width (µm):"), FieldType::Number},
+                                         {"PixelHeight", QT_TRANSLATE_NOOP("vkp2::planner_window::KitEntryForm", "Pixel &height (µm):"), FieldType::Number},
+                                         {"Width", QT_TRANSLATE_NOOP("vkp2::planner_window::KitEntryForm", "Pixels &across:"), FieldType::Count},
+                                         {"Height", QT_TRANSLATE_NOOP("vkp2::planner_window::KitEntryForm", "Pixels &down:"), FieldType::Count},
+                                         {"Colour", QT_TRANSLATE_NOOP("vkp2::planner_window::KitEntryForm", "&Sensor:"), FieldType::Colour},
+                                         {"Binning", QT_TRANSLATE_NOOP("vkp2::planner_window::KitEntryForm", "&Binning (N of NxN, e.g. 1, 2, 4):"), FieldType::Binning}};
+    static const QList<EntryBox> lens{{"Name", QT_TRANSLATE_NOOP("vkp2::planner_window::KitEntryForm", "&Name:"), FieldType::Text},
+                                       {"Factor", QT_TRANSLATE_NOOP("vkp2::planner_window::KitEntryForm", "&Factor (above 1 a Barlow, below 1 a reducer):"), FieldType::Number},
+                                       {"FocalLength", QT_TRANSLATE_NOOP("vkp2::planner_window::KitEntryForm", "F&ocal length (mm, optional):"), FieldType::OptionalNumber},
+                                       {"DesignSpacing", QT_TRANSLATE_NOOP("vkp2::planner_window::KitEntryForm", "Design &spacing (mm, optional):"), FieldType::OptionalNumber}};
+    static const QList<EntryBox> eyepiece{{"Name", QT_TRANSLATE_NOOP("vkp2::planner_window::KitEntryForm", "&Name:"), FieldType::Text},
+                                           {"FocalLength", QT_TRANSLATE_NOOP("vkp2::planner_window::KitEntryForm", "&Focal length (mm):"), FieldType::Number},
+                                           {"ApparentField", QT_TRANSLATE_NOOP("vkp2::planner_window::KitEntryForm", "&Apparent field (°, optional):"), FieldType::OptionalNumber},
+                                           {"FieldStop", QT_TRANSLATE_NOOP("vkp2::planner_window::KitEntryForm", "Field s&top (mm, optional):"), FieldType::OptionalNumber}};
     switch (kind) {
     case KitKind::Camera:
         return camera;

@@ -5,6 +5,7 @@
 #include "planner/filters.h"
 #include "planner/mosaic.h"
 #include "planner/mosaic_targets.h"
+#include "planner/words.h"
 #include "widgets/planner_window/field_mark.h"
 
 #include <QCheckBox>
@@ -83,14 +84,14 @@ void NightPanel::build()
     w_.now->setAccessibleName(tr("Date: now"));
     w_.filter = list(tr("Filter"));
     for (const planner::FilterPreset &f : planner::filterPresets())
-        w_.filter->addItem(tr("%1 (%2 nm)").arg(QLatin1String(f.name), numbers::format(f.wavelengthNm)),
+        w_.filter->addItem(tr("%1 (%2 nm)").arg(planner::Words::tr(f.name), numbers::format(f.wavelengthNm)),
                            QLatin1String(f.name));
-    w_.filter->addItem(kTypedFilter, QString());
+    w_.filter->addItem(tr("Typed"), QString());
     w_.wavelength = edit(tr("Wavelength (nm)"));
     w_.rule = list(tr("Sampling rule"));
     for (const planner::SamplingRuleInfo &r : planner::samplingRules()) {
-        w_.rule->addItem(QString::fromUtf8(r.name), int(r.id));
-        w_.rule->setItemData(w_.rule->count() - 1, QString::fromUtf8(r.source), Qt::ToolTipRole);
+        w_.rule->addItem(planner::Words::tr(r.name), int(r.id));
+        w_.rule->setItemData(w_.rule->count() - 1, planner::Words::tr(r.source), Qt::ToolTipRole);
     }
     w_.colourFactor = list(tr("Colour factor"));
     for (const double f : planner::colour_factors::kChoices)

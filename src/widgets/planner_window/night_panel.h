@@ -16,8 +16,6 @@ class QPushButton;
 
 namespace vkp2::planner_window {
 
-inline const QString kTypedFilter = QStringLiteral("Typed");
-
 class NightPanel : public QWidget {
     Q_OBJECT
 public:

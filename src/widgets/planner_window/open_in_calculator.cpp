@@ -16,7 +16,9 @@ namespace vkp2::planner_window {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("OpenInCalculator", text); }
+struct OpenInCalculatorWords {
+    Q_DECLARE_TR_FUNCTIONS(OpenInCalculator)
+};
 
 const QString kCalculatorProgram = QStringLiteral("vkp2calc");
 
@@ -32,11 +34,11 @@ bool startCalculator(QString *problem)
 {
     const QString program = calculatorProgram();
     if (program.isEmpty()) {
-        *problem = tr("no %1 beside the planner or on the PATH").arg(kCalculatorProgram);
+        *problem = OpenInCalculatorWords::tr("no %1 beside the planner or on the PATH").arg(kCalculatorProgram);
         return false;
     }
     if (!QProcess::startDetached(program, {})) {
-        *problem = tr("%1 did not start").arg(QDir::toNativeSeparators(program));
+        *problem = OpenInCalculatorWords::tr("%1 did not start").arg(QDir::toNativeSeparators(program));
         return false;
     }
     return true;
@@ -46,7 +48,7 @@ OpenedInCalculator openInCalculator(const planner::Setup &setup, const Calculato
 {
     OpenedInCalculator out;
     if (storage::calculatorRunning()) {
-        out.message = tr("A calculator is running already; close it and try again. Nothing was written.");
+        out.message = OpenInCalculatorWords::tr("A calculator is running already; close it and try again. Nothing was written.");
         return out;
     }
     const QString path = storage::userEquipmentFilePath(storage::FolderCreation::Create);
@@ -57,15 +59,15 @@ OpenedInCalculator openInCalculator(const planner::Setup &setup, const Calculato
     // Slot 0 is no line of the file.
     const QStringList lines(data.begin() + 1, data.begin() + 1 + last);
     if (!storage::writeUserEquipmentFile(path, lines)) {
-        out.message = tr("The setup could not be written to %1.").arg(QDir::toNativeSeparators(path));
+        out.message = OpenInCalculatorWords::tr("The setup could not be written to %1.").arg(QDir::toNativeSeparators(path));
         return out;
     }
     out.written = true;
     QString why;
     out.started = start(&why);
     out.message = out.started
-                      ? tr("The calculator was started with this setup (%1).").arg(QDir::toNativeSeparators(path))
-                      : tr("The setup was written to %1, but the calculator could not be started: %2.")
+                      ? OpenInCalculatorWords::tr("The calculator was started with this setup (%1).").arg(QDir::toNativeSeparators(path))
+                      : OpenInCalculatorWords::tr("The setup was written to %1, but the calculator could not be started: %2.")
                             .arg(QDir::toNativeSeparators(path), why);
     return out;
 }

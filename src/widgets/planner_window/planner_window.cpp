@@ -376,7 +376,7 @@ void PlannerWindow::updateFraming()
     const planner::Target target = in.targetInfo();
     const Sensor sensor = sensorOf(shown);
     Framing f;
-    f.target = in.target == kTypedTarget ? tr("Target") : in.target;
+    f.target = in.target == kTypedTarget ? tr("Target") : planner::shownName(target);
     f.minArcsec = target.minArcsec;
     f.maxArcsec = target.maxArcsec;
     f.rings = target.hasRings();

@@ -4,6 +4,7 @@
 #include "planner/setup_fields.h"
 #include "planner/targets.h"
 #include "planner/train_setup.h"
+#include "planner/words.h"
 #include "widgets/planner_window/checked_setup.h"
 #include "widgets/planner_window/element_panel.h"
 #include "widgets/planner_window/field_mark.h"
@@ -13,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -41,19 +43,20 @@ struct FieldLook {
     bool typed = false;
 };
 
+// The letters before which the mnemonic goes are translated with the label, in their own context.
 constexpr FieldLook kLooks[] = {
-    {SetupField::Telescope, "Telescope", &planner::telescopeEntries, false},
-    {SetupField::FocalLength, "ngth", nullptr, true},
-    {SetupField::Aperture, "Aperture", nullptr, true},
-    {SetupField::Ocular, "Ocular", &planner::ocularEntries, false},
-    {SetupField::Tl, "L", nullptr, true},
-    {SetupField::D, "D", nullptr, true},
-    {SetupField::Camera, "mera", &planner::cameraEntries, false},
-    {SetupField::PixelWidth, "width", nullptr, true},
-    {SetupField::PixelHeight, "xel", nullptr, true},
-    {SetupField::ChipWidth, "idth", nullptr, true},
-    {SetupField::ChipHeight, "eight", nullptr, true},
-    {SetupField::Binning, "Binning", &planner::binningModes, false},
+    {SetupField::Telescope, QT_TRANSLATE_NOOP("SetupPanelMnemonic", "Telescope"), &planner::telescopeEntries, false},
+    {SetupField::FocalLength, QT_TRANSLATE_NOOP("SetupPanelMnemonic", "ngth"), nullptr, true},
+    {SetupField::Aperture, QT_TRANSLATE_NOOP("SetupPanelMnemonic", "Aperture"), nullptr, true},
+    {SetupField::Ocular, QT_TRANSLATE_NOOP("SetupPanelMnemonic", "Ocular"), &planner::ocularEntries, false},
+    {SetupField::Tl, QT_TRANSLATE_NOOP("SetupPanelMnemonic", "L"), nullptr, true},
+    {SetupField::D, QT_TRANSLATE_NOOP("SetupPanelMnemonic", "D"), nullptr, true},
+    {SetupField::Camera, QT_TRANSLATE_NOOP("SetupPanelMnemonic", "mera"), &planner::cameraEntries, false},
+    {SetupField::PixelWidth, QT_TRANSLATE_NOOP("SetupPanelMnemonic", "width"), nullptr, true},
+    {SetupField::PixelHeight, QT_TRANSLATE_NOOP("SetupPanelMnemonic", "xel"), nullptr, true},
+    {SetupField::ChipWidth, QT_TRANSLATE_NOOP("SetupPanelMnemonic", "idth"), nullptr, true},
+    {SetupField::ChipHeight, QT_TRANSLATE_NOOP("SetupPanelMnemonic", "eight"), nullptr, true},
+    {SetupField::Binning, QT_TRANSLATE_NOOP("SetupPanelMnemonic", "Binning"), &planner::binningModes, false},
 };
 static_assert(std::size(kLooks) == planner::kSetupFields.size());
 static_assert([] {
@@ -67,32 +70,33 @@ static_assert([] {
 
 constexpr std::size_t fieldIndex(SetupField field) { return static_cast<std::size_t>(field); }
 
-QString labelOf(SetupField field) { return SetupPanel::tr(planner::setupField(field).label); }
+// The box's name for people, in their language; its object name stays the English label.
+QString labelOf(SetupField field) { return planner::Words::tr(planner::setupField(field).label); }
 
 // "Focal le&ngth (mm):"
 QString mnemonicLabel(SetupField field)
 {
     QString text = labelOf(field);
-    const qsizetype at = text.indexOf(QLatin1String(kLooks[fieldIndex(field)].mnemonicAt));
+    const qsizetype at = text.indexOf(QCoreApplication::translate("SetupPanelMnemonic", kLooks[fieldIndex(field)].mnemonicAt));
     if (at >= 0)
         text.insert(at, QLatin1Char('&'));
     return text + QLatin1Char(':');
 }
 
-QLineEdit *numberEdit(const QString &accessibleName)
+QLineEdit *numberEdit(const QString &objectName, const QString &accessibleName)
 {
     auto *e = new QLineEdit;
     e->setAccessibleName(accessibleName);
-    e->setObjectName(accessibleName);
+    e->setObjectName(objectName);
     return e;
 }
 
-QComboBox *list(const QString &accessibleName, const QStringList &entries)
+QComboBox *list(const QString &objectName, const QString &accessibleName, const QStringList &entries)
 {
     auto *c = new QComboBox;
     c->addItems(entries);
     c->setAccessibleName(accessibleName);
-    c->setObjectName(accessibleName);
+    c->setObjectName(objectName);
     return c;
 }
 
@@ -114,15 +118,11 @@ bool SetupPanel::isMarkedInvalid(const QLineEdit *edit) { return planner_window:
 
 void SetupPanel::build()
 {
-    QStringList targetNames;
-    for (const planner::Target &t : planner::targets())
-        targetNames << QLatin1String(t.name);
-    targetNames << kTypedTarget;
-
     for (const FieldLook &look : kLooks) {
+        const QString object = QLatin1String(planner::setupField(look.field).label);
         const QString name = labelOf(look.field);
-        kit_[fieldIndex(look.field)] = look.entries ? static_cast<QWidget *>(list(name, look.entries()))
-                                                 : numberEdit(name);
+        kit_[fieldIndex(look.field)] = look.entries ? static_cast<QWidget *>(list(object, name, look.entries()))
+                                                 : numberEdit(object, name);
     }
     const auto listOf = [this](SetupField f) { return static_cast<QComboBox *>(kit_[fieldIndex(f)]); };
     w_.telescope = listOf(SetupField::Telescope);
@@ -144,8 +144,12 @@ void SetupPanel::build()
     w_.seeing->setSuffix(QStringLiteral(" ″"));
     w_.seeing->setAccessibleName(tr("Seeing (arcsec)"));
     w_.seeing->setObjectName(QStringLiteral("Seeing"));
-    w_.target = list(tr("Target"), targetNames);
-    w_.targetSize = numberEdit(tr("Target size (arcsec)"));
+    // Shown in the user's language; the item's data is the English name the inputs keep.
+    w_.target = list(QStringLiteral("Target"), tr("Target"), {});
+    for (const planner::Target &t : planner::targets())
+        w_.target->addItem(planner::shownName(t), QLatin1String(t.name));
+    w_.target->addItem(tr("Typed size"), kTypedTarget);
+    w_.targetSize = numberEdit(QStringLiteral("Target size (arcsec)"), tr("Target size (arcsec)"));
     w_.colourSensor = new QCheckBox(tr("Colo&ur sensor (Bayer matrix)"));
     w_.colourSensor->setAccessibleName(tr("Colour sensor"));
     w_.colourSensor->setObjectName(QStringLiteral("ColourSensor"));
@@ -303,7 +307,8 @@ void SetupPanel::showInputs()
         setKitChoice(w_.binning, bin);
     }
     w_.seeing->setValue(inputs_.seeingArcsec);
-    setChoice(w_.target, inputs_.target);
+    if (const int i = w_.target->findData(inputs_.target); i >= 0)
+        w_.target->setCurrentIndex(i);
     setText(w_.targetSize, numbers::format(inputs_.typedTargetArcsec));
     w_.colourSensor->setChecked(inputs_.colourSensor);
     w_.night->show(inputs_);
@@ -331,9 +336,9 @@ void SetupPanel::updateEnabled()
     w_.tl->setEnabled(!prime && vkp2);
     w_.d->setEnabled(!prime && vkp2);
     w_.element->setOcular(w_.ocular->currentText());
-    w_.targetSize->setEnabled(w_.target->currentText() == kTypedTarget);
+    w_.targetSize->setEnabled(w_.target->currentData().toString() == kTypedTarget);
     PlannerInputs shown = inputs_;
-    shown.target = w_.target->currentText();
+    shown.target = w_.target->currentData().toString();
     w_.night->setEnabledFor(shown.targetInfo(), w_.colourSensor->isChecked());
 }
 
@@ -400,7 +405,7 @@ bool SetupPanel::readBack()
     QStringList problems;
     const bool noCamera = w_.camera->currentText() == entries::NoneOrFilm;
     const bool prime = w_.ocular->currentText() == entries::NoVkp2;
-    const bool typedTarget = w_.target->currentText() == kTypedTarget;
+    const bool typedTarget = w_.target->currentData().toString() == kTypedTarget;
     for (QLineEdit *e : typedBoxes()) {
         bool counts = true;
         if (noCamera && (e == w_.pixelWidth || e == w_.pixelHeight || e == w_.chipWidth
@@ -439,7 +444,7 @@ bool SetupPanel::readBack()
     else
         s.cameraLabel.clear();
     in.seeingArcsec = w_.seeing->value();
-    in.target = w_.target->currentText();
+    in.target = w_.target->currentData().toString();
     if (typedTarget)
         in.typedTargetArcsec = numbers::parse(w_.targetSize->text()).value_or(in.typedTargetArcsec);
     in.colourSensor = w_.colourSensor->isChecked();

@@ -9,7 +9,9 @@ namespace vkp2::planner_window {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("TrainChoices", text); }
+struct TrainChoicesWords {
+    Q_DECLARE_TR_FUNCTIONS(TrainChoices)
+};
 
 // A kit's entry is drawn as the kit's curve; only a typed or stacked train needs its own.
 bool isKitCurve(const planner::Setup &s)
@@ -44,7 +46,7 @@ QList<TrainChoice> trainChoices(const planner::Setup &setup, const storage::Kit 
         out << c;
     }
     for (const storage::KitEyepiece &e : kit.eyepieces) {
-        TrainChoice c{withoutTrain(setup), tr("%1 in projection").arg(e.name), false};
+        TrainChoice c{withoutTrain(setup), TrainChoicesWords::tr("%1 in projection").arg(e.name), false};
         c.setup.train.rear = planner::Rear::Projection;
         c.setup.train.eyepieceName = e.name;
         c.setup.train.eyepieceMm = e.focalLength;
@@ -56,9 +58,9 @@ QList<TrainChoice> trainChoices(const planner::Setup &setup, const storage::Kit 
         const bool typed = setup.train.lens ? setup.train.lens->name.isEmpty()
                                             : setup.train.eyepieceName.isEmpty();
         if (typed)
-            name = tr("%1 (typed)").arg(name);
+            name = TrainChoicesWords::tr("%1 (typed)").arg(name);
         if (setup.train.rear == planner::Rear::Vkp2 && planner::hasVkp2Ocular(setup))
-            name = tr("%1 + %2").arg(name, setup.ocular);
+            name = TrainChoicesWords::tr("%1 + %2").arg(name, setup.ocular);
         out << TrainChoice{setup, name, true};
     }
     return out;
@@ -70,22 +72,22 @@ QString elementText(const planner::Setup &s)
     QString element = planner::trainText(t);
     const bool vkp2 = t.rear == planner::Rear::Vkp2 && planner::hasVkp2Ocular(s);
     if (vkp2)
-        element = element.isEmpty() ? s.ocular : tr("%1 + %2").arg(element, s.ocular);
+        element = element.isEmpty() ? s.ocular : TrainChoicesWords::tr("%1 + %2").arg(element, s.ocular);
     const auto mm = [](double v) { return numbers::format(numbers::round2(v)); };
     switch (planner::variableOf(s)) {
     case planner::TrainVariable::D:
-        return tr("%1, D %2 mm").arg(element, s.d);
+        return TrainChoicesWords::tr("%1, D %2 mm").arg(element, s.d);
     case planner::TrainVariable::Spacing:
-        return tr("%1, spacing %2 mm").arg(element, mm(planner::spacingOf(*t.lens).value_or(0)));
+        return TrainChoicesWords::tr("%1, spacing %2 mm").arg(element, mm(planner::spacingOf(*t.lens).value_or(0)));
     case planner::TrainVariable::ProjectionDistance:
-        return tr("%1, projection distance %2 mm").arg(element, mm(t.projectionDistanceMm));
+        return TrainChoicesWords::tr("%1, projection distance %2 mm").arg(element, mm(t.projectionDistanceMm));
     case planner::TrainVariable::None:
         break;
     }
     if (element.isEmpty())
-        return tr("%1 (prime focus)").arg(entries::NoVkp2);
-    return t.lens && t.rear == planner::Rear::Vkp2 ? tr("%1 at prime focus, fixed").arg(element)
-                                                    : tr("%1, fixed").arg(element);
+        return TrainChoicesWords::tr("%1 (prime focus)").arg(entries::NoVkp2);
+    return t.lens && t.rear == planner::Rear::Vkp2 ? TrainChoicesWords::tr("%1 at prime focus, fixed").arg(element)
+                                                    : TrainChoicesWords::tr("%1, fixed").arg(element);
 }
 
 } // namespace vkp2::planner_window

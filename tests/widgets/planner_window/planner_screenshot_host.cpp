@@ -11,9 +11,11 @@
 // in front of the ocular at a spacing of MM. --keys drives the window by
 // Qt's own keyboard, once it is shown: STEPS is a comma-separated list of "ctrl+X", "alt+X",
 // "tab", "enter", "escape", "down" or "type:TEXT", each sent to the widget with the focus.
+// The words follow the locale of the environment, e.g. LC_ALL=de_DE.UTF-8.
 // --grab saves the whole screen (window manager's frame included) to FILE after a moment, then
 // quits, for machines without ImageMagick's import.
 
+#include "planner/language.h"
 #include "planner/train_setup.h"
 #include "support/calculator/recorded_message_boxes.h"
 #include "widgets/planner_window/kit_fixture.h"
@@ -80,6 +82,10 @@ void press(const QString &step)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The user's language from the environment (LANG, LC_ALL), as the planner program takes it.
+    namespace catalogues = vkp2::planner::catalogues;
+    const vkp2::planner::Language language(QLocale::system(),
+                                           {catalogues::kEngine, catalogues::kWindow, catalogues::kQt});
     const QStringList args = app.arguments();
     auto option = [&](const QString &name) {
         const qsizetype i = args.lastIndexOf(name); // HOST_ARGS come last and win
