@@ -41,6 +41,8 @@ QString nothingImported(qsizetype wrong);
 QString importOnly(const QString &format);
 QString noMatch(const QString &kind, const QString &text);
 QString quotedList(const QStringList &names); // "\"a\", \"b\""
+// A kind of entry as the commands name it ("telescope", "cameras"), in the user's language.
+QString kindNoun(const QString &kind);
 } // namespace kit_messages
 
 } // namespace vkp2::cli
