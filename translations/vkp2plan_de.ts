@@ -975,7 +975,7 @@ Optionen:
     </message>
     <message>
         <source>From</source>
-        <translation>Aus</translation>
+        <translation>Quelle</translation>
     </message>
     <message>
         <source>colour</source>
