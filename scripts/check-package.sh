@@ -180,7 +180,7 @@ for f in "$PROGRAM" \
          "/usr/share/metainfo/$APP_ID.metainfo.xml" \
          "/usr/share/icons/hicolor/scalable/apps/$APP_ID.svg" \
          /usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/"$APP_ID.png" \
-         /usr/bin/vkp2plan /usr/share/man/man1/vkp2plan.1*; do
+         /usr/bin/vkp2plan /usr/share/man/man1/vkp2plan.1* /usr/share/man/de/man1/vkp2plan.1*; do
     if [ ! -s "$f" ]; then
         echo "FAIL: not installed: $f" >&2
         failures=$((failures + 1))

@@ -358,6 +358,38 @@ private slots:
         }
     }
 
+    // Both manual pages name every option, and the German one keeps the English one's build:
+    // as many sections and the same examples.
+    void manualPages_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::newRow("English") << QStringLiteral("vkp2plan.1");
+        QTest::newRow("German") << QStringLiteral("vkp2plan.de.1");
+    }
+
+    void manualPages()
+    {
+        QFETCH(QString, page);
+        const auto read = [](const QString &name) {
+            QFile f(QStringLiteral(VKP2_PACKAGING "/") + name);
+            return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+        };
+        const QString text = read(page);
+        const QString english = read(QStringLiteral("vkp2plan.1"));
+        QVERIFY(!text.isEmpty() && !english.isEmpty());
+        for (const cli::OptionInfo &o : cli::allOptions()) {
+            const QString roff = QString::fromLatin1(o.name).replace(QLatin1Char('-'), QStringLiteral("\\-"));
+            QVERIFY2(text.contains(roff), o.name);
+        }
+        const auto sections = [](const QString &t) { return t.count(QStringLiteral("\n.SH ")); };
+        QCOMPARE(sections(text), sections(english));
+        const auto examples = [](const QString &t) {
+            const qsizetype from = t.lastIndexOf(QStringLiteral(".nf\n"));
+            return t.mid(from, t.indexOf(QStringLiteral(".fi\n"), from) - from);
+        };
+        QCOMPARE(examples(text), examples(english));
+    }
+
     // The built program takes the language from the environment, as a user runs it.
     void program_data()
     {
