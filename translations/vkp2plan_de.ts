@@ -484,9 +484,12 @@ Zuerst kommen die Treffer der Ausrüstung, dann die der Datenbank, jeweils die b
     <message numerus="yes">
         <source>Mosaic: %1 × %2 grid, %n panes (%3 % overlap, %4° rotation)
 </source>
-        <translation><numerusform>Mosaik: %1 × %2 Raster, %n Feld (%3 % Überlappung, %4° Drehung)
-</numerusform><numerusform>Mosaik: %1 × %2 Raster, %n Felder (%3 % Überlappung, %4° Drehung)
-</numerusform></translation>
+        <translation>
+            <numerusform>Mosaik: %1 × %2 Raster, %n Feld (%3 % Überlappung, %4° Drehung)
+</numerusform>
+            <numerusform>Mosaik: %1 × %2 Raster, %n Felder (%3 % Überlappung, %4° Drehung)
+</numerusform>
+        </translation>
     </message>
     <message>
         <source>  Pane %1 (column %2, row %3): centre at %4″, %5″
@@ -1138,6 +1141,10 @@ Optionen:
     <message>
         <source>"%1" is none of telescope, camera, barlow, eyepiece</source>
         <translation>„%1“ ist keins von telescope, camera, barlow, eyepiece</translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>die Ausgabe lässt sich nicht schreiben</translation>
     </message>
 </context>
 </TS>

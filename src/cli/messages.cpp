@@ -84,6 +84,8 @@ QByteArray diagnostic(const QString &text)
     return (QStringLiteral("vkp2plan: ") + text + QLatin1Char('\n')).toUtf8();
 }
 
+QByteArray outputFailed() { return diagnostic(Words::tr("cannot write the output")); }
+
 namespace kit_messages {
 
 namespace {

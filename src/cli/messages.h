@@ -25,6 +25,8 @@ namespace vkp2::cli {
 
 // One line on standard error: "vkp2plan: TEXT".
 QByteArray diagnostic(const QString &text);
+// The line when standard output could not be written.
+QByteArray outputFailed();
 
 // What the commands that use or change the user's kit say.
 namespace kit_messages {

@@ -313,6 +313,45 @@ private slots:
                  qPrintable(text));
     }
 
+    // Sentences and words of the text output, plural forms among them.
+    void textWords_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("deutsch");
+        const QStringList mosaic{"show", "--target", "moon", "--mosaic", "--camera", "SBIG ST-7E",
+                                 "--date", "2027-01-10T22:00Z"};
+        QTest::newRow("mosaic panes") << mosaic << " panes (" << " Felder (";
+        QTest::newRow("mosaic pane") << mosaic << "  Pane 1 (column" << "  Feld 1 (Spalte";
+        QTest::newRow("found in the database") << QStringList{"find", "cameras", "ST-7"}
+                                               << "  database  " << "  Datenbank  ";
+        QTest::newRow("empty kit") << QStringList{"kit", "list"} << "the kit is empty"
+                                   << "die Ausrüstung ist leer";
+        QTest::newRow("fallback") << QStringList{"show", "--tl", "31"} << "(TL falls back to 5)"
+                                  << "(TL fällt zurück auf 5)";
+        QTest::newRow("kit table, empty kit") << QStringList{"table", "--kit"} << "vkp2plan: the kit is empty"
+                                              << "vkp2plan: die Ausrüstung ist leer";
+    }
+
+    void textWords()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, english);
+        QFETCH(QString, deutsch);
+        removeKit();
+        Result r;
+        {
+            const auto de = german();
+            r = run(args, kGerman);
+        }
+        const Result e = run(args);
+        const QString inGerman = out(r) + err(r), inEnglish = out(e) + err(e);
+        QVERIFY2(inGerman.contains(deutsch), qPrintable(inGerman.left(2000)));
+        QVERIFY2(inEnglish.contains(english), qPrintable(inEnglish.left(2000)));
+        QVERIFY(!inGerman.contains(english));
+        QCOMPARE(r.status, e.status);
+    }
+
     // Keys and enumeration values are data: the same under German and C.
     void dataUnchanged_data()
     {
