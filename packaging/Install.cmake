@@ -42,6 +42,8 @@ install(TARGETS vkp2calc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The planner on the command line, and its manual page.
 install(TARGETS vkp2plan RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/vkp2plan.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/vkp2plan.de.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man1
+        RENAME vkp2plan.1)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/${VKP2_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_BINARY_DIR}/${VKP2_APP_ID}.metainfo.xml

@@ -2,6 +2,7 @@
 // src/cli/, which the tests link.
 
 #include "cli/commands.h"
+#include "cli/messages.h"
 #include "planner/language.h"
 
 #include <QCoreApplication>
@@ -33,7 +34,7 @@ int main(int argc, char *argv[])
     const bool written = writeAll(stdout, result.out);
     writeAll(stderr, result.err);
     if (!written) {
-        std::fputs("vkp2plan: cannot write the output\n", stderr);
+        std::fputs(vkp2::cli::outputFailed().constData(), stderr);
         return vkp2::cli::kExitOutput;
     }
     return result.status;

@@ -2,6 +2,7 @@
 
 #include "cli/command_table.h"
 #include "cli/options.h"
+#include "cli/words.h"
 #include "planner/closest_names.h"
 
 namespace vkp2::cli {
@@ -41,7 +42,7 @@ QString didYouMean(const QString &typed, const QStringList &known)
     QStringList quoted;
     for (const QString &c : close)
         quoted << QLatin1Char('"') + c + QLatin1Char('"');
-    return QStringLiteral("; did you mean %1?").arg(quoted.join(QStringLiteral(", ")));
+    return Words::tr("; did you mean %1?").arg(quoted.join(QStringLiteral(", ")));
 }
 
 bool isHelp(const QString &arg) { return arg == QLatin1String("--help") || arg == QLatin1String("-h"); }
@@ -60,7 +61,7 @@ bool looksLikeOption(const QString &arg)
     QString typed = name;
     if (!typed.startsWith(QLatin1String("--")))
         typed.prepend(QLatin1Char('-')); // a single dash: compare as the long form
-    throw UsageError{name + QStringLiteral(": unknown option") + didYouMean(typed, allOptionNames())};
+    throw UsageError{name + Words::tr(": unknown option") + didYouMean(typed, allOptionNames())};
 }
 
 } // namespace
@@ -85,10 +86,10 @@ Arguments parseArguments(const QStringList &args)
         if (looksLikeOption(args[i]) && !findOption(args[i]))
             unknownOption(args[i]);
         if (looksLikeOption(args[i]))
-            throw UsageError{QStringLiteral("%1: the command comes first (%2)").arg(args[i], names)};
+            throw UsageError{Words::tr("%1: the command comes first (%2)").arg(args[i], names)};
         const QString close = didYouMean(args[i], commandNames());
-        throw UsageError{QStringLiteral("unknown command \"%1\"").arg(args[i])
-                         + (close.isEmpty() ? QStringLiteral("; one of %1").arg(names) : close)};
+        throw UsageError{Words::tr("unknown command \"%1\"").arg(args[i])
+                         + (close.isEmpty() ? Words::tr("; one of %1").arg(names) : close)};
     }
     out.command = args[i++];
 
@@ -121,15 +122,15 @@ Arguments parseArguments(const QStringList &args)
         if (!known || !name.startsWith(QLatin1String("--")))
             unknownOption(name);
         if (!command->options.contains(name))
-            throw UsageError{QStringLiteral("%1: not an option of %2").arg(name, out.command)};
+            throw UsageError{Words::tr("%1: not an option of %2").arg(name, out.command)};
         if (out.has(name) && !command->repeatable.contains(name))
-            throw UsageError{QStringLiteral("%1: given more than once").arg(name)};
+            throw UsageError{Words::tr("%1: given more than once").arg(name)};
         if (!known->value) {
             if (inlineValue)
-                throw UsageError{QStringLiteral("%1: takes no value").arg(name)};
+                throw UsageError{Words::tr("%1: takes no value").arg(name)};
         } else if (!inlineValue) {
             if (i + 1 >= args.size())
-                throw UsageError{QStringLiteral("%1: needs a value").arg(name)};
+                throw UsageError{Words::tr("%1: needs a value").arg(name)};
             value = args[++i];
         }
         out.options.append({name, value});
@@ -137,9 +138,9 @@ Arguments parseArguments(const QStringList &args)
     if (out.positional.size() > command->maxWords) {
         const QString word = out.positional.value(command->maxWords);
         const QString close = looksLikeOption(word) ? QString() : didYouMean(word, commandNames());
-        throw UsageError{QStringLiteral("\"%1\": %2 takes no such word%3")
+        throw UsageError{Words::tr("\"%1\": %2 takes no such word%3")
                              .arg(word, out.command,
-                                  command->maxWords ? QString() : QStringLiteral(", only options"))
+                                  command->maxWords ? QString() : Words::tr(", only options"))
                          + close};
     }
     return out;

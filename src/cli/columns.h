@@ -4,6 +4,7 @@
 
 #include "calculator/toolkit/boxes.h"
 #include "cli/output.h"
+#include "cli/words.h"
 
 #include <QList>
 #include <QString>
@@ -40,11 +41,11 @@ QList<Column<Row>> resultColumns(const BoxCell &box)
 {
     using Col = Column<Row>;
     return {
-        {keyOf(Box::efl), QStringLiteral("EFL (mm)"), box(Box::efl)},
-        {keyOf(Box::efr), QStringLiteral("Focal ratio"), box(Box::efr)},
-        {keyOf(Box::Fov_width), QStringLiteral("FOV (arcmin)"), box(Box::Fov_width)},
+        {keyOf(Box::efl), Words::tr("EFL (mm)"), box(Box::efl)},
+        {keyOf(Box::efr), Words::tr("Focal ratio"), box(Box::efr)},
+        {keyOf(Box::Fov_width), Words::tr("FOV (arcmin)"), box(Box::Fov_width)},
         {keyOf(Box::Fov_height), QString(), box(Box::Fov_height), Col::Shown::WithPrevious},
-        {keyOf(Box::Pixelscale_width), QStringLiteral("Scale (arcsec/px)"),
+        {keyOf(Box::Pixelscale_width), Words::tr("Scale (arcsec/px)"),
          box(Box::Pixelscale_width)},
         {keyOf(Box::Pixelscale_height), QString(), box(Box::Pixelscale_height),
          Col::Shown::WithPrevious},

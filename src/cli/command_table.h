@@ -16,7 +16,7 @@ struct Context;
 struct Command {
     const char *name;
     const char *synopsis; // after the name, for the help ("telescopes|oculars|cameras")
-    const char *summary;
+    const char *summary; // the English words; summaryOf() gives them in the user's language
     QStringList options;    // the options it takes
     QStringList repeatable; // of those, the ones it takes more than once
     int maxWords = 0;       // words other than options it takes
@@ -36,6 +36,10 @@ Result runSolve(const Context &cx);
 Result runHelp(const Context &cx);
 Result runFind(const Context &cx);
 Result runKit(const Context &cx);
+
+// A command's summary and forms in the language of the moment.
+QString summaryOf(const Command &command);
+QString formsOf(const Command &command);
 
 // The whole help, or one command's.
 QString helpText();

@@ -4,6 +4,7 @@
 #include "cli/arguments.h"
 #include "cli/command_table.h"
 #include "cli/context.h"
+#include "cli/words.h"
 
 namespace vkp2::cli {
 
@@ -20,7 +21,7 @@ Result run(const QStringList &args, const QLocale &locale)
                         .toUtf8(),
                     {}};
         if (a.command.isEmpty() && !a.help)
-            throw UsageError{QStringLiteral("no command; try \"vkp2plan --help\"")};
+            throw UsageError{Words::tr("no command; try \"vkp2plan --help\"")};
         const Command *command = findCommand(a.command);
         if (a.help)
             return {kExitOk, (command ? commandHelp(*command) : helpText()).toUtf8(), {}};

@@ -2,6 +2,7 @@
 
 #include "calculator/core/numbers.h"
 #include "cli/night_options.h"
+#include "cli/words.h"
 #include "planner/targets.h"
 
 #include <cmath>
@@ -56,7 +57,7 @@ double positiveOption(const Context &cx, const QString &option, double fallback)
         return fallback;
     const double v = cx.number(option);
     if (!(v > 0))
-        fail(option, QStringLiteral("must be greater than 0"));
+        fail(option, Words::tr("must be greater than 0"));
     return v;
 }
 
@@ -74,7 +75,7 @@ Format formatOf(const Arguments &a)
         return Format::Csv;
     if (f == QLatin1String("json"))
         return Format::Json;
-    fail(QStringLiteral("--format"), QStringLiteral("\"%1\" is none of text, csv, json").arg(f));
+    fail(QStringLiteral("--format"), Words::tr("\"%1\" is none of text, csv, json").arg(f));
 }
 
 } // namespace
@@ -94,13 +95,13 @@ Context::Context(const Arguments &a, const QLocale &locale)
     for (const char *o : {"--wavelength", "--filter", "--rule", "--colour-factor"})
         focalRatioAsked = focalRatioAsked || a.has(QLatin1String(o));
     if (a.has(QStringLiteral("--target")) && a.has(QStringLiteral("--size")))
-        fail(QStringLiteral("--size"), QStringLiteral("give either --target or --size"));
+        fail(QStringLiteral("--size"), Words::tr("give either --target or --size"));
     if (a.has(QStringLiteral("--target"))) {
         const QString key = a.value(QStringLiteral("--target"));
         advice.target = planner::findTarget(key);
         if (!advice.target)
             fail(QStringLiteral("--target"),
-                 QStringLiteral("no target \"%1\"; one of %2")
+                 Words::tr("no target \"%1\"; one of %2")
                      .arg(key, planner::targetKeys().join(QStringLiteral(", "))));
         focalRatioAsked = focalRatioAsked || advice.target->planetary();
     } else if (a.has(QStringLiteral("--size"))) {
@@ -128,7 +129,7 @@ double Context::number(const QString &option, const QString &text) const
 {
     if (const auto v = numberIn(text))
         return *v;
-    fail(option, QStringLiteral("\"%1\" is not a number").arg(text));
+    fail(option, Words::tr("\"%1\" is not a number").arg(text));
 }
 
 QString Context::boxText(const QString &option, const QString &text) const

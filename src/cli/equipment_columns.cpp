@@ -1,6 +1,7 @@
 #include "cli/equipment_columns.h"
 
 #include "cli/columns.h"
+#include "cli/words.h"
 
 #include <QStringList>
 
@@ -48,7 +49,7 @@ template <typename Entry>
 Table entriesTable(QList<Col<Entry>> columns, const QList<Listed<Entry>> &rows, bool withSource)
 {
     if (withSource)
-        columns.insert(1, Col<Entry>{QStringLiteral("source"), QStringLiteral("From"),
+        columns.insert(1, Col<Entry>{QStringLiteral("source"), Words::tr("From"),
                                      [](const Listed<Entry> &r) { return Cell::str(r.source); }});
     Table t = tableOf(columns);
     for (const Listed<Entry> &r : rows)
@@ -56,17 +57,21 @@ Table entriesTable(QList<Col<Entry>> columns, const QList<Listed<Entry>> &rows, 
     return t;
 }
 
-QString colourText(storage::Colour c)
+// A value scripts read in CSV and JSON, a word in text.
+QString colourText(const Context &cx, storage::Colour c)
 {
+    const char *word = nullptr;
     switch (c) {
     case storage::Colour::Colour:
-        return QStringLiteral("colour");
-    case storage::Colour::Mono:
-        return QStringLiteral("mono");
-    case storage::Colour::Unknown:
+        word = QT_TRANSLATE_NOOP("vkp2plan", "colour");
         break;
+    case storage::Colour::Mono:
+        word = QT_TRANSLATE_NOOP("vkp2plan", "mono");
+        break;
+    case storage::Colour::Unknown:
+        return {};
     }
-    return {};
+    return cx.format == Format::Text ? Words::tr(word) : QLatin1String(word);
 }
 
 } // namespace
@@ -82,10 +87,10 @@ QString binningText(const QList<int> &binning)
 Table equipmentTable(const Context &cx, const QList<Listed<KitTelescope>> &rows, bool withSource)
 {
     return entriesTable<KitTelescope>(
-        {nameColumn<KitTelescope>(QStringLiteral("Telescope")),
-         numberColumn(cx, QStringLiteral("focal_length_mm"), QStringLiteral("Focal length (mm)"),
+        {nameColumn<KitTelescope>(Words::tr("Telescope")),
+         numberColumn(cx, QStringLiteral("focal_length_mm"), Words::tr("Focal length (mm)"),
                       &KitTelescope::focalLength),
-         numberColumn(cx, QStringLiteral("aperture_mm"), QStringLiteral("Aperture (mm)"),
+         numberColumn(cx, QStringLiteral("aperture_mm"), Words::tr("Aperture (mm)"),
                       &KitTelescope::aperture)},
         rows, withSource);
 }
@@ -97,16 +102,16 @@ Table equipmentTable(const Context &cx, const QList<Listed<KitCamera>> &rows, bo
         return [&cx, member](const Listed<KitCamera> &r) { return cx.plain(r.entry.*member); };
     };
     return entriesTable<KitCamera>(
-        {nameColumn<KitCamera>(QStringLiteral("Camera")),
-         numberColumn(cx, QStringLiteral("pixel_width_um"), QStringLiteral("Pixel (µm)"),
+        {nameColumn<KitCamera>(Words::tr("Camera")),
+         numberColumn(cx, QStringLiteral("pixel_width_um"), Words::tr("Pixel (µm)"),
                       &KitCamera::pixelWidth),
          numberColumn(cx, QStringLiteral("pixel_height_um"), QString(), &KitCamera::pixelHeight,
                       C::Shown::WithPrevious),
-         C{QStringLiteral("width_px"), QStringLiteral("Chip (px)"), count(&KitCamera::width)},
+         C{QStringLiteral("width_px"), Words::tr("Chip (px)"), count(&KitCamera::width)},
          C{QStringLiteral("height_px"), QString(), count(&KitCamera::height), C::Shown::WithPrevious},
-         C{QStringLiteral("colour"), QStringLiteral("Sensor"),
-           [](const Listed<KitCamera> &r) { return Cell::str(colourText(r.entry.colour)); }},
-         C{QStringLiteral("binning"), QStringLiteral("Binning"),
+         C{QStringLiteral("colour"), Words::tr("Sensor"),
+           [&cx](const Listed<KitCamera> &r) { return Cell::str(colourText(cx, r.entry.colour)); }},
+         C{QStringLiteral("binning"), Words::tr("Binning"),
            [](const Listed<KitCamera> &r) { return Cell::str(binningText(r.entry.binning)); }}},
         rows, withSource);
 }
@@ -114,11 +119,11 @@ Table equipmentTable(const Context &cx, const QList<Listed<KitCamera>> &rows, bo
 Table equipmentTable(const Context &cx, const QList<Listed<KitLens>> &rows, bool withSource)
 {
     return entriesTable<KitLens>(
-        {nameColumn<KitLens>(QStringLiteral("Barlow or reducer")),
-         numberColumn(cx, QStringLiteral("factor"), QStringLiteral("Factor"), &KitLens::factor),
-         optionalColumn(cx, QStringLiteral("focal_length_mm"), QStringLiteral("Focal length (mm)"),
+        {nameColumn<KitLens>(Words::tr("Barlow or reducer")),
+         numberColumn(cx, QStringLiteral("factor"), Words::tr("Factor"), &KitLens::factor),
+         optionalColumn(cx, QStringLiteral("focal_length_mm"), Words::tr("Focal length (mm)"),
                         &KitLens::focalLength),
-         optionalColumn(cx, QStringLiteral("design_spacing_mm"), QStringLiteral("Spacing (mm)"),
+         optionalColumn(cx, QStringLiteral("design_spacing_mm"), Words::tr("Spacing (mm)"),
                         &KitLens::designSpacing)},
         rows, withSource);
 }
@@ -126,12 +131,12 @@ Table equipmentTable(const Context &cx, const QList<Listed<KitLens>> &rows, bool
 Table equipmentTable(const Context &cx, const QList<Listed<KitEyepiece>> &rows, bool withSource)
 {
     return entriesTable<KitEyepiece>(
-        {nameColumn<KitEyepiece>(QStringLiteral("Eyepiece")),
-         numberColumn(cx, QStringLiteral("focal_length_mm"), QStringLiteral("Focal length (mm)"),
+        {nameColumn<KitEyepiece>(Words::tr("Eyepiece")),
+         numberColumn(cx, QStringLiteral("focal_length_mm"), Words::tr("Focal length (mm)"),
                       &KitEyepiece::focalLength),
-         optionalColumn(cx, QStringLiteral("apparent_field_deg"), QStringLiteral("Apparent field (°)"),
+         optionalColumn(cx, QStringLiteral("apparent_field_deg"), Words::tr("Apparent field (°)"),
                         &KitEyepiece::apparentField),
-         optionalColumn(cx, QStringLiteral("field_stop_mm"), QStringLiteral("Field stop (mm)"),
+         optionalColumn(cx, QStringLiteral("field_stop_mm"), Words::tr("Field stop (mm)"),
                         &KitEyepiece::fieldStop)},
         rows, withSource);
 }
@@ -139,7 +144,7 @@ Table equipmentTable(const Context &cx, const QList<Listed<KitEyepiece>> &rows, 
 Table joinedTables(const QList<std::pair<QString, Table>> &byKind)
 {
     Table out;
-    out.add(Field{QStringLiteral("kind"), QStringLiteral("Kind")});
+    out.add(Field{QStringLiteral("kind"), Words::tr("Kind")});
     QStringList keys{QStringLiteral("kind")};
     for (const auto &[kind, t] : byKind) {
         for (const Field &f : t.fields) {

@@ -5,6 +5,7 @@
 #include "cli/equipment_columns.h"
 #include "cli/messages.h"
 #include "cli/user_kit.h"
+#include "cli/words.h"
 #include "planner/equipment_database.h"
 #include "planner/name_pick.h"
 #include "storage/kit_checks.h"
@@ -24,13 +25,20 @@ QList<Listed<Entry>> ranked(const QList<Entry> &entries, const QString &text, co
     return out;
 }
 
+// Where an entry is from: a value scripts read in CSV and JSON, a word in text.
+QString sourceWord(const Context &cx, const char *source)
+{
+    return cx.format == Format::Text ? Words::tr(source) : QLatin1String(source);
+}
+
 template <typename Entry>
 Result found(const Context &cx, QList<Entry> storage::Kit::*kind, const UserKit &user,
              const QString &text, const QString &kindWord)
 {
     const QList<Listed<Entry>> rows =
-        ranked(user.kit.*kind, text, QStringLiteral("kit"))
-        + ranked(planner::equipmentDatabase().*kind, text, QStringLiteral("database"));
+        ranked(user.kit.*kind, text, sourceWord(cx, QT_TRANSLATE_NOOP("vkp2plan", "kit")))
+        + ranked(planner::equipmentDatabase().*kind, text,
+                 sourceWord(cx, QT_TRANSLATE_NOOP("vkp2plan", "database")));
     Result out;
     if (!user.problem.isEmpty())
         out.err += diagnostic(kit_messages::kitNotUsed(user.path, user.problem));
@@ -50,16 +58,16 @@ Result runFind(const Context &cx)
     const QStringList &words = cx.args.positional;
     const QString kinds = QStringLiteral("cameras, telescopes, eyepieces, barlows");
     if (words.isEmpty())
-        fail(QStringLiteral("find"), QStringLiteral("give one of %1, then the text to look for").arg(kinds));
+        fail(QStringLiteral("find"), Words::tr("give one of %1, then the text to look for").arg(kinds));
     const auto kind = planner::equipmentKindNamed(words.first());
     if (!kind)
-        fail(QStringLiteral("find"), QStringLiteral("\"%1\" is none of %2").arg(words.first(), kinds));
+        fail(QStringLiteral("find"), Words::tr("\"%1\" is none of %2").arg(words.first(), kinds));
     const QString text = words.mid(1).join(QLatin1Char(' ')).trimmed();
     if (text.isEmpty())
-        fail(QStringLiteral("find"), QStringLiteral("give the text to look for after \"%1\"").arg(words.first()));
+        fail(QStringLiteral("find"), Words::tr("give the text to look for after \"%1\"").arg(words.first()));
     // Names are matched on their letters and digits; a text with none would match nothing.
     if (storage::nameKey(text).isEmpty())
-        fail(QStringLiteral("find"), QStringLiteral("\"%1\" holds no letter or digit").arg(text));
+        fail(QStringLiteral("find"), Words::tr("\"%1\" holds no letter or digit").arg(text));
     const UserKit user = readUserKit();
     const QString word = planner::equipmentKindWord(*kind, false);
     switch (*kind) {

@@ -4,6 +4,7 @@
 #include "cli/equipment_columns.h"
 #include "cli/kit_edit.h"
 #include "cli/messages.h"
+#include "cli/words.h"
 #include "planner/closest_names.h"
 #include "planner/equipment_database.h"
 #include "planner/name_pick.h"
@@ -39,7 +40,7 @@ QString plural(KitKind kind) { return storage::kindWord(kind) + QLatin1Char('s')
 void words(const Context &cx, qsizetype count, const QString &usage)
 {
     if (cx.args.positional.size() != count)
-        fail(QStringLiteral("kit ") + cx.args.positional.first(), QStringLiteral("usage: vkp2plan kit %1").arg(usage));
+        fail(QStringLiteral("kit ") + cx.args.positional.first(), Words::tr("usage: vkp2plan kit %1").arg(usage));
 }
 
 template <typename Entry>
@@ -130,9 +131,9 @@ Result runImport(const Context &cx, const UserKit &user)
         return {kExitFailed, {}, diagnostic(kit_messages::kitNotChanged(user.path, user.problem))};
     QString report;
     for (const QString &s : imported.skipped)
-        report += QStringLiteral("skipped: ") + s + QLatin1Char('\n');
+        report += Words::tr("skipped: ") + s + QLatin1Char('\n');
     for (const QString &e : imported.errors)
-        report += QStringLiteral("wrong: ") + e + QLatin1Char('\n');
+        report += Words::tr("wrong: ") + e + QLatin1Char('\n');
     Result out;
     if (!imported.errors.isEmpty() && !cx.args.has(QStringLiteral("--partial"))) {
         // Nothing was imported: what was wrong is the failure's own account.
@@ -142,10 +143,10 @@ Result runImport(const Context &cx, const UserKit &user)
     }
     const storage::KitMerge merged = storage::mergeKits(user.kit, imported.kit);
     for (const QString &n : merged.notes)
-        report += QStringLiteral("left out: ") + n + QLatin1Char('\n');
+        report += Words::tr("left out: ") + n + QLatin1Char('\n');
     const QString taken = countsText(merged.kit, user.kit);
-    report += taken.isEmpty() ? QStringLiteral("imported nothing new\n")
-                              : QStringLiteral("imported %1\n").arg(taken);
+    report += taken.isEmpty() ? Words::tr("imported nothing new\n")
+                              : Words::tr("imported %1\n").arg(taken);
     if (!taken.isEmpty() && !writeUserKit(user, merged.kit, out))
         return out;
     out.out = report.toUtf8();
@@ -161,7 +162,7 @@ Result runExport(const Context &cx, const UserKit &user)
                                              : storage::formatName(storage::KitFormat::Json);
     const auto format = storage::formatNamed(name);
     if (!format)
-        fail(option, QStringLiteral("\"%1\" is none of json, ocular-ini, oal").arg(name));
+        fail(option, Words::tr("\"%1\" is none of json, ocular-ini, oal").arg(name));
     if (!storage::canExport(*format))
         fail(option, kit_messages::importOnly(name));
     if (!user.problem.isEmpty())
@@ -172,7 +173,7 @@ Result runExport(const Context &cx, const UserKit &user)
     QString problem;
     if (!storage::writeExport(path, user.kit, *format, &problem))
         return {kExitFailed, {}, diagnostic(problem)};
-    return {kExitOk, QStringLiteral("exported %1 to %2\n").arg(countsText(user.kit), path).toUtf8(), {}};
+    return {kExitOk, Words::tr("exported %1 to %2\n").arg(countsText(user.kit), path).toUtf8(), {}};
 }
 
 } // namespace
@@ -183,7 +184,7 @@ storage::KitKind kitKindNamed(const QString &word)
         if (word == storage::kindWord(k) || word == plural(k))
             return k;
     }
-    fail(QStringLiteral("kit"), QStringLiteral("\"%1\" is none of telescope, camera, barlow, eyepiece").arg(word));
+    fail(QStringLiteral("kit"), QCoreApplication::translate("vkp2plan", "\"%1\" is none of telescope, camera, barlow, eyepiece").arg(word));
 }
 
 QString countsText(const storage::Kit &after, const storage::Kit &before)
@@ -192,7 +193,7 @@ QString countsText(const storage::Kit &after, const storage::Kit &before)
     for (const KitKind k : kKinds) {
         const qsizetype n = countOf(after, k) - countOf(before, k);
         if (n > 0)
-            parts << QStringLiteral("%1 %2").arg(n).arg(n == 1 ? storage::kindWord(k) : plural(k));
+            parts << QStringLiteral("%1 %2").arg(n).arg(kit_messages::kindNoun(n == 1 ? storage::kindWord(k) : plural(k)));
     }
     return parts.join(QStringLiteral(", "));
 }
@@ -201,7 +202,7 @@ void onlyOptions(const Context &cx, const QStringList &allowed, const QString &w
 {
     for (const auto &o : cx.args.options) {
         if (!allowed.contains(o.first))
-            fail(o.first, QStringLiteral("not an option of %1").arg(what));
+            fail(o.first, Words::tr("not an option of %1").arg(what));
     }
 }
 
@@ -221,7 +222,7 @@ Result runKit(const Context &cx)
     const QStringList &w = cx.args.positional;
     const QString actions = QStringLiteral("list, add, remove, import, export");
     if (w.isEmpty())
-        fail(QStringLiteral("kit"), QStringLiteral("give one of %1").arg(actions));
+        fail(QStringLiteral("kit"), Words::tr("give one of %1").arg(actions));
     using Action = Result (*)(const Context &, const UserKit &);
     const std::pair<const char *, Action> table[] = {
         {"list", &runList}, {"add", &runKitAdd}, {"remove", &runRemove},
@@ -231,7 +232,7 @@ Result runKit(const Context &cx)
         if (w.first() == QLatin1String(name))
             return action(cx, readUserKit());
     }
-    fail(QStringLiteral("kit"), QStringLiteral("\"%1\" is none of %2").arg(w.first(), actions));
+    fail(QStringLiteral("kit"), Words::tr("\"%1\" is none of %2").arg(w.first(), actions));
 }
 
 } // namespace vkp2::cli

@@ -4,6 +4,7 @@
 
 #include "cli/messages.h"
 #include "cli/setup_options.h"
+#include "cli/words.h"
 #include "planner/closest_names.h"
 #include "planner/equipment_database.h"
 #include "planner/name_pick.h"
@@ -47,7 +48,7 @@ void require(const Context &cx, const QStringList &options, KitKind kind)
 {
     for (const QString &o : options) {
         if (!cx.args.has(o))
-            fail(o, QStringLiteral("a %1 needs %2").arg(storage::kindWord(kind), options.join(QStringLiteral(" and "))));
+            fail(o, Words::tr("a %1 needs %2").arg(kit_messages::kindNoun(storage::kindWord(kind)), options.join(Words::tr(" and "))));
     }
 }
 
@@ -59,7 +60,7 @@ std::optional<double> optionalNumber(const Context &cx, const QString &option)
 int wholePixels(const QString &option, double v)
 {
     if (v != std::floor(v) || std::abs(v) > 1e9)
-        fail(option, QStringLiteral("a chip is a whole number of pixels"));
+        fail(option, Words::tr("a chip is a whole number of pixels"));
     return int(v);
 }
 
@@ -72,7 +73,7 @@ QList<int> binningModesOf(const Context &cx)
         bool ok = false;
         const int n = part.trimmed().toInt(&ok);
         if (!ok || n < 1)
-            fail(kModes, QStringLiteral("\"%1\" is no list of modes such as 1,2,3").arg(cx.args.value(kModes)));
+            fail(kModes, Words::tr("\"%1\" is no list of modes such as 1,2,3").arg(cx.args.value(kModes)));
         if (!out.contains(n))
             out << n;
     }
@@ -94,7 +95,7 @@ storage::KitCamera typedCamera(const Context &cx, const QString &name)
 {
     require(cx, {kPixel, kChip}, KitKind::Camera);
     if (cx.args.has(kMono) && cx.args.has(kColour))
-        fail(kMono, QStringLiteral("give either --mono or --colour"));
+        fail(kMono, QCoreApplication::translate("vkp2plan", "give either --mono or --colour"));
     storage::KitCamera c;
     c.name = name;
     std::tie(c.pixelWidth, c.pixelHeight) = sizeOption(cx, kPixel, true);
@@ -112,7 +113,7 @@ storage::KitLens typedLens(const Context &cx, const QString &name)
 {
     require(cx, {kFactor}, KitKind::Lens);
     if (cx.args.has(kSpacing) && cx.args.has(kLensFocal))
-        fail(kSpacing, QStringLiteral("give either --design-spacing or --lens-focal-length"));
+        fail(kSpacing, QCoreApplication::translate("vkp2plan", "give either --design-spacing or --lens-focal-length"));
     storage::KitLens l;
     l.name = name;
     l.factor = cx.number(kFactor);
@@ -139,12 +140,12 @@ Entry fromDatabase(const QList<Entry> &entries, const QString &name, KitKind kin
     const QStringList names = planner::namesOf(entries);
     if (const auto i = planner::pickName(names, name))
         return entries[*i];
-    const QString word = storage::kindWord(kind);
+    const QString word = kit_messages::kindNoun(storage::kindWord(kind));
     const QStringList close = planner::closestEntries(name, names);
-    fail(kAdd, QStringLiteral("the database has no %1 \"%2\"%3; give its values (see \"vkp2plan help kit\")")
+    fail(kAdd, Words::tr("the database has no %1 \"%2\"%3; give its values (see \"vkp2plan help kit\")")
                    .arg(word, name,
                         close.isEmpty() ? QString()
-                                        : QStringLiteral(" (did you mean %1?)").arg(kit_messages::quotedList(close))));
+                                        : Words::tr(" (did you mean %1?)").arg(kit_messages::quotedList(close))));
 }
 
 // Checks the entry and adds it to the kit's list of its kind.
@@ -182,7 +183,7 @@ Result runKitAdd(const Context &cx, const UserKit &user)
 {
     const QStringList &words = cx.args.positional;
     if (words.size() < 3)
-        fail(kAdd, QStringLiteral("give the kind (telescope, camera, barlow, eyepiece) and the name"));
+        fail(kAdd, Words::tr("give the kind (telescope, camera, barlow, eyepiece) and the name"));
     const KitKind kind = kitKindNamed(words[1]);
     const QString name = words.mid(2).join(QLatin1Char(' ')).trimmed();
     const QStringList values = valueOptions(kind);

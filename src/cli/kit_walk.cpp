@@ -5,6 +5,7 @@
 #include "cli/options.h"
 #include "cli/setup_options.h"
 #include "cli/table_rows.h"
+#include "cli/words.h"
 #include "planner/advice.h"
 
 #include <algorithm>
@@ -89,12 +90,12 @@ Result runTableAll(const Context &cx)
     for (const char *o : {"--setup", "--telescope", "--focal-length", "--aperture", "--camera",
                           "--pixel", "--chip", "--binning", "--d-from", "--d-to", "--d-step", "--kit"}) {
         if (a.has(QLatin1String(o)))
-            fail(QLatin1String(o), QStringLiteral("cannot be combined with --all"));
+            fail(QLatin1String(o), Words::tr("cannot be combined with --all"));
     }
     // The presets' walk has no train of its own.
     for (const QString &o : optionNames(OptionGroup::Train)) {
         if (a.has(o))
-            fail(o, QStringLiteral("cannot be combined with --all"));
+            fail(o, Words::tr("cannot be combined with --all"));
     }
     const BuiltSetup start = buildSetup(cx, Oculars::Several, TrainUse::None);
     Setup base; // the calculator's defaults, at the chosen distances

@@ -5,6 +5,7 @@
 #include "cli/columns.h"
 #include "cli/command_table.h"
 #include "cli/context.h"
+#include "cli/words.h"
 #include "planner/setup.h"
 
 namespace vkp2::cli {
@@ -21,11 +22,11 @@ Table telescopes(const Context &cx)
         return [&cx, name](const Shown &sh) { return cx.box(sh.box(name)); };
     };
     const QList<Col> columns{
-        {QStringLiteral("name"), QStringLiteral("Telescope"),
+        {QStringLiteral("name"), Words::tr("Telescope"),
          [](const Shown &sh) { return Cell::str(sh.telescope); }},
-        {keyOf(Box::Flength), QStringLiteral("Focal length (mm)"), box(Box::Flength)},
-        {keyOf(Box::Aperture), QStringLiteral("Aperture (mm)"), box(Box::Aperture)},
-        {keyOf(Box::Fratio), QStringLiteral("F-Ratio"), box(Box::Fratio)},
+        {keyOf(Box::Flength), Words::tr("Focal length (mm)"), box(Box::Flength)},
+        {keyOf(Box::Aperture), Words::tr("Aperture (mm)"), box(Box::Aperture)},
+        {keyOf(Box::Fratio), Words::tr("F-Ratio"), box(Box::Fratio)},
     };
     Table t = tableOf(columns);
     for (const QString &name : planner::telescopeEntries()) {
@@ -43,13 +44,13 @@ Table oculars(const Context &cx)
     using Row = catalog::OcularRow;
     using Col = Column<Row>;
     const QList<Col> columns{
-        {QStringLiteral("name"), QStringLiteral("Ocular"),
+        {QStringLiteral("name"), Words::tr("Ocular"),
          [](const Row &r) { return Cell::str(QLatin1String(r.name)); }},
-        {QStringLiteral("focal_length_mm"), QStringLiteral("Focal length (mm)"),
+        {QStringLiteral("focal_length_mm"), Words::tr("Focal length (mm)"),
          [&cx](const Row &r) { return cx.plain(r.focalLength); }},
-        {QStringLiteral("offset_mm"), QStringLiteral("Offset (mm)"),
+        {QStringLiteral("offset_mm"), Words::tr("Offset (mm)"),
          [&cx](const Row &r) { return cx.plain(r.offset); }},
-        {QStringLiteral("length_mm"), QStringLiteral("Length (mm)"),
+        {QStringLiteral("length_mm"), Words::tr("Length (mm)"),
          [&cx](const Row &r) { return cx.plain(r.length); }},
     };
     Table t = tableOf(columns);
@@ -65,13 +66,13 @@ Table cameras(const Context &cx)
         return [&cx, member](const Setup &s) { return cx.box(s.*member); };
     };
     const QList<Col> columns{
-        {QStringLiteral("name"), QStringLiteral("Camera"),
+        {QStringLiteral("name"), Words::tr("Camera"),
          [](const Setup &s) { return Cell::str(s.camera); }},
-        {keyOf(Box::Pixelsize_width), QStringLiteral("Pixel (µm)"), text(&Setup::pixelWidth)},
+        {keyOf(Box::Pixelsize_width), Words::tr("Pixel (µm)"), text(&Setup::pixelWidth)},
         {keyOf(Box::Pixelsize_height), QString(), text(&Setup::pixelHeight), Col::Shown::WithPrevious},
-        {keyOf(Box::Chipsize_width), QStringLiteral("Chip (px)"), text(&Setup::chipWidth)},
+        {keyOf(Box::Chipsize_width), Words::tr("Chip (px)"), text(&Setup::chipWidth)},
         {keyOf(Box::Chipsize_height), QString(), text(&Setup::chipHeight), Col::Shown::WithPrevious},
-        {QStringLiteral("binning"), QStringLiteral("Binning modes"),
+        {QStringLiteral("binning"), Words::tr("Binning modes"),
          [](const Setup &s) { return Cell::boolean(planner::cameraHasBinning(s.camera)); }},
     };
     Table t = tableOf(columns);
@@ -91,7 +92,7 @@ Result runList(const Context &cx)
 {
     const QStringList &what = cx.args.positional;
     if (what.size() != 1)
-        fail(QStringLiteral("list"), QStringLiteral("give one of telescopes, oculars, cameras"));
+        fail(QStringLiteral("list"), Words::tr("give one of telescopes, oculars, cameras"));
     Table t;
     if (what[0] == QLatin1String("telescopes"))
         t = telescopes(cx);
@@ -101,7 +102,7 @@ Result runList(const Context &cx)
         t = cameras(cx);
     else
         fail(QStringLiteral("list"),
-             QStringLiteral("\"%1\" is none of telescopes, oculars, cameras").arg(what[0]));
+             Words::tr("\"%1\" is none of telescopes, oculars, cameras").arg(what[0]));
     return {kExitOk, writeTable(t, cx.format), {}};
 }
 

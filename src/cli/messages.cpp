@@ -1,4 +1,5 @@
 #include "cli/messages.h"
+#include "cli/words.h"
 
 #include "calculator/procedures/message_text.h"
 
@@ -17,7 +18,7 @@ QString nameOf(Box box)
     case Box::Distance_tl:
         return QStringLiteral("TL");
     default:
-        return QStringLiteral("the box");
+        return Words::tr("the box");
     }
 }
 
@@ -31,14 +32,14 @@ QString fallbackOf(const Message &m, const planner::Shown &sh)
     case Fallback::None:
         return {};
     case Fallback::BoxValue:
-        return QStringLiteral("%1 falls back to %2").arg(nameOf(d.box.value_or(Box::Flength)), d.fallbackText);
+        return Words::tr("%1 falls back to %2").arg(nameOf(d.box.value_or(Box::Flength)), d.fallbackText);
     case Fallback::TelescopeRestored:
-        return QStringLiteral("the %1's values come back: focal length %2, aperture %3")
+        return Words::tr("the %1's values come back: focal length %2, aperture %3")
             .arg(sh.telescope, sh.box(Box::Flength), sh.box(Box::Aperture));
     case Fallback::ResultsEmptied:
-        return QStringLiteral("the results stay empty");
+        return Words::tr("the results stay empty");
     case Fallback::BinningMode:
-        return QStringLiteral("binning falls back to %1").arg(d.fallbackText);
+        return Words::tr("binning falls back to %1").arg(d.fallbackText);
     }
     return {};
 }
@@ -83,6 +84,8 @@ QByteArray diagnostic(const QString &text)
     return (QStringLiteral("vkp2plan: ") + text + QLatin1Char('\n')).toUtf8();
 }
 
+QByteArray outputFailed() { return diagnostic(Words::tr("cannot write the output")); }
+
 namespace kit_messages {
 
 namespace {
@@ -94,6 +97,24 @@ QString withPath(const QString &path, const QString &problem)
 
 } // namespace
 
+QString kindNoun(const QString &kind)
+{
+    // The words the commands take and say, English in the sources.
+    static const char *const nouns[] = {
+        QT_TRANSLATE_NOOP("vkp2plan", "telescope"), QT_TRANSLATE_NOOP("vkp2plan", "camera"),
+        QT_TRANSLATE_NOOP("vkp2plan", "barlow"),    QT_TRANSLATE_NOOP("vkp2plan", "eyepiece"),
+        QT_TRANSLATE_NOOP("vkp2plan", "ocular"),    QT_TRANSLATE_NOOP("vkp2plan", "binning mode"),
+        QT_TRANSLATE_NOOP("vkp2plan", "Barlow or reducer"),
+        QT_TRANSLATE_NOOP("vkp2plan", "telescopes"), QT_TRANSLATE_NOOP("vkp2plan", "cameras"),
+        QT_TRANSLATE_NOOP("vkp2plan", "barlows"),    QT_TRANSLATE_NOOP("vkp2plan", "eyepieces"),
+    };
+    for (const char *n : nouns) {
+        if (kind == QLatin1String(n))
+            return Words::tr(n);
+    }
+    return kind;
+}
+
 QString quotedList(const QStringList &names)
 {
     QStringList quoted;
@@ -104,60 +125,60 @@ QString quotedList(const QStringList &names)
 
 QString kitNotUsed(const QString &path, const QString &problem)
 {
-    return QStringLiteral("the kit is not used: %1").arg(withPath(path, problem));
+    return Words::tr("the kit is not used: %1").arg(withPath(path, problem));
 }
 
 QString kitNotChanged(const QString &path, const QString &problem)
 {
-    return QStringLiteral("the kit is left as it is: %1").arg(withPath(path, problem));
+    return Words::tr("the kit is left as it is: %1").arg(withPath(path, problem));
 }
 
 QString emptyKit()
 {
-    return QStringLiteral("the kit is empty; add to it with \"vkp2plan kit add\" or "
+    return Words::tr("the kit is empty; add to it with \"vkp2plan kit add\" or "
                           "\"vkp2plan kit import FILE\"");
 }
 
 QString alreadyInKit(const QString &kind, const QString &name)
 {
-    return QStringLiteral("the kit already has a %1 \"%2\"").arg(kind, name);
+    return Words::tr("the kit already has a %1 \"%2\"").arg(kindNoun(kind), name);
 }
 
 QString notInKit(const QString &kind, const QString &name, const QStringList &closest)
 {
-    QString out = QStringLiteral("the kit has no %1 \"%2\"").arg(kind, name);
+    QString out = Words::tr("the kit has no %1 \"%2\"").arg(kindNoun(kind), name);
     if (!closest.isEmpty())
-        out += QStringLiteral("; did you mean %1?").arg(quotedList(closest));
+        out += Words::tr("; did you mean %1?").arg(quotedList(closest));
     return out;
 }
 
 QString added(const QString &kind, const QString &name)
 {
-    return QStringLiteral("added the %1 \"%2\"").arg(kind, name);
+    return Words::tr("added the %1 \"%2\"").arg(kindNoun(kind), name);
 }
 
 QString removed(const QString &kind, const QString &name)
 {
-    return QStringLiteral("removed the %1 \"%2\"").arg(kind, name);
+    return Words::tr("removed the %1 \"%2\"").arg(kindNoun(kind), name);
 }
 
 QString nothingImported(qsizetype wrong)
 {
-    return QStringLiteral("nothing imported: %1 %2 wrong; --partial takes the others")
-        .arg(wrong)
-        .arg(wrong == 1 ? QStringLiteral("entry is") : QStringLiteral("entries are"));
+    return wrong == 1 ? Words::tr("nothing imported: 1 entry is wrong; --partial takes the others")
+                      : Words::tr("nothing imported: %1 entries are wrong; --partial takes the others")
+                            .arg(wrong);
 }
 
 QString importOnly(const QString &format)
 {
-    return QStringLiteral("\"%1\" files are read by \"kit import\", not written; export to "
+    return Words::tr("\"%1\" files are read by \"kit import\", not written; export to "
                           "json, ocular-ini or oal")
         .arg(format);
 }
 
 QString noMatch(const QString &kind, const QString &text)
 {
-    return QStringLiteral("no %1 matches \"%2\"").arg(kind, text);
+    return Words::tr("no %1 matches \"%2\"").arg(kindNoun(kind), text);
 }
 
 } // namespace kit_messages

@@ -25,6 +25,8 @@ namespace vkp2::cli {
 
 // One line on standard error: "vkp2plan: TEXT".
 QByteArray diagnostic(const QString &text);
+// The line when standard output could not be written.
+QByteArray outputFailed();
 
 // What the commands that use or change the user's kit say.
 namespace kit_messages {
@@ -41,6 +43,8 @@ QString nothingImported(qsizetype wrong);
 QString importOnly(const QString &format);
 QString noMatch(const QString &kind, const QString &text);
 QString quotedList(const QStringList &names); // "\"a\", \"b\""
+// A kind of entry as the commands name it ("telescope", "cameras"), in the user's language.
+QString kindNoun(const QString &kind);
 } // namespace kit_messages
 
 } // namespace vkp2::cli

@@ -1,4 +1,5 @@
 #include "cli/night_options.h"
+#include "cli/words.h"
 
 #include "planner/ephemeris.h"
 #include "planner/mosaic.h"
@@ -28,9 +29,9 @@ QDateTime momentOf(const Context &cx)
     const QString text = cx.args.value(kDate);
     const auto moment = planner::parseMoment(text);
     if (!moment)
-        fail(kDate, QStringLiteral("\"%1\" is no ISO date such as 2027-01-10T22:00Z").arg(text));
+        fail(kDate, Words::tr("\"%1\" is no ISO date such as 2027-01-10T22:00Z").arg(text));
     if (!planner::inEphemerisYears(*moment))
-        fail(kDate, QStringLiteral("\"%1\" is outside the years of the ephemeris: %2")
+        fail(kDate, Words::tr("\"%1\" is outside the years of the ephemeris: %2")
                         .arg(text, planner::ephemerisYearsText()));
     return *moment;
 }
@@ -49,9 +50,9 @@ planner::Blur blurOf(const Context &cx)
     }
     const auto v = cx.numberIn(text);
     if (!v)
-        fail(kBlur, QStringLiteral("\"%1\" is none of px, dawes or an angle in arcsec").arg(text));
+        fail(kBlur, QCoreApplication::translate("vkp2plan", "\"%1\" is none of px, dawes or an angle in arcsec").arg(text));
     if (!planner::blurInRange(*v))
-        fail(kBlur, QStringLiteral("must be a finite angle greater than 0"));
+        fail(kBlur, QCoreApplication::translate("vkp2plan", "must be a finite angle greater than 0"));
     blur.kind = planner::Blur::Kind::Arcsec;
     blur.arcsec = *v;
     return blur;
@@ -63,18 +64,18 @@ std::optional<planner::MosaicRequest> mosaicOf(const Context &cx, const planner:
     if (!cx.args.has(kMosaic)) {
         for (const QString &o : {kOverlap, kRotation}) {
             if (cx.args.has(o))
-                fail(o, QStringLiteral("only with --mosaic"));
+                fail(o, Words::tr("only with --mosaic"));
         }
         return std::nullopt;
     }
     if (!advice.target || !planner::takesMosaic(*advice.target))
-        fail(kMosaic, QStringLiteral("needs a target a mosaic covers: %1")
+        fail(kMosaic, Words::tr("needs a target a mosaic covers: %1")
                           .arg(joinedKeys(planner::mosaicTargetKeys())));
     planner::MosaicRequest m;
     if (cx.args.has(kOverlap)) {
         m.overlapPercent = cx.number(kOverlap);
         if (!planner::overlapInRange(m.overlapPercent))
-            fail(kOverlap, QStringLiteral("%1 is outside %2 to %3 %")
+            fail(kOverlap, Words::tr("%1 is outside %2 to %3 %")
                                .arg(cx.numberText(m.overlapPercent),
                                     cx.numberText(ml::kOverlapLowestPercent),
                                     cx.numberText(ml::kOverlapHighestPercent)));
@@ -82,7 +83,7 @@ std::optional<planner::MosaicRequest> mosaicOf(const Context &cx, const planner:
     if (cx.args.has(kRotation)) {
         m.rotationDeg = cx.number(kRotation);
         if (!planner::rotationInRange(m.rotationDeg))
-            fail(kRotation, QStringLiteral("%1 is no finite angle").arg(cx.numberText(m.rotationDeg)));
+            fail(kRotation, Words::tr("%1 is no finite angle").arg(cx.numberText(m.rotationDeg)));
     }
     return m;
 }
@@ -91,13 +92,13 @@ void readWavelength(const Context &cx, planner::AdviceOptions &advice)
 {
     namespace fl = planner::filter_limits;
     if (cx.args.has(kFilter) && cx.args.has(kWavelength))
-        fail(kFilter, QStringLiteral("give either --filter or --wavelength"));
+        fail(kFilter, Words::tr("give either --filter or --wavelength"));
     if (!cx.args.has(kFilter) && !cx.args.has(kWavelength))
         advice.filterName = QString::fromUtf8(planner::defaultFilter().name);
     if (cx.args.has(kWavelength)) {
         const double nm = cx.number(kWavelength);
         if (!planner::wavelengthInRange(nm))
-            fail(kWavelength, QStringLiteral("%1 nm is outside %2 to %3 nm")
+            fail(kWavelength, Words::tr("%1 nm is outside %2 to %3 nm")
                                   .arg(cx.numberText(nm), cx.numberText(fl::kWavelengthLowestNm),
                                        cx.numberText(fl::kWavelengthHighestNm)));
         advice.wavelengthNm = nm;
@@ -106,7 +107,7 @@ void readWavelength(const Context &cx, planner::AdviceOptions &advice)
         const QString key = cx.args.value(kFilter);
         const auto f = planner::findFilter(key);
         if (!f)
-            fail(kFilter, QStringLiteral("no filter \"%1\"; one of %2")
+            fail(kFilter, Words::tr("no filter \"%1\"; one of %2")
                               .arg(key, joinedKeys(planner::filterKeys())));
         advice.wavelengthNm = f->wavelengthNm;
         advice.filterName = QString::fromUtf8(f->name);
@@ -141,13 +142,13 @@ void readNightOptions(const Context &cx, planner::AdviceOptions &advice)
         const QString key = cx.args.value(kRule);
         const auto rule = planner::findSamplingRule(key);
         if (!rule)
-            fail(kRule, QStringLiteral("no rule \"%1\"; one of %2").arg(key, joinedKeys(ruleKeys())));
+            fail(kRule, Words::tr("no rule \"%1\"; one of %2").arg(key, joinedKeys(ruleKeys())));
         advice.rule = *rule;
     }
     if (cx.args.has(kColourFactor)) {
         const double f = cx.number(kColourFactor);
         if (!planner::isColourFactor(f))
-            fail(kColourFactor, QStringLiteral("%1 is none of %2")
+            fail(kColourFactor, Words::tr("%1 is none of %2")
                                     .arg(cx.numberText(f), joinedKeys(colourFactorTexts(cx))));
         advice.colourFactor = f;
     }
@@ -158,7 +159,7 @@ planner::AdviceOptions adviceFor(const Context &cx, bool kitColourCamera)
     planner::AdviceOptions out = cx.advice;
     out.colourSensor = out.colourSensor || kitColourCamera;
     if (cx.args.has(kColourFactor) && !out.colourSensor)
-        fail(kColourFactor, QStringLiteral("only for a colour sensor: give --colour"));
+        fail(kColourFactor, QCoreApplication::translate("vkp2plan", "only for a colour sensor: give --colour"));
     return out;
 }
 
@@ -176,13 +177,13 @@ QList<planner::FilterPreset> tableFilters(const Context &cx)
     for (const QString &key : text.split(QLatin1Char(','))) {
         const auto f = planner::findFilter(key.trimmed());
         if (!f)
-            fail(kFilters, QStringLiteral("no filter \"%1\"; one of %2, or all")
+            fail(kFilters, Words::tr("no filter \"%1\"; one of %2, or all")
                                .arg(key.trimmed(), joinedKeys(planner::filterKeys())));
         const bool again = std::any_of(out.begin(), out.end(), [&f](const planner::FilterPreset &g) {
             return QLatin1String(g.key) == QLatin1String(f->key);
         });
         if (again)
-            fail(kFilters, QStringLiteral("\"%1\" given twice").arg(key.trimmed()));
+            fail(kFilters, Words::tr("\"%1\" given twice").arg(key.trimmed()));
         out << *f;
     }
     return out;

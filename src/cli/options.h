@@ -14,7 +14,7 @@ enum class OptionGroup { Setup, Train, Advice, Night, Table, Solve, Kit, Output 
 struct OptionInfo {
     const char *name;
     const char *value; // what it takes, for the help ("MM"); nullptr for a flag
-    QString help;
+    QString (*help)(); // at render time, in the language of the moment
     OptionGroup group;
 };
 

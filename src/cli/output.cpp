@@ -1,4 +1,5 @@
 #include "cli/output.h"
+#include "cli/words.h"
 
 #include "planner/csv_field.h"
 
@@ -84,7 +85,7 @@ QString jsonObject(const Table &t, const QList<Cell> &row, const QList<int> &col
 QString textOf(const Cell &cell)
 {
     if (cell.kind == Cell::Kind::Bool && !cell.text.isEmpty())
-        return cell.text == QLatin1String("true") ? QStringLiteral("yes") : QStringLiteral("no");
+        return cell.text == QLatin1String("true") ? Words::tr("yes") : Words::tr("no");
     return cell.text;
 }
 

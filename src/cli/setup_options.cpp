@@ -4,6 +4,7 @@
 #include "calculator/core/numbers.h"
 #include "cli/messages.h"
 #include "cli/user_kit.h"
+#include "cli/words.h"
 #include "planner/closest_names.h"
 #include "planner/equipment_lookup.h"
 #include "planner/setup_fields.h"
@@ -27,9 +28,9 @@ const QString kUserDefined = entries::UserDefined;
 // its own that a typed one would silently replace.
 [[noreturn]] void hasItsOwn(const QString &option, const QString &kind, const QString &label)
 {
-    const QString whose = label.isEmpty() ? QStringLiteral("a preset %1").arg(kind)
-                                          : QStringLiteral("the %1 \"%2\"").arg(kind, label);
-    fail(option, QStringLiteral("%1 has its own; leave out --%2 or give --%2 User-Defined")
+    const QString whose = label.isEmpty() ? Words::tr("a preset %1").arg(kit_messages::kindNoun(kind))
+                                          : Words::tr("the %1 \"%2\"").arg(kit_messages::kindNoun(kind), label);
+    fail(option, Words::tr("%1 has its own; leave out --%2 or give --%2 User-Defined")
                      .arg(whose, kind));
 }
 
@@ -104,7 +105,7 @@ void binnedCamera(const Context &cx, Setup &s, const storage::KitCamera &c)
         QStringList offered;
         for (const int b : c.binning)
             offered << modeText(b);
-        fail(option, QStringLiteral("the camera \"%1\" offers %2").arg(c.name, offered.join(QStringLiteral(", "))));
+        fail(option, Words::tr("the camera \"%1\" offers %2").arg(c.name, offered.join(QStringLiteral(", "))));
     }
     s.takeCamera(c, n);
 }
@@ -140,7 +141,7 @@ void typedCamera(const Context &cx, Setup &s)
     if (a.has(pixelOption)) {
         const auto [w, h] = sizeOption(cx, pixelOption, true);
         if (!(w > 0) || !(h > 0))
-            fail(pixelOption, QStringLiteral("a pixel size must be greater than 0"));
+            fail(pixelOption, Words::tr("a pixel size must be greater than 0"));
         pixel = {numbers::format(w), numbers::format(h)};
     }
     if (a.has(chipOption)) {
@@ -148,7 +149,7 @@ void typedCamera(const Context &cx, Setup &s)
         // The frame is counted in whole pixels; more than an int holds is no sensor.
         for (const double v : {w, h}) {
             if (!(v >= 1) || v > double(INT_MAX))
-                fail(chipOption, QStringLiteral("a chip size must be 1 to %1 pixels").arg(INT_MAX));
+                fail(chipOption, Words::tr("a chip size must be 1 to %1 pixels").arg(INT_MAX));
         }
         chip = {numbers::format(w), numbers::format(h)};
     }
@@ -165,7 +166,7 @@ void checkBinning(const Setup &s)
             withModes << c;
     }
     fail(optionOf(SetupField::Binning),
-         QStringLiteral("the camera \"%1\" has no binning modes; these have: %2")
+         Words::tr("the camera \"%1\" has no binning modes; these have: %2")
              .arg(s.camera, withModes.join(QStringLiteral(", "))));
 }
 
@@ -191,18 +192,18 @@ std::pair<double, double> sizeOption(const Context &cx, const QString &option, b
     if (parts.size() == 1 && heightOptional)
         parts << parts.first();
     if (parts.size() != 2)
-        fail(option, QStringLiteral("\"%1\" is not of the form WxH").arg(text));
+        fail(option, Words::tr("\"%1\" is not of the form WxH").arg(text));
     return {cx.number(option, parts[0].trimmed()), cx.number(option, parts[1].trimmed())};
 }
 
 void noSuchName(const QString &option, const QString &kind, const QString &typed,
                 const QStringList &closest, const QString &seeAlso)
 {
-    QString message = QStringLiteral("no %1 \"%2\"").arg(kind, typed);
+    QString message = Words::tr("no %1 \"%2\"").arg(kit_messages::kindNoun(kind), typed);
     if (!closest.isEmpty())
-        message += QStringLiteral("; did you mean %1?").arg(kit_messages::quotedList(closest));
+        message += Words::tr("; did you mean %1?").arg(kit_messages::quotedList(closest));
     else
-        message += QStringLiteral("; see \"%1\"")
+        message += Words::tr("; see \"%1\"")
                        .arg(seeAlso.isEmpty() ? QStringLiteral("vkp2plan list %1s").arg(kind) : seeAlso);
     fail(option, message);
 }
@@ -235,7 +236,7 @@ void rangeCheck(const Context &cx, const QString &option, const QString &text, d
 {
     const double v = numbers::parse(text).value_or(lo);
     if (v < lo || v > hi)
-        fail(option, QStringLiteral("%1 is outside %2 to %3, which the adapter allows")
+        fail(option, Words::tr("%1 is outside %2 to %3, which the adapter allows")
                          .arg(cx.numberText(v), cx.numberText(lo), cx.numberText(hi)));
 }
 
@@ -262,7 +263,7 @@ BuiltSetup buildSetup(const Context &cx, Oculars oculars, TrainUse train)
     QStringList rowOculars{s.ocular};
     if (oculars == Oculars::One && a.has(ocularOption)) {
         if (a.values(ocularOption).size() > 1)
-            fail(ocularOption, QStringLiteral("show takes one"));
+            fail(ocularOption, Words::tr("show takes one"));
         s.ocular = presetName(ocularOption, QStringLiteral("ocular"), a.value(ocularOption),
                               planner::ocularEntries());
         rowOculars = {s.ocular};
@@ -282,7 +283,7 @@ BuiltSetup buildSetup(const Context &cx, Oculars oculars, TrainUse train)
         if (!a.has(option))
             continue;
         if (primeOnly)
-            fail(option, QStringLiteral("the distances are fixed at 0 with No-VKP2"));
+            fail(option, Words::tr("the distances are fixed at 0 with No-VKP2"));
         s.*planner::setupField(f).member = cx.boxText(option, a.value(option));
     }
     if (oculars == Oculars::One)

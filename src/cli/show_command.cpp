@@ -8,6 +8,7 @@
 #include "cli/night_options.h"
 #include "cli/show_record.h"
 #include "cli/setup_options.h"
+#include "cli/words.h"
 #include "planner/optical_train.h"
 
 namespace vkp2::cli {
@@ -36,66 +37,66 @@ void addTrain(Record &r, const Context &cx, const planner::Setup &setup, const p
         r.add(QLatin1String(i.key), QLatin1String(i.label), std::move(cell), true);
     };
     const auto &lens = setup.train.lens;
-    r.add(QStringLiteral("element"), QStringLiteral("Element"), Cell::str(e.element), true);
-    r.add(QStringLiteral("element_factor"), QStringLiteral("Lens factor"), factor(e.lensFactor), true);
+    r.add(QStringLiteral("element"), Words::tr("Element"), Cell::str(e.element), true);
+    r.add(QStringLiteral("element_factor"), Words::tr("Lens factor"), factor(e.lensFactor), true);
     field(TrainField::Spacing, length(e.spacingMm));
     field(TrainField::DesignSpacing, length(lens ? planner::designSpacingOf(*lens) : std::nullopt));
     field(TrainField::ProjectionDistance, length(e.projectionDistanceMm));
-    r.add(QStringLiteral("rear_factor"), QStringLiteral("Rear factor"), factor(e.rearFactor), true);
-    r.add(QStringLiteral("total_factor"), QStringLiteral("Total factor"), factor(e.totalFactor), true);
+    r.add(QStringLiteral("rear_factor"), Words::tr("Rear factor"), factor(e.rearFactor), true);
+    r.add(QStringLiteral("total_factor"), Words::tr("Total factor"), factor(e.totalFactor), true);
 }
 
 Record showRecord(const Context &cx, const planner::Setup &setup, const Shown &sh,
                   const planner::AdviceOptions &options, const planner::Advice &advice)
 {
     Record r;
-    r.add(QStringLiteral("telescope"), QStringLiteral("Telescope"), Cell::str(shownTelescope(setup, sh)));
-    r.add(QStringLiteral("ocular"), QStringLiteral("Ocular in VKP-2"), Cell::str(sh.ocular));
-    r.add(QStringLiteral("camera"), QStringLiteral("CCD Camera"), Cell::str(shownCamera(setup, sh)));
-    r.add(QStringLiteral("binning"), QStringLiteral("Binning"), Cell::str(shownBinning(sh)), true);
+    r.add(QStringLiteral("telescope"), Words::tr("Telescope"), Cell::str(shownTelescope(setup, sh)));
+    r.add(QStringLiteral("ocular"), Words::tr("Ocular in VKP-2"), Cell::str(sh.ocular));
+    r.add(QStringLiteral("camera"), Words::tr("CCD Camera"), Cell::str(shownCamera(setup, sh)));
+    r.add(QStringLiteral("binning"), Words::tr("Binning"), Cell::str(shownBinning(sh)), true);
     if (sh.train)
         addTrain(r, cx, setup, *sh.train);
     for (const BoxInfo &b : kBoxes) {
         r.add(QLatin1String(b.key.data(), qsizetype(b.key.size())),
               QLatin1String(b.label.data(), qsizetype(b.label.size())), cx.box(sh.box(b.id)));
     }
-    r.add(QStringLiteral("magnification"), QStringLiteral("Magnification"),
+    r.add(QStringLiteral("magnification"), Words::tr("Magnification"),
           cx.result(advice.magnification), true);
-    r.add(QStringLiteral("seeing_arcsec"), QStringLiteral("Seeing (arcsec)"),
+    r.add(QStringLiteral("seeing_arcsec"), Words::tr("Seeing (arcsec)"),
           cx.plain(cx.advice.seeingArcsec));
     r.add(QStringLiteral("sampling"),
-          advice.seeingLongExposureOnly ? QStringLiteral("Sampling of the seeing (long exposures)")
-                                        : QStringLiteral("Sampling of the seeing"),
+          advice.seeingLongExposureOnly ? Words::tr("Sampling of the seeing (long exposures)")
+                                        : Words::tr("Sampling of the seeing"),
           Cell::str(seeingVerdictText(advice)), true);
     if (cx.format != Format::Text) // the text's label says it
         r.add(QStringLiteral("sampling_long_exposure_only"), QString(),
               Cell::boolean(advice.seeingLongExposureOnly), false, false);
-    r.add(QStringLiteral("dawes_limit_arcsec"), QStringLiteral("Dawes limit (arcsec)"),
+    r.add(QStringLiteral("dawes_limit_arcsec"), Words::tr("Dawes limit (arcsec)"),
           cx.result(advice.dawesArcsec), true);
-    r.add(QStringLiteral("rayleigh_550nm_arcsec"), QStringLiteral("Rayleigh limit at 550 nm (arcsec)"),
+    r.add(QStringLiteral("rayleigh_550nm_arcsec"), Words::tr("Rayleigh limit at 550 nm (arcsec)"),
           cx.result(advice.rayleighArcsec), true);
     r.add(QStringLiteral("rayleigh_arcsec"),
-          QStringLiteral("Rayleigh limit at %1 nm (arcsec)").arg(cx.numberText(options.wavelengthNm)),
+          Words::tr("Rayleigh limit at %1 nm (arcsec)").arg(cx.numberText(options.wavelengthNm)),
           cx.result(advice.rayleighAtWavelengthArcsec), true,
           options.wavelengthNm != limits::kWavelengthNm); // else the 550 nm line says it
     if (advice.samplingPitchUm || cx.focalRatioAsked) {
-        r.add(QStringLiteral("wavelength_nm"), QStringLiteral("Wavelength (nm)"),
+        r.add(QStringLiteral("wavelength_nm"), Words::tr("Wavelength (nm)"),
               cx.plain(options.wavelengthNm));
-        r.add(QStringLiteral("filter"), QStringLiteral("Filter"), Cell::str(options.filterName), true);
-        r.add(QStringLiteral("colour_sensor"), QStringLiteral("Colour-matrix sensor"),
+        r.add(QStringLiteral("filter"), Words::tr("Filter"), Cell::str(options.filterName), true);
+        r.add(QStringLiteral("colour_sensor"), Words::tr("Colour-matrix sensor"),
               Cell::boolean(options.colourSensor));
-        r.add(QStringLiteral("colour_factor"), QStringLiteral("Colour factor"),
+        r.add(QStringLiteral("colour_factor"), Words::tr("Colour factor"),
               cx.plain(advice.colourFactor));
-        r.add(QStringLiteral("sampling_rule"), QStringLiteral("Sampling rule"),
+        r.add(QStringLiteral("sampling_rule"), Words::tr("Sampling rule"),
               Cell::str(QLatin1String(planner::samplingRuleInfo(options.rule).key)));
-        r.add(QStringLiteral("critical_focal_ratio"), QStringLiteral("Critical focal ratio"),
+        r.add(QStringLiteral("critical_focal_ratio"), Words::tr("Critical focal ratio"),
               cx.result(advice.criticalFocalRatio), true);
-        r.add(QStringLiteral("focal_ratio_sampling"), QStringLiteral("Sampling by focal ratio"),
+        r.add(QStringLiteral("focal_ratio_sampling"), Words::tr("Sampling by focal ratio"),
               Cell::str(focalRatioVerdictText(advice)), true);
     }
     if (options.target)
         addTarget(r, cx, *options.target, advice);
-    r.add(QStringLiteral("note"), QStringLiteral("Note"), Cell::str(notesText(advice)), true);
+    r.add(QStringLiteral("note"), Words::tr("Note"), Cell::str(notesText(advice)), true);
     r.add(QStringLiteral("messages"), QString(), Cell::str(messagesText(sh)), false, false);
     return r;
 }

@@ -1,4 +1,5 @@
 #include "cli/show_record.h"
+#include "cli/words.h"
 
 #include "planner/ephemeris.h"
 
@@ -33,13 +34,13 @@ QString fitLabel(FitAt::Size which)
 {
     switch (which) {
     case FitAt::Size::Only:
-        return QStringLiteral("Fit");
+        return Words::tr("Fit");
     case FitAt::Size::Smallest:
-        return QStringLiteral("Fit at its smallest");
+        return Words::tr("Fit at its smallest");
     case FitAt::Size::Largest:
-        return QStringLiteral("Fit at its largest");
+        return Words::tr("Fit at its largest");
     case FitAt::Size::OnDate:
-        return QStringLiteral("Fit on the date");
+        return Words::tr("Fit on the date");
     }
     return {};
 }
@@ -48,26 +49,28 @@ QString fitLabel(FitAt::Size which)
 void addDate(Record &r, const Context &cx, const planner::Target &t, const planner::TargetOnDate &d)
 {
     const bool text = cx.format == Format::Text;
-    r.add(QStringLiteral("date_utc"), QStringLiteral("Date"),
+    r.add(QStringLiteral("date_utc"), Words::tr("Date"),
           Cell::str(text ? planner::momentText(d.moment) : planner::momentIsoText(d.moment)));
-    r.add(QStringLiteral("target_equatorial_arcsec"), QStringLiteral("Equatorial diameter (arcsec)"),
+    r.add(QStringLiteral("target_equatorial_arcsec"), Words::tr("Equatorial diameter (arcsec)"),
           precise(cx, d.view.equatorialArcsec));
-    r.add(QStringLiteral("target_polar_arcsec"), QStringLiteral("Polar diameter (arcsec)"),
+    r.add(QStringLiteral("target_polar_arcsec"), Words::tr("Polar diameter (arcsec)"),
           precise(cx, d.view.polarArcsec));
     if (t.hasRings())
-        r.add(QStringLiteral("ring_opening_deg"), QStringLiteral("Ring opening (deg)"),
+        r.add(QStringLiteral("ring_opening_deg"), Words::tr("Ring opening (deg)"),
               d.view.subEarthLatitudeDeg ? precise(cx, *d.view.subEarthLatitudeDeg) : Cell::num({}),
               true);
     if (!t.singleSize())
         r.add(QStringLiteral("target_range_percent"),
-              QStringLiteral("Between its smallest and largest (%)"), cx.result(d.rangePercent));
+              Words::tr("Between its smallest and largest (%)"), cx.result(d.rangePercent));
 }
 
 void addFit(Record &r, const Context &cx, const planner::Target &t, const FitAt &at)
 {
     const QString prefix = prefixOf(at.which);
     const auto &fit = at.fit;
-    const QString name = QLatin1String(t.name);
+    // A --size target's name is the planner's placeholder word, said in the user's language.
+    const QString name = QLatin1String(t.key) == QLatin1String("size") ? Words::tr("Target")
+                                                                       : QLatin1String(t.name);
     r.add(prefix + QStringLiteral("arcsec"), QString(), cx.plain(at.sizeArcsec), false, false);
     if (at.which == FitAt::Size::OnDate)
         r.add(prefix + QStringLiteral("height_arcsec"), QString(), cx.plain(at.heightArcsec), false,
@@ -78,7 +81,7 @@ void addFit(Record &r, const Context &cx, const planner::Target &t, const FitAt 
           fit ? cx.result(fit->heightPx) : Cell::num({}), false, false);
     r.add(prefix + QStringLiteral("fits"), QString(),
           fit ? Cell::boolean(fit->fits) : Cell{QString(), Cell::Kind::Bool}, false, false);
-    QString sentence = QStringLiteral("no camera frame to fit");
+    QString sentence = Words::tr("no camera frame to fit");
     if (fit)
         sentence = planner::fitSentence(name, at.sizeArcsec, at.heightArcsec, *fit, cx.outputLocale());
     r.add(prefix + QStringLiteral("fit"), fitLabel(at.which), Cell::str(sentence));
@@ -110,7 +113,7 @@ void addTarget(Record &r, const Context &cx, const planner::Target &t, const pla
 {
     // A --size target has no name of its own.
     const bool named = QLatin1String(t.key) != QLatin1String("size");
-    r.add(QStringLiteral("target"), QStringLiteral("Target"),
+    r.add(QStringLiteral("target"), Words::tr("Target"),
           Cell::str(named ? QLatin1String(t.name) : QString()), true);
     for (const FitAt &at : advice.fits) {
         if (at.which == FitAt::Size::OnDate && advice.onDate)
@@ -118,9 +121,9 @@ void addTarget(Record &r, const Context &cx, const planner::Target &t, const pla
         addFit(r, cx, t, at);
     }
     if (advice.derotationLimitS) {
-        r.add(QStringLiteral("blur_arcsec"), QStringLiteral("Blur (arcsec)"),
+        r.add(QStringLiteral("blur_arcsec"), Words::tr("Blur (arcsec)"),
               precise(cx, advice.blurArcsec.value_or(0)));
-        r.add(QStringLiteral("derotation_limit_s"), QStringLiteral("Derotation limit (s)"),
+        r.add(QStringLiteral("derotation_limit_s"), Words::tr("Derotation limit (s)"),
               precise(cx, *advice.derotationLimitS));
     }
     if (cx.advice.mosaic && cx.format == Format::Json)
@@ -132,16 +135,16 @@ void addTarget(Record &r, const Context &cx, const planner::Target &t, const pla
 QString mosaicLines(const Context &cx, const planner::Advice &advice)
 {
     if (!advice.mosaic)
-        return QStringLiteral("Mosaic: none; ") + planner::noMosaicText() + QLatin1Char('\n');
+        return Words::tr("Mosaic: none; ") + planner::noMosaicText() + QLatin1Char('\n');
     const planner::Mosaic &m = *advice.mosaic;
-    QString out = QStringLiteral("Mosaic: %1 × %2 grid, %3 panes (%4 % overlap, %5° rotation)\n")
+    QString out = Words::tr("Mosaic: %1 × %2 grid, %n panes (%3 % overlap, %4° rotation)\n", nullptr,
+                            int(m.panes.size()))
                       .arg(m.columns)
                       .arg(m.rows)
-                      .arg(m.panes.size())
                       .arg(cx.numberText(m.overlapPercent), cx.numberText(m.rotationDeg));
     for (qsizetype i = 0; i < m.panes.size(); ++i) {
         const planner::MosaicPane &p = m.panes[i];
-        out += QStringLiteral("  Pane %1 (column %2, row %3): centre at %4″, %5″\n")
+        out += Words::tr("  Pane %1 (column %2, row %3): centre at %4″, %5″\n")
                    .arg(i + 1)
                    .arg(p.column)
                    .arg(p.row)

@@ -4,6 +4,7 @@
 #include "cli/command_table.h"
 #include "cli/messages.h"
 #include "cli/setup_options.h"
+#include "cli/words.h"
 #include "planner/solve_setup.h"
 
 namespace vkp2::cli {
@@ -29,17 +30,17 @@ QList<Col> solveColumns(const Context &cx)
         };
     };
     QList<Col> columns{
-        {QStringLiteral("ocular"), QStringLiteral("Ocular"),
+        {QStringLiteral("ocular"), Words::tr("Ocular"),
          [](const SolvedRow &r) { return Cell::str(r.solved.ocular); }},
-        {keyOf(Box::Distance_tl), QStringLiteral("TL (mm)"),
+        {keyOf(Box::Distance_tl), Words::tr("TL (mm)"),
          [&cx](const SolvedRow &r) {
              return cx.box(r.solved.solution.ok() ? r.solved.shown.box(Box::Distance_tl) : r.base.tl);
          }},
-        {keyOf(Box::Distance_d), QStringLiteral("D (mm)"), box(Box::Distance_d)},
+        {keyOf(Box::Distance_d), Words::tr("D (mm)"), box(Box::Distance_d)},
     };
     columns << resultColumns<SolvedRow>(box);
     columns << QList<Col>{
-        {QStringLiteral("reason"), QStringLiteral("Why not"),
+        {QStringLiteral("reason"), Words::tr("Why not"),
          [&cx](const SolvedRow &r) {
              return Cell::str(r.solved.solution.ok()
                                   ? QString()
@@ -52,7 +53,7 @@ QList<Col> solveColumns(const Context &cx)
                         : Cell::num({});
          },
          Col::Shown::DataOnly},
-        {QStringLiteral("note"), QStringLiteral("Note"),
+        {QStringLiteral("note"), Words::tr("Note"),
          [](const SolvedRow &r) {
              return Cell::str(r.solved.solution.ok() ? messagesText(r.solved.shown) : QString());
          },
@@ -82,11 +83,11 @@ Result runSolve(const Context &cx)
             continue;
         if (goal)
             fail(QLatin1String(g.option),
-                 QStringLiteral("give one goal: --focal-ratio, --pixel-scale or --efl"));
+                 Words::tr("give one goal: --focal-ratio, --pixel-scale or --efl"));
         goal = &g;
     }
     if (!goal)
-        fail(QStringLiteral("solve"), QStringLiteral("needs a goal: --focal-ratio N, "
+        fail(QStringLiteral("solve"), Words::tr("needs a goal: --focal-ratio N, "
                                                      "--pixel-scale ARCSEC or --efl MM"));
     const QString goalOption = QLatin1String(goal->option);
     const BuiltSetup built = buildSetup(cx, Oculars::Several, TrainUse::Solved);
@@ -96,10 +97,10 @@ Result runSolve(const Context &cx)
     rangeCheck(cx, QStringLiteral("--d"), base.d, limits::kDistanceDLowest, limits::kDistanceDHighest);
     const double wanted = cx.number(goalOption);
     if (!(wanted > 0))
-        fail(goalOption, QStringLiteral("must be greater than 0"));
+        fail(goalOption, Words::tr("must be greater than 0"));
     if (goal->kind == planner::Goal::Kind::PixelScale
         && !(planner::show(base).number(Box::Pixelsize_width).value_or(0) > 0))
-        fail(goalOption, QStringLiteral("the setup has no camera; give --camera or --pixel"));
+        fail(goalOption, Words::tr("the setup has no camera; give --camera or --pixel"));
 
     if (!base.train.isPlainVkp2())
         return runSolveTrain(cx, built, goal->kind, wanted);

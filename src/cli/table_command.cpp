@@ -8,6 +8,7 @@
 #include "cli/setup_options.h"
 #include "cli/table_rows.h"
 #include "cli/user_kit.h"
+#include "cli/words.h"
 #include "planner/train_setup.h"
 
 #include <algorithm>
@@ -36,7 +37,7 @@ Distances distancesOf(const Context &cx, const planner::Setup &base, bool rangeB
     const bool ranged = a.has(QStringLiteral("--d-from")) || a.has(QStringLiteral("--d-to"))
                         || a.has(QStringLiteral("--d-step"));
     if (a.has(QStringLiteral("--d")) && ranged)
-        fail(QStringLiteral("--d"), QStringLiteral("give either --d or --d-from/--d-to/--d-step"));
+        fail(QStringLiteral("--d"), Words::tr("give either --d or --d-from/--d-to/--d-step"));
     if (a.has(QStringLiteral("--d")) || (!ranged && !rangeByDefault)) {
         r.from = r.to = numbers::parse(base.d).value_or(limits::kDistanceDDefault);
         return r;
@@ -48,13 +49,13 @@ Distances distancesOf(const Context &cx, const planner::Setup &base, bool rangeB
     if (a.has(QStringLiteral("--d-step")))
         r.step = cx.number(QStringLiteral("--d-step"));
     if (!(r.step > 0))
-        fail(QStringLiteral("--d-step"), QStringLiteral("must be greater than 0"));
+        fail(QStringLiteral("--d-step"), Words::tr("must be greater than 0"));
     if (r.to < r.from)
-        fail(QStringLiteral("--d-to"), QStringLiteral("is below --d-from"));
+        fail(QStringLiteral("--d-to"), Words::tr("is below --d-from"));
     // A step that lands on --d-to within rounding still reaches it.
     const double steps = std::floor((r.to - r.from) / r.step * (1 + 1e-12) + 1e-9);
     if (steps + 1 > double(kMaxRows))
-        fail(QStringLiteral("--d-step"), QStringLiteral("more than %1 rows; use a larger step or "
+        fail(QStringLiteral("--d-step"), Words::tr("more than %1 rows; use a larger step or "
                                                         "a shorter range").arg(kMaxRows));
     r.count = qsizetype(steps) + 1;
     return r;
@@ -69,7 +70,7 @@ void checkRowCount(const QStringList &oculars, const Distances &range, qsizetype
                          + double(extra))
                         * double(setups);
     if (rows > double(kMaxRows))
-        fail(QStringLiteral("--d-step"), QStringLiteral("more than %1 rows; use a larger step or "
+        fail(QStringLiteral("--d-step"), Words::tr("more than %1 rows; use a larger step or "
                                                         "a shorter range").arg(kMaxRows));
 }
 
@@ -102,7 +103,7 @@ void checkTrainDistances(const Context &cx)
     const auto within = [&cx](const QString &option, double lo, double hi) {
         const double v = cx.number(option);
         if (!(v >= lo && v <= hi))
-            fail(option, QStringLiteral("%1 mm is outside %2 to %3 mm")
+            fail(option, Words::tr("%1 mm is outside %2 to %3 mm")
                              .arg(cx.numberText(v), cx.numberText(lo), cx.numberText(hi)));
     };
     if (cx.args.has(spacingOption))
@@ -186,7 +187,7 @@ Result runTableKit(const Context &cx)
     }
     for (const QString &o : refused) {
         if (a.has(o))
-            fail(o, QStringLiteral("cannot be combined with --kit"));
+            fail(o, Words::tr("cannot be combined with --kit"));
     }
     checkTrainDistances(cx);
     const UserKit user = readUserKit();

@@ -3,6 +3,7 @@
 #include "cli/advice_cells.h"
 #include "cli/messages.h"
 #include "cli/night_options.h"
+#include "cli/words.h"
 #include "planner/advice.h"
 #include "planner/optical_train.h"
 
@@ -28,7 +29,7 @@ QList<Col> trainColumns(const Context &cx, const TrainColumns &train)
     };
     QList<Col> c;
     if (train.element)
-        c << Col{QStringLiteral("element"), QStringLiteral("Element"),
+        c << Col{QStringLiteral("element"), Words::tr("Element"),
                  [](const KitRow &r) { return Cell::str(r.sh.train ? r.sh.train->element : QString()); },
                  Col::Shown::Own, true};
     if (train.spacing) {
@@ -54,7 +55,7 @@ QList<Col> filterColumns(const Context &cx, const planner::AdviceOptions &option
         at.target.reset();
         at.mosaic.reset();
         c << Col{QStringLiteral("focal_ratio_sampling_") + QLatin1String(f.key),
-                 QStringLiteral("By focal ratio, %1").arg(at.filterName), [at](const KitRow &r) {
+                 Words::tr("By focal ratio, %1").arg(at.filterName), [at](const KitRow &r) {
                      return Cell::str(focalRatioVerdictText(planner::adviseOn(r.sh, at)));
                  }};
     }
@@ -68,38 +69,38 @@ QList<Col> kitColumns(const Context &cx, const TrainColumns &train,
         return [&cx, name](const KitRow &r) { return cx.box(r.sh.box(name)); };
     };
     QList<Col> c{
-        {QStringLiteral("telescope"), QStringLiteral("Telescope"),
+        {QStringLiteral("telescope"), Words::tr("Telescope"),
          [](const KitRow &r) { return Cell::str(r.telescope); }, Col::Shown::Own, true},
-        {QStringLiteral("ocular"), QStringLiteral("Ocular"),
+        {QStringLiteral("ocular"), Words::tr("Ocular"),
          [](const KitRow &r) { return Cell::str(r.sh.ocular); }, Col::Shown::Own, true},
     };
     c << trainColumns(cx, train);
     c << QList<Col>{
-        {QStringLiteral("camera"), QStringLiteral("Camera"),
+        {QStringLiteral("camera"), Words::tr("Camera"),
          [](const KitRow &r) { return Cell::str(r.camera); }, Col::Shown::Own, true},
         // The mode the list shows: after a refused mode, the one the calculator fell back to.
-        {QStringLiteral("binning"), QStringLiteral("Binning"),
+        {QStringLiteral("binning"), Words::tr("Binning"),
          [](const KitRow &r) {
              return Cell::str(planner::cameraHasBinning(r.sh.camera) ? r.sh.binning : QString());
          },
          Col::Shown::Own, true},
-        {keyOf(Box::Distance_tl), QStringLiteral("TL (mm)"), box(Box::Distance_tl), Col::Shown::Own, true},
-        {keyOf(Box::Distance_d), QStringLiteral("D (mm)"), box(Box::Distance_d)},
-        {QStringLiteral("magnification"), QStringLiteral("Magnification"),
+        {keyOf(Box::Distance_tl), Words::tr("TL (mm)"), box(Box::Distance_tl), Col::Shown::Own, true},
+        {keyOf(Box::Distance_d), Words::tr("D (mm)"), box(Box::Distance_d)},
+        {QStringLiteral("magnification"), Words::tr("Magnification"),
          [&cx](const KitRow &r) { return cx.result(r.advice.magnification); }},
     };
     c << resultColumns<KitRow>(box);
     c << QList<Col>{
         {QStringLiteral("sampling"),
-         planner::seeingLongExposureOnlyFor(options.target) ? QStringLiteral("Sampling (long exposures)")
-                                                            : QStringLiteral("Sampling"),
+         planner::seeingLongExposureOnlyFor(options.target) ? Words::tr("Sampling (long exposures)")
+                                                            : Words::tr("Sampling"),
          [](const KitRow &r) { return Cell::str(seeingVerdictText(r.advice)); }},
     };
     if (cx.focalRatioAsked)
-        c << Col{QStringLiteral("focal_ratio_sampling"), QStringLiteral("By focal ratio"),
+        c << Col{QStringLiteral("focal_ratio_sampling"), Words::tr("By focal ratio"),
                  [](const KitRow &r) { return Cell::str(focalRatioVerdictText(r.advice)); }};
     c << filterColumns(cx, options);
-    c << Col{QStringLiteral("note"), QStringLiteral("Note"),
+    c << Col{QStringLiteral("note"), Words::tr("Note"),
              [](const KitRow &r) { return Cell::str(r.note); }, Col::Shown::Own, true};
     return c;
 }
@@ -150,14 +151,12 @@ Result finishTable(const Context &cx, const RowTable &t, const QList<Message> &s
         out.err += diagnostic(w);
     const QList<Message> start = distinctMessages(startMessages);
     for (const Message &m : start)
-        out.err += (QStringLiteral("vkp2plan: the setup itself: ") + messageLine(m, startShown)
-                    + QLatin1Char('\n'))
-                       .toUtf8();
+        out.err += diagnostic(Words::tr("the setup itself: %1").arg(messageLine(m, startShown)));
     out.out = writeTable(t.table, cx.format);
     out.status = t.anyMessage || !start.isEmpty() || !warnings.isEmpty() ? kExitCalculatorMessage
                                                                          : kExitOk;
     if (t.anyMessage)
-        out.err += QByteArray("vkp2plan: the calculator showed messages for some rows; see their note\n");
+        out.err += diagnostic(Words::tr("the calculator showed messages for some rows; see their note"));
     return out;
 }
 

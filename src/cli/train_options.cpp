@@ -2,6 +2,7 @@
 
 #include "calculator/catalog/lookup.h"
 #include "cli/setup_options.h"
+#include "cli/words.h"
 #include "planner/equipment_lookup.h"
 #include "planner/setup_fields.h"
 #include "planner/train_setup.h"
@@ -19,7 +20,7 @@ using planner::optionOf;
 
 QString kindWord(LensKind kind)
 {
-    return kind == LensKind::Barlow ? QStringLiteral("Barlow") : QStringLiteral("reducer");
+    return kind == LensKind::Barlow ? Words::tr("Barlow") : Words::tr("reducer");
 }
 
 // A number is a typed factor of the option's kind; anything else names an entry.
@@ -43,7 +44,7 @@ planner::Lens lensFrom(const Context &cx, LensKind kind,
     if (lens.factor == 1 && !lens.focalMm)
         lens.kind = kind;
     if (lens.kind != kind)
-        fail(option, QStringLiteral("\"%1\" is a %2; give it with %3")
+        fail(option, QCoreApplication::translate("vkp2plan", "\"%1\" is a %2; give it with %3")
                          .arg(lens.name, kindWord(lens.kind), optionOf(TrainField::Factor, lens.kind)));
     return lens;
 }
@@ -70,7 +71,7 @@ Eyepiece eyepieceFrom(const Context &cx, TrainField field,
 void needs(const Arguments &a, TrainField field, const QString &companion)
 {
     if (a.has(optionOf(field)))
-        fail(optionOf(field), QStringLiteral("needs %1").arg(companion));
+        fail(optionOf(field), Words::tr("needs %1").arg(companion));
 }
 
 } // namespace
@@ -103,11 +104,11 @@ std::optional<planner::Train> trainOptions(const Context &cx, TrainUse use,
     const QString barlow = optionOf(TrainField::Factor);
     const QString reducer = QLatin1String(planner::reducerOption);
     if (a.has(barlow) && a.has(reducer))
-        fail(reducer, QStringLiteral("give either %1 or %2").arg(barlow, reducer));
+        fail(reducer, Words::tr("give either %1 or %2").arg(barlow, reducer));
     if (a.has(barlow) || a.has(reducer))
         t.lens = lensFrom(cx, a.has(reducer) ? LensKind::Reducer : LensKind::Barlow, kit);
     if (!t.lens) {
-        const QString companion = QStringLiteral("%1 or %2").arg(barlow, reducer);
+        const QString companion = Words::tr("%1 or %2").arg(barlow, reducer);
         needs(a, TrainField::DesignSpacing, companion);
         needs(a, TrainField::Spacing, companion);
     } else {
@@ -129,7 +130,7 @@ std::optional<planner::Train> trainOptions(const Context &cx, TrainUse use,
     const bool afocal = a.has(cameraLensOption) || a.has(afocalEyepieceOption);
     if (a.has(projectionOption) && afocal)
         fail(a.has(cameraLensOption) ? cameraLensOption : afocalEyepieceOption,
-             QStringLiteral("give either %1 or %2").arg(projectionOption, cameraLensOption));
+             Words::tr("give either %1 or %2").arg(projectionOption, cameraLensOption));
     if (a.has(projectionOption)) {
         const Eyepiece e = eyepieceFrom(cx, TrainField::ProjectionEyepiece, kit);
         t.rear = planner::Rear::Projection;
@@ -137,13 +138,13 @@ std::optional<planner::Train> trainOptions(const Context &cx, TrainUse use,
         t.eyepieceName = e.name;
         if (use == TrainUse::Solved) {
             if (a.has(distanceOption))
-                fail(distanceOption, QStringLiteral("is what solve finds; leave it out"));
+                fail(distanceOption, Words::tr("is what solve finds; leave it out"));
             // Any distance the eyepiece projects at: solving replaces it.
             const auto range = planner::usableProjectionDistance(e.focalMm);
             t.projectionDistanceMm = range ? range->highMm : 0;
         } else {
             if (!a.has(distanceOption))
-                fail(projectionOption, QStringLiteral("needs %1 MM").arg(distanceOption));
+                fail(projectionOption, Words::tr("needs %1 MM").arg(distanceOption));
             t.projectionDistanceMm = cx.number(distanceOption);
         }
     } else {
@@ -151,9 +152,9 @@ std::optional<planner::Train> trainOptions(const Context &cx, TrainUse use,
     }
     if (afocal) {
         if (!a.has(cameraLensOption))
-            fail(afocalEyepieceOption, QStringLiteral("needs %1 MM").arg(cameraLensOption));
+            fail(afocalEyepieceOption, Words::tr("needs %1 MM").arg(cameraLensOption));
         if (!a.has(afocalEyepieceOption))
-            fail(cameraLensOption, QStringLiteral("needs %1 MM|NAME").arg(afocalEyepieceOption));
+            fail(cameraLensOption, Words::tr("needs %1 MM|NAME").arg(afocalEyepieceOption));
         t.rear = planner::Rear::Afocal;
         t.cameraLensMm = cx.number(cameraLensOption);
         const Eyepiece e = eyepieceFrom(cx, TrainField::AfocalEyepiece, kit);
@@ -164,11 +165,11 @@ std::optional<planner::Train> trainOptions(const Context &cx, TrainUse use,
     if (use == TrainUse::Solved && t.lens && t.lens->spacingMm && t.rear == planner::Rear::Vkp2
         && noVkp2Ocular(a))
         fail(optionOf(TrainField::Spacing),
-             QStringLiteral("is what solve finds at prime focus; leave it out"));
+             Words::tr("is what solve finds at prime focus; leave it out"));
     // Projection and afocal take the VKP-2's place.
     if (t.rear != planner::Rear::Vkp2 && !noVkp2Ocular(a))
         fail(planner::optionOf(planner::SetupField::Ocular),
-             QStringLiteral("cannot be combined with %1")
+             Words::tr("cannot be combined with %1")
                  .arg(t.rear == planner::Rear::Projection ? projectionOption : cameraLensOption));
     if (const auto p = planner::problemOf(t))
         fail(optionOf(p->field, t.lens ? t.lens->kind : LensKind::Barlow), p->what);
