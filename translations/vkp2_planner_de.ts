@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Box</name>
+    <message>
+        <source>Focal Length (mm)</source>
+        <translation>Brennweite (mm)</translation>
+    </message>
+    <message>
+        <source>Aperture (mm)</source>
+        <translation>Öffnung (mm)</translation>
+    </message>
+    <message>
+        <source>F-Ratio</source>
+        <translation>Öffnungsverhältnis</translation>
+    </message>
+    <message>
+        <source>Distance TL (0-30mm)</source>
+        <translation>Abstand TL (0-30 mm)</translation>
+    </message>
+    <message>
+        <source>Cam. Focal Distance D (mm)</source>
+        <translation>Kameraabstand D (mm)</translation>
+    </message>
+    <message>
+        <source>Extended Focal Length (mm)</source>
+        <translation>Verlängerte Brennweite (mm)</translation>
+    </message>
+    <message>
+        <source>Extended Focal Ratio</source>
+        <translation>Verlängertes Öffnungsverhältnis</translation>
+    </message>
+    <message>
+        <source>Pixel Size Width (microns)</source>
+        <translation>Pixelgröße Breite (µm)</translation>
+    </message>
+    <message>
+        <source>Pixel Size Height (microns)</source>
+        <translation>Pixelgröße Höhe (µm)</translation>
+    </message>
+    <message>
+        <source>Chip Size Width (pixels)</source>
+        <translation>Chipgröße Breite (Pixel)</translation>
+    </message>
+    <message>
+        <source>Chip Size Height (pixels)</source>
+        <translation>Chipgröße Höhe (Pixel)</translation>
+    </message>
+    <message>
+        <source>FOV Width (arcmin)</source>
+        <translation>Bildfeld Breite (′)</translation>
+    </message>
+    <message>
+        <source>FOV Height (arcmin)</source>
+        <translation>Bildfeld Höhe (′)</translation>
+    </message>
+    <message>
+        <source>Scale W (arcsec/pixel)</source>
+        <translation>Maßstab Breite (″/Pixel)</translation>
+    </message>
+    <message>
+        <source>Scale H (arcsec/pixel)</source>
+        <translation>Maßstab Höhe (″/Pixel)</translation>
+    </message>
+</context>
+<context>
     <name>CalculatorMessage</name>
     <message>
         <source>%1 must be between %2 and %3</source>
@@ -179,31 +242,31 @@
         <translation>TL muss %1 bis %2 mm sein</translation>
     </message>
     <message>
-        <source>cannot read "%1"</source>
+        <source>cannot read &quot;%1&quot;</source>
         <translation>„%1“ kann nicht gelesen werden</translation>
     </message>
     <message>
-        <source>"%1" is empty</source>
+        <source>&quot;%1&quot; is empty</source>
         <translation>„%1“ ist leer</translation>
     </message>
     <message>
-        <source>"%1" holds NUL bytes; it is no setup file</source>
+        <source>&quot;%1&quot; holds NUL bytes; it is no setup file</source>
         <translation>„%1“ enthält NUL-Bytes; es ist keine Setup-Datei</translation>
     </message>
     <message>
-        <source>"%1" is a binary file, no setup file</source>
+        <source>&quot;%1&quot; is a binary file, no setup file</source>
         <translation>„%1“ ist eine Binärdatei, keine Setup-Datei</translation>
     </message>
     <message>
-        <source>"%1" names no telescope of the list ("%2")</source>
+        <source>&quot;%1&quot; names no telescope of the list (&quot;%2&quot;)</source>
         <translation>„%1“ nennt kein Teleskop der Liste („%2“)</translation>
     </message>
     <message>
-        <source>"%1" names no ocular of the list ("%2"); the calculator takes its own instead</source>
+        <source>&quot;%1&quot; names no ocular of the list (&quot;%2&quot;); the calculator takes its own instead</source>
         <translation>„%1“ nennt kein Okular der Liste („%2“); der Rechner nimmt stattdessen sein eigenes</translation>
     </message>
     <message>
-        <source>"%1" names no camera of the list ("%2"); the calculator takes its own instead</source>
+        <source>&quot;%1&quot; names no camera of the list (&quot;%2&quot;); the calculator takes its own instead</source>
         <translation>„%1“ nennt keine Kamera der Liste („%2“); der Rechner nimmt stattdessen seine eigene</translation>
     </message>
     <message>
@@ -251,11 +314,11 @@
         <translation>der Faktor muss %1 bis %2 sein</translation>
     </message>
     <message>
-        <source>a Barlow's factor is 1 or more; %1 is a reducer's</source>
+        <source>a Barlow&apos;s factor is 1 or more; %1 is a reducer&apos;s</source>
         <translation>der Faktor einer Barlowlinse ist 1 oder mehr; %1 ist der eines Reducers</translation>
     </message>
     <message>
-        <source>a reducer's factor is 1 or less; %1 is a Barlow's</source>
+        <source>a reducer&apos;s factor is 1 or less; %1 is a Barlow&apos;s</source>
         <translation>der Faktor eines Reducers ist 1 oder weniger; %1 ist der einer Barlowlinse</translation>
     </message>
     <message>
@@ -263,11 +326,11 @@
         <translation>der Design-Abstand muss %1 sein</translation>
     </message>
     <message>
-        <source>a Barlow's focal length is below 0</source>
+        <source>a Barlow&apos;s focal length is below 0</source>
         <translation>die Brennweite einer Barlowlinse ist negativ</translation>
     </message>
     <message>
-        <source>a reducer's focal length is above 0</source>
+        <source>a reducer&apos;s focal length is above 0</source>
         <translation>die Brennweite eines Reducers ist positiv</translation>
     </message>
     <message>
@@ -283,11 +346,11 @@
         <translation>der Abstand muss %1 sein</translation>
     </message>
     <message>
-        <source>a spacing of %1 mm is at or past the reducer's focal length of %2 mm: it forms no image</source>
+        <source>a spacing of %1 mm is at or past the reducer&apos;s focal length of %2 mm: it forms no image</source>
         <translation>ein Abstand von %1 mm erreicht oder überschreitet die Brennweite des Reducers von %2 mm: es entsteht kein Bild</translation>
     </message>
     <message>
-        <source>the eyepiece's focal length must be %1</source>
+        <source>the eyepiece&apos;s focal length must be %1</source>
         <translation>die Brennweite des Okulars muss %1 sein</translation>
     </message>
     <message>
@@ -295,11 +358,11 @@
         <translation>der Projektionsabstand muss %1 sein</translation>
     </message>
     <message>
-        <source>a projection distance of %1 mm is not beyond the eyepiece's %2 mm: it forms no image</source>
+        <source>a projection distance of %1 mm is not beyond the eyepiece&apos;s %2 mm: it forms no image</source>
         <translation>ein Projektionsabstand von %1 mm liegt nicht über den %2 mm des Okulars: es entsteht kein Bild</translation>
     </message>
     <message>
-        <source>the camera lens's focal length must be %1</source>
+        <source>the camera lens&apos;s focal length must be %1</source>
         <translation>die Brennweite des Kameraobjektivs muss %1 sein</translation>
     </message>
     <message>
@@ -490,7 +553,7 @@
         <translation>Binning %1 nach %2 ist nicht aufsteigend</translation>
     </message>
     <message>
-        <source>binning %1 is larger than the chip's %2 px side</source>
+        <source>binning %1 is larger than the chip&apos;s %2 px side</source>
         <translation>Binning %1 ist größer als die Chipseite von %2 px</translation>
     </message>
     <message>
@@ -506,11 +569,11 @@
         <translation>Brennweite %1 mm liegt dem Betrag nach außerhalb von %2 bis %3 mm</translation>
     </message>
     <message>
-        <source>focal length %1 mm is positive, but a Barlow's is negative</source>
+        <source>focal length %1 mm is positive, but a Barlow&apos;s is negative</source>
         <translation>Brennweite %1 mm ist positiv, die einer Barlowlinse aber negativ</translation>
     </message>
     <message>
-        <source>focal length %1 mm is negative, but a reducer's is positive</source>
+        <source>focal length %1 mm is negative, but a reducer&apos;s is positive</source>
         <translation>Brennweite %1 mm ist negativ, die eines Reducers aber positiv</translation>
     </message>
     <message>
@@ -550,11 +613,11 @@
         <translation>Feldblende</translation>
     </message>
     <message>
-        <source>%1 "%2" is already in the kit; left out</source>
+        <source>%1 &quot;%2&quot; is already in the kit; left out</source>
         <translation>%1 „%2“ ist schon in der Ausrüstung; ausgelassen</translation>
     </message>
     <message>
-        <source>%1 "%2" comes twice; the second left out</source>
+        <source>%1 &quot;%2&quot; comes twice; the second left out</source>
         <translation>%1 „%2“ kommt doppelt vor; der zweite Eintrag ausgelassen</translation>
     </message>
     <message>
@@ -622,8 +685,8 @@
         <translation>ist keine ganze Zahl</translation>
     </message>
     <message>
-        <source>is not "colour", "mono" or "unknown"</source>
-        <translation>ist nicht "colour", "mono" oder "unknown"</translation>
+        <source>is not &quot;colour&quot;, &quot;mono&quot; or &quot;unknown&quot;</source>
+        <translation>ist nicht &quot;colour&quot;, &quot;mono&quot; oder &quot;unknown&quot;</translation>
     </message>
     <message>
         <source>is not a list</source>
@@ -634,11 +697,11 @@
         <translation>enthält etwas anderes als ganze Zahlen</translation>
     </message>
     <message>
-        <source>"%1" %2</source>
+        <source>&quot;%1&quot; %2</source>
         <translation>„%1“ %2</translation>
     </message>
     <message>
-        <source>"%1" is not a list</source>
+        <source>&quot;%1&quot; is not a list</source>
         <translation>„%1“ ist keine Liste</translation>
     </message>
     <message>
@@ -646,7 +709,7 @@
         <translation>kein Objekt</translation>
     </message>
     <message>
-        <source>"version" is missing or not a whole number</source>
+        <source>&quot;version&quot; is missing or not a whole number</source>
         <translation>„version“ fehlt oder ist keine ganze Zahl</translation>
     </message>
     <message>
@@ -662,7 +725,7 @@
         <translation>die Datei enthält kein JSON-Objekt</translation>
     </message>
     <message>
-        <source>"format" is not "%1": not a kit file</source>
+        <source>&quot;format&quot; is not &quot;%1&quot;: not a kit file</source>
         <translation>„format“ ist nicht „%1“: keine Ausrüstungsdatei</translation>
     </message>
     <message>
@@ -682,7 +745,7 @@
         <translation>kann nicht gelesen werden (%1)</translation>
     </message>
     <message>
-        <source>a second %1 named "%2"</source>
+        <source>a second %1 named &quot;%2&quot;</source>
         <translation>ein zweites Gerät (%1) namens „%2“</translation>
     </message>
     <message>
@@ -758,7 +821,7 @@
         <translation>Fernglas (feste Vergrößerung, keine Brennweite)</translation>
     </message>
     <message>
-        <source>apparentFOV unit "%1" is none of deg, arcmin, arcsec, rad</source>
+        <source>apparentFOV unit &quot;%1&quot; is none of deg, arcmin, arcsec, rad</source>
         <translation>apparentFOV-Einheit „%1“ ist keine von deg, arcmin, arcsec, rad</translation>
     </message>
     <message>
@@ -782,7 +845,7 @@
         <translation>die Datei kann nicht als SQLite-Datenbank gelesen werden: %1</translation>
     </message>
     <message>
-        <source>no telescope, eyepiece, lens or dslr table: not KStars' user database</source>
+        <source>no telescope, eyepiece, lens or dslr table: not KStars&apos; user database</source>
         <translation>keine Tabelle telescope, eyepiece, lens oder dslr: nicht die Benutzerdatenbank von KStars</translation>
     </message>
     <message>
@@ -814,7 +877,7 @@
         <translation>%1 ist keine SQLite-Datenbank</translation>
     </message>
     <message>
-        <source>Qt's SQLite driver is not installed (on Debian: libqt6sql6-sqlite); KStars' database cannot be read without it</source>
+        <source>Qt&apos;s SQLite driver is not installed (on Debian: libqt6sql6-sqlite); KStars&apos; database cannot be read without it</source>
         <translation>Der SQLite-Treiber von Qt ist nicht installiert (unter Debian: libqt6sql6-sqlite); ohne ihn kann die Datenbank von KStars nicht gelesen werden</translation>
     </message>
     <message>
@@ -822,11 +885,11 @@
         <translation>die Datenbank kann nicht geöffnet werden: %1</translation>
     </message>
     <message>
-        <source>%1 "%2" is no number</source>
+        <source>%1 &quot;%2&quot; is no number</source>
         <translation>%1 „%2“ ist keine Zahl</translation>
     </message>
     <message>
-        <source>%1 "%2" is no whole number</source>
+        <source>%1 &quot;%2&quot; is no whole number</source>
         <translation>%1 „%2“ ist keine ganze Zahl</translation>
     </message>
     <message>

@@ -16,7 +16,7 @@
         <translation>%1: zuerst kommt der Befehl (%2)</translation>
     </message>
     <message>
-        <source>unknown command "%1"</source>
+        <source>unknown command &quot;%1&quot;</source>
         <translation>unbekannter Befehl „%1“</translation>
     </message>
     <message>
@@ -40,7 +40,7 @@
         <translation>%1: braucht einen Wert</translation>
     </message>
     <message>
-        <source>"%1": %2 takes no such word%3</source>
+        <source>&quot;%1&quot;: %2 takes no such word%3</source>
         <translation>„%1“: %2 nimmt kein solches Wort%3</translation>
     </message>
     <message>
@@ -56,7 +56,7 @@
         <translation>nein</translation>
     </message>
     <message>
-        <source>no command; try "vkp2plan --help"</source>
+        <source>no command; try &quot;vkp2plan --help&quot;</source>
         <translation>kein Befehl; versuchen Sie „vkp2plan --help“</translation>
     </message>
     <message>
@@ -68,11 +68,11 @@
         <translation>eine Voreinstellung, ein Eintrag aus Ausrüstung oder Datenbank, oder User-Defined</translation>
     </message>
     <message>
-        <source>a User-Defined telescope's focal length (kit add: also an eyepiece's)</source>
+        <source>a User-Defined telescope&apos;s focal length (kit add: also an eyepiece&apos;s)</source>
         <translation>Brennweite eines User-Defined-Teleskops (kit add: auch eines Okulars)</translation>
     </message>
     <message>
-        <source>a User-Defined telescope's aperture</source>
+        <source>a User-Defined telescope&apos;s aperture</source>
         <translation>Öffnung eines User-Defined-Teleskops</translation>
     </message>
     <message>
@@ -92,11 +92,11 @@
         <translation>eine Voreinstellung, ein Eintrag aus Ausrüstung oder Datenbank, None or Film, oder User-Defined</translation>
     </message>
     <message>
-        <source>a User-Defined camera's pixel size in µm</source>
+        <source>a User-Defined camera&apos;s pixel size in µm</source>
         <translation>Pixelgröße einer User-Defined-Kamera in µm</translation>
     </message>
     <message>
-        <source>a User-Defined camera's chip in pixels</source>
+        <source>a User-Defined camera&apos;s chip in pixels</source>
         <translation>Chip einer User-Defined-Kamera in Pixeln</translation>
     </message>
     <message>
@@ -116,7 +116,7 @@
         <translation>der Abstand zum Sensor, für den ihr Faktor gilt (auch kit add barlow)</translation>
     </message>
     <message>
-        <source>the lens's spacing to the sensor as set (table --kit: every kit lens's)</source>
+        <source>the lens&apos;s spacing to the sensor as set (table --kit: every kit lens&apos;s)</source>
         <translation>der eingestellte Abstand der Linse zum Sensor (table --kit: der jeder Linse der Ausrüstung)</translation>
     </message>
     <message>
@@ -124,11 +124,11 @@
         <translation>Okularprojektion statt des VKP-2 (nicht mit --ocular)</translation>
     </message>
     <message>
-        <source>eyepiece to sensor (solve finds it; table --kit: every kit eyepiece's)</source>
+        <source>eyepiece to sensor (solve finds it; table --kit: every kit eyepiece&apos;s)</source>
         <translation>Okular bis Sensor (solve ermittelt ihn; table --kit: der jedes Okulars der Ausrüstung)</translation>
     </message>
     <message>
-        <source>an afocal camera lens's focal length, behind --eyepiece</source>
+        <source>an afocal camera lens&apos;s focal length, behind --eyepiece</source>
         <translation>Brennweite des Kameraobjektivs afokal, hinter --eyepiece</translation>
     </message>
     <message>
@@ -152,7 +152,7 @@
         <translation>%1 bis %2, für das kritische Öffnungsverhältnis und die Rayleigh-Grenze (Vorgabe %3)</translation>
     </message>
     <message>
-        <source>the filter's wavelength instead: %1 (not with --wavelength)</source>
+        <source>the filter&apos;s wavelength instead: %1 (not with --wavelength)</source>
         <translation>stattdessen die Wellenlänge des Filters: %1 (nicht mit --wavelength)</translation>
     </message>
     <message>
@@ -168,11 +168,11 @@
         <translation>womit ein Farbsensor das kritische Öffnungsverhältnis multipliziert: %1 (Vorgabe %2); mit --colour oder einer Farbkamera der Ausrüstung</translation>
     </message>
     <message>
-        <source>the night planned for, e.g. 2027-01-10T22:00Z, 2027-01-10T23:00+01:00 or 2027-01-10 (UTC; default now); the target's size then</source>
+        <source>the night planned for, e.g. 2027-01-10T22:00Z, 2027-01-10T23:00+01:00 or 2027-01-10 (UTC; default now); the target&apos;s size then</source>
         <translation>die geplante Nacht, z. B. 2027-01-10T22:00Z, 2027-01-10T23:00+01:00 oder 2027-01-10 (UTC; Vorgabe jetzt); die Größe des Ziels dann</translation>
     </message>
     <message>
-        <source>what a feature may move by (default px, one pixel at the setup's scale; dawes: the Dawes limit): the derotation limit (%1) is %2</source>
+        <source>what a feature may move by (default px, one pixel at the setup&apos;s scale; dawes: the Dawes limit): the derotation limit (%1) is %2</source>
         <translation>um wie viel sich ein Detail bewegen darf (Vorgabe px, ein Pixel beim Abbildungsmaßstab des Aufbaus; dawes: die Dawes-Grenze): die Derotationsgrenze (%1) ist %2</translation>
     </message>
     <message>
@@ -180,7 +180,7 @@
         <translation>ein Mosaik der ganzen Scheibe von --target %1</translation>
     </message>
     <message>
-        <source>the panes' overlap, %1 to %2 % (default %3)</source>
+        <source>the panes&apos; overlap, %1 to %2 % (default %3)</source>
         <translation>Überlappung der Felder, %1 bis %2 % (Vorgabe %3)</translation>
     </message>
     <message>
@@ -232,7 +232,7 @@
         <translation>die NxN-Binning-Modi, die eine Kamera bietet (Vorgabe 1)</translation>
     </message>
     <message>
-        <source>a Barlow's (above 1) or reducer's (below 1) factor</source>
+        <source>a Barlow&apos;s (above 1) or reducer&apos;s (below 1) factor</source>
         <translation>Faktor einer Barlowlinse (über 1) oder eines Reducers (unter 1)</translation>
     </message>
     <message>
@@ -240,11 +240,11 @@
         <translation>ihre Brennweite (negativ für eine Barlowlinse)</translation>
     </message>
     <message>
-        <source>an eyepiece's apparent field</source>
+        <source>an eyepiece&apos;s apparent field</source>
         <translation>scheinbares Gesichtsfeld eines Okulars</translation>
     </message>
     <message>
-        <source>an eyepiece's field stop</source>
+        <source>an eyepiece&apos;s field stop</source>
         <translation>Feldblende eines Okulars</translation>
     </message>
     <message>
@@ -256,15 +256,15 @@
         <translation>Text folgt Ihrem Gebietsschema; CSV und JSON verwenden einen Punkt</translation>
     </message>
     <message>
-        <source>this text (after a command: that command's)</source>
+        <source>this text (after a command: that command&apos;s)</source>
         <translation>dieser Text (nach einem Befehl: der des Befehls)</translation>
     </message>
     <message>
-        <source>the program's version</source>
+        <source>the program&apos;s version</source>
         <translation>die Version des Programms</translation>
     </message>
     <message>
-        <source>Setup (without any, the calculator's last setup; options change parts of it)</source>
+        <source>Setup (without any, the calculator&apos;s last setup; options change parts of it)</source>
         <translation>Aufbau (ohne diese Optionen der letzte Aufbau des Rechners; Optionen ändern Teile davon)</translation>
     </message>
     <message>
@@ -273,10 +273,10 @@
     </message>
     <message>
         <source>Sampling advice and target fit (show and table)</source>
-        <translation>Abtastungsrat und Passung des Ziels (show und table)</translation>
+        <translation>Abtastung und ob das Ziel ins Bild passt (show und table)</translation>
     </message>
     <message>
-        <source>The planned night (show): the target's size on a date, how long a capture may run, a full-disc mosaic</source>
+        <source>The planned night (show): the target&apos;s size on a date, how long a capture may run, a full-disc mosaic</source>
         <translation>Die geplante Nacht (show): Größe des Ziels an einem Datum, wie lange eine Aufnahme laufen darf, Mosaik der ganzen Scheibe</translation>
     </message>
     <message>
@@ -284,7 +284,7 @@
         <translation>solve: ein Ziel</translation>
     </message>
     <message>
-        <source>kit add: an entry's values (and --focal-length, --aperture, --pixel, --chip, --colour); kit import</source>
+        <source>kit add: an entry&apos;s values (and --focal-length, --aperture, --pixel, --chip, --colour); kit import</source>
         <translation>kit add: die Werte eines Eintrags (und --focal-length, --aperture, --pixel, --chip, --colour); kit import</translation>
     </message>
     <message>
@@ -297,7 +297,7 @@
     </message>
     <message>
         <source>one setup: every box, sampling advice, target fit</source>
-        <translation>ein Aufbau: jedes Feld, Abtastungsrat, Passung des Ziels</translation>
+        <translation>ein Aufbau: jedes Feld, Abtastung, ob das Ziel ins Bild passt</translation>
     </message>
     <message>
         <source>one row per ocular and D (--kit: your kit; --all: every preset)</source>
@@ -308,13 +308,13 @@
         <translation>das D, das jedes Okular für ein Ziel braucht</translation>
     </message>
     <message>
-        <source>your kit's and the database's entries that match</source>
+        <source>your kit&apos;s and the database&apos;s entries that match</source>
         <translation>die passenden Einträge Ihrer Ausrüstung und der Datenbank</translation>
     </message>
     <message>
         <source>KIND is cameras, telescopes, eyepieces or barlows; the words after it are the text.
 Case, accents and punctuation do not count.
-The kit's matches come first, then the database's, each best first.
+The kit&apos;s matches come first, then the database&apos;s, each best first.
 </source>
         <translation>KIND ist cameras, telescopes, eyepieces oder barlows; die Wörter danach sind der Text.
 Groß- und Kleinschreibung, Akzente und Satzzeichen zählen nicht.
@@ -332,7 +332,7 @@ Zuerst kommen die Treffer der Ausrüstung, dann die der Datenbank, jeweils die b
                               [--binning-modes 1,2,3]
   vkp2plan kit add barlow NAME --factor X [--design-spacing MM | --lens-focal-length MM]
   vkp2plan kit add eyepiece NAME --focal-length MM [--apparent-field DEG] [--field-stop MM]
-  vkp2plan kit add KIND NAME                 (no values: the database's entry)
+  vkp2plan kit add KIND NAME                 (no values: the database&apos;s entry)
   vkp2plan kit remove telescope|camera|barlow|eyepiece NAME
   vkp2plan kit import FILE [--partial]       (kit.json, ocular.ini, OAL, KStars, N.I.N.A.)
   vkp2plan kit export [--format json|ocular-ini|oal] FILE
@@ -350,7 +350,7 @@ Zuerst kommen die Treffer der Ausrüstung, dann die der Datenbank, jeweils die b
 </translation>
     </message>
     <message>
-        <source>this text, or one command's</source>
+        <source>this text, or one command&apos;s</source>
         <translation>dieser Text oder der eines Befehls</translation>
     </message>
     <message>
@@ -358,7 +358,7 @@ Zuerst kommen die Treffer der Ausrüstung, dann die der Datenbank, jeweils die b
         <translation>muss größer als 0 sein</translation>
     </message>
     <message>
-        <source>"%1" is none of text, csv, json</source>
+        <source>&quot;%1&quot; is none of text, csv, json</source>
         <translation>„%1“ ist keins von text, csv, json</translation>
     </message>
     <message>
@@ -366,19 +366,19 @@ Zuerst kommen die Treffer der Ausrüstung, dann die der Datenbank, jeweils die b
         <translation>geben Sie entweder --target oder --size an</translation>
     </message>
     <message>
-        <source>no target "%1"; one of %2</source>
+        <source>no target &quot;%1&quot;; one of %2</source>
         <translation>kein Ziel „%1“; eines von %2</translation>
     </message>
     <message>
-        <source>"%1" is not a number</source>
+        <source>&quot;%1&quot; is not a number</source>
         <translation>„%1“ ist keine Zahl</translation>
     </message>
     <message>
-        <source>"%1" is no ISO date such as 2027-01-10T22:00Z</source>
+        <source>&quot;%1&quot; is no ISO date such as 2027-01-10T22:00Z</source>
         <translation>„%1“ ist kein ISO-Datum wie 2027-01-10T22:00Z</translation>
     </message>
     <message>
-        <source>"%1" is outside the years of the ephemeris: %2</source>
+        <source>&quot;%1&quot; is outside the years of the ephemeris: %2</source>
         <translation>„%1“ liegt außerhalb der Jahre der Ephemeride: %2</translation>
     </message>
     <message>
@@ -406,11 +406,11 @@ Zuerst kommen die Treffer der Ausrüstung, dann die der Datenbank, jeweils die b
         <translation>%1 nm liegt außerhalb von %2 bis %3 nm</translation>
     </message>
     <message>
-        <source>no filter "%1"; one of %2</source>
+        <source>no filter &quot;%1&quot;; one of %2</source>
         <translation>kein Filter „%1“; einer von %2</translation>
     </message>
     <message>
-        <source>no rule "%1"; one of %2</source>
+        <source>no rule &quot;%1&quot;; one of %2</source>
         <translation>keine Regel „%1“; eine von %2</translation>
     </message>
     <message>
@@ -418,28 +418,28 @@ Zuerst kommen die Treffer der Ausrüstung, dann die der Datenbank, jeweils die b
         <translation>%1 ist keins von %2</translation>
     </message>
     <message>
-        <source>no filter "%1"; one of %2, or all</source>
+        <source>no filter &quot;%1&quot;; one of %2, or all</source>
         <translation>kein Filter „%1“; einer von %2 oder all</translation>
     </message>
     <message>
-        <source>"%1" given twice</source>
+        <source>&quot;%1&quot; given twice</source>
         <translation>„%1“ zweimal angegeben</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation>Passung</translation>
+        <translation>Im Bild</translation>
     </message>
     <message>
         <source>Fit at its smallest</source>
-        <translation>Passung bei kleinster Größe</translation>
+        <translation>Im Bild bei kleinster Größe</translation>
     </message>
     <message>
         <source>Fit at its largest</source>
-        <translation>Passung bei größter Größe</translation>
+        <translation>Im Bild bei größter Größe</translation>
     </message>
     <message>
         <source>Fit on the date</source>
-        <translation>Passung am Datum</translation>
+        <translation>Im Bild am Datum</translation>
     </message>
     <message>
         <source>Date</source>
@@ -467,7 +467,7 @@ Zuerst kommen die Treffer der Ausrüstung, dann die der Datenbank, jeweils die b
     </message>
     <message>
         <source>no camera frame to fit</source>
-        <translation>kein Kamerabild für die Passung</translation>
+        <translation>kein Kamerabild, in das es passen könnte</translation>
     </message>
     <message>
         <source>Blur (arcsec)</source>
@@ -502,7 +502,7 @@ Zuerst kommen die Treffer der Ausrüstung, dann die der Datenbank, jeweils die b
         <translation>Voreinstellung %1</translation>
     </message>
     <message>
-        <source>the %1 "%2"</source>
+        <source>the %1 &quot;%2&quot;</source>
         <translation>%1 „%2“</translation>
     </message>
     <message>
@@ -510,7 +510,7 @@ Zuerst kommen die Treffer der Ausrüstung, dann die der Datenbank, jeweils die b
         <translation>%1 hat eigene Werte; lassen Sie --%2 weg oder geben Sie --%2 User-Defined an</translation>
     </message>
     <message>
-        <source>the camera "%1" offers %2</source>
+        <source>the camera &quot;%1&quot; offers %2</source>
         <translation>die Kamera „%1“ bietet %2</translation>
     </message>
     <message>
@@ -522,19 +522,19 @@ Zuerst kommen die Treffer der Ausrüstung, dann die der Datenbank, jeweils die b
         <translation>eine Chipgröße muss 1 bis %1 Pixel betragen</translation>
     </message>
     <message>
-        <source>the camera "%1" has no binning modes; these have: %2</source>
+        <source>the camera &quot;%1&quot; has no binning modes; these have: %2</source>
         <translation>die Kamera „%1“ hat keine Binning-Modi; diese haben welche: %2</translation>
     </message>
     <message>
-        <source>"%1" is not of the form WxH</source>
+        <source>&quot;%1&quot; is not of the form WxH</source>
         <translation>„%1“ hat nicht die Form WxH</translation>
     </message>
     <message>
-        <source>no %1 "%2"</source>
+        <source>no %1 &quot;%2&quot;</source>
         <translation>%1 „%2“ nicht gefunden</translation>
     </message>
     <message>
-        <source>; see "%1"</source>
+        <source>; see &quot;%1&quot;</source>
         <translation>; siehe „%1“</translation>
     </message>
     <message>
@@ -598,7 +598,7 @@ Zuerst kommen die Treffer der Ausrüstung, dann die der Datenbank, jeweils die b
         <translation>%1 fällt zurück auf %2</translation>
     </message>
     <message>
-        <source>the %1's values come back: focal length %2, aperture %3</source>
+        <source>the %1&apos;s values come back: focal length %2, aperture %3</source>
         <translation>die Werte von %1 kehren zurück: Brennweite %2, Öffnung %3</translation>
     </message>
     <message>
@@ -662,23 +662,23 @@ Zuerst kommen die Treffer der Ausrüstung, dann die der Datenbank, jeweils die b
         <translation>die Ausrüstung bleibt, wie sie ist: %1</translation>
     </message>
     <message>
-        <source>the kit is empty; add to it with "vkp2plan kit add" or "vkp2plan kit import FILE"</source>
+        <source>the kit is empty; add to it with &quot;vkp2plan kit add&quot; or &quot;vkp2plan kit import FILE&quot;</source>
         <translation>die Ausrüstung ist leer; ergänzen Sie sie mit „vkp2plan kit add“ oder „vkp2plan kit import FILE“</translation>
     </message>
     <message>
-        <source>the kit already has a %1 "%2"</source>
+        <source>the kit already has a %1 &quot;%2&quot;</source>
         <translation>%1 „%2“ ist bereits in der Ausrüstung</translation>
     </message>
     <message>
-        <source>the kit has no %1 "%2"</source>
+        <source>the kit has no %1 &quot;%2&quot;</source>
         <translation>%1 „%2“ ist nicht in der Ausrüstung</translation>
     </message>
     <message>
-        <source>added the %1 "%2"</source>
+        <source>added the %1 &quot;%2&quot;</source>
         <translation>%1 „%2“ hinzugefügt</translation>
     </message>
     <message>
-        <source>removed the %1 "%2"</source>
+        <source>removed the %1 &quot;%2&quot;</source>
         <translation>%1 „%2“ entfernt</translation>
     </message>
     <message>
@@ -690,11 +690,11 @@ Zuerst kommen die Treffer der Ausrüstung, dann die der Datenbank, jeweils die b
         <translation>nichts importiert: %1 Einträge sind fehlerhaft; --partial übernimmt die anderen</translation>
     </message>
     <message>
-        <source>"%1" files are read by "kit import", not written; export to json, ocular-ini or oal</source>
+        <source>&quot;%1&quot; files are read by &quot;kit import&quot;, not written; export to json, ocular-ini or oal</source>
         <translation>„%1“-Dateien liest „kit import“, geschrieben werden sie nicht; exportieren Sie nach json, ocular-ini oder oal</translation>
     </message>
     <message>
-        <source>no %1 matches "%2"</source>
+        <source>no %1 matches &quot;%2&quot;</source>
         <translation>nichts der Art %1 passt zu „%2“</translation>
     </message>
     <message>
@@ -922,7 +922,7 @@ Zuerst kommen die Treffer der Ausrüstung, dann die der Datenbank, jeweils die b
         <translation>geben Sie eines von telescopes, oculars, cameras an</translation>
     </message>
     <message>
-        <source>"%1" is none of telescopes, oculars, cameras</source>
+        <source>&quot;%1&quot; is none of telescopes, oculars, cameras</source>
         <translation>„%1“ ist keins von telescopes, oculars, cameras</translation>
     </message>
     <message>
@@ -938,7 +938,7 @@ Zuerst kommen die Treffer der Ausrüstung, dann die der Datenbank, jeweils die b
     </message>
     <message>
         <source>Usage: vkp2plan COMMAND [OPTIONS]
-The VKP-2 Calculator's planner: what the calculator window shows, for one setup or many.
+The VKP-2 Calculator&apos;s planner: what the calculator window shows, for one setup or many.
 
 Commands:
 </source>
@@ -973,7 +973,7 @@ Optionen:
 </translation>
     </message>
     <message>
-        <source>help: no command "%1"; one of %2</source>
+        <source>help: no command &quot;%1&quot;; one of %2</source>
         <translation>help: kein Befehl „%1“; einer von %2</translation>
     </message>
     <message>
@@ -1029,15 +1029,15 @@ Optionen:
         <translation>geben Sie eines von %1 an, dann den gesuchten Text</translation>
     </message>
     <message>
-        <source>"%1" is none of %2</source>
+        <source>&quot;%1&quot; is none of %2</source>
         <translation>„%1“ ist keins von %2</translation>
     </message>
     <message>
-        <source>give the text to look for after "%1"</source>
+        <source>give the text to look for after &quot;%1&quot;</source>
         <translation>geben Sie nach „%1“ den gesuchten Text an</translation>
     </message>
     <message>
-        <source>"%1" holds no letter or digit</source>
+        <source>&quot;%1&quot; holds no letter or digit</source>
         <translation>„%1“ enthält weder Buchstaben noch Ziffern</translation>
     </message>
     <message>
@@ -1053,11 +1053,11 @@ Optionen:
         <translation>ein Chip hat eine ganze Zahl von Pixeln</translation>
     </message>
     <message>
-        <source>"%1" is no list of modes such as 1,2,3</source>
+        <source>&quot;%1&quot; is no list of modes such as 1,2,3</source>
         <translation>„%1“ ist keine Liste von Modi wie 1,2,3</translation>
     </message>
     <message>
-        <source>the database has no %1 "%2"%3; give its values (see "vkp2plan help kit")</source>
+        <source>the database has no %1 &quot;%2&quot;%3; give its values (see &quot;vkp2plan help kit&quot;)</source>
         <translation>%1 „%2“ ist nicht in der Datenbank%3; geben Sie die Werte an (siehe „vkp2plan help kit“)</translation>
     </message>
     <message>
@@ -1097,7 +1097,7 @@ Optionen:
 </translation>
     </message>
     <message>
-        <source>"%1" is none of json, ocular-ini, oal</source>
+        <source>&quot;%1&quot; is none of json, ocular-ini, oal</source>
         <translation>„%1“ ist keins von json, ocular-ini, oal</translation>
     </message>
     <message>
@@ -1115,7 +1115,7 @@ Optionen:
         <translation>geben Sie eines von %1 an</translation>
     </message>
     <message>
-        <source>"%1" is none of px, dawes or an angle in arcsec</source>
+        <source>&quot;%1&quot; is none of px, dawes or an angle in arcsec</source>
         <translation>„%1“ ist weder px noch dawes noch ein Winkel in Bogensekunden</translation>
     </message>
     <message>
@@ -1127,7 +1127,7 @@ Optionen:
         <translation>nur für einen Farbsensor: geben Sie --colour an</translation>
     </message>
     <message>
-        <source>"%1" is a %2; give it with %3</source>
+        <source>&quot;%1&quot; is a %2; give it with %3</source>
         <translation>„%1“ ist vom Typ %2; geben Sie es mit %3 an</translation>
     </message>
     <message>
@@ -1139,7 +1139,7 @@ Optionen:
         <translation>geben Sie entweder --design-spacing oder --lens-focal-length an</translation>
     </message>
     <message>
-        <source>"%1" is none of telescope, camera, barlow, eyepiece</source>
+        <source>&quot;%1&quot; is none of telescope, camera, barlow, eyepiece</source>
         <translation>„%1“ ist keins von telescope, camera, barlow, eyepiece</translation>
     </message>
     <message>

@@ -34,7 +34,7 @@ void addTrain(Record &r, const Context &cx, const planner::Setup &setup, const p
     };
     const auto field = [&r](TrainField f, Cell cell) {
         const planner::TrainFieldInfo &i = planner::trainField(f);
-        r.add(QLatin1String(i.key), QLatin1String(i.label), std::move(cell), true);
+        r.add(QLatin1String(i.key), fieldLabel(i.label), std::move(cell), true);
     };
     const auto &lens = setup.train.lens;
     r.add(QStringLiteral("element"), Words::tr("Element"), Cell::str(e.element), true);
@@ -58,7 +58,7 @@ Record showRecord(const Context &cx, const planner::Setup &setup, const Shown &s
         addTrain(r, cx, setup, *sh.train);
     for (const BoxInfo &b : kBoxes) {
         r.add(QLatin1String(b.key.data(), qsizetype(b.key.size())),
-              QLatin1String(b.label.data(), qsizetype(b.label.size())), cx.box(sh.box(b.id)));
+              boxLabel(b), cx.box(sh.box(b.id)));
     }
     r.add(QStringLiteral("magnification"), Words::tr("Magnification"),
           cx.result(advice.magnification), true);

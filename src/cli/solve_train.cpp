@@ -94,12 +94,12 @@ QList<Col> trainSolveColumns(const Context &cx, const Variables &vars)
         };
         columns << variableColumns(cx, TrainVariable::Spacing,
                                    QLatin1String(field(TrainField::Spacing).key),
-                                   QLatin1String(field(TrainField::Spacing).label), spacing);
+                                   fieldLabel(field(TrainField::Spacing).label), spacing);
     }
     if (vars.projection)
         columns << variableColumns(cx, TrainVariable::ProjectionDistance,
                                    QLatin1String(field(TrainField::ProjectionDistance).key),
-                                   QLatin1String(field(TrainField::ProjectionDistance).label),
+                                   fieldLabel(field(TrainField::ProjectionDistance).label),
                                    effect(&planner::TrainEffect::projectionDistanceMm));
     columns << resultColumns<TrainRow>(box);
     columns << QList<Col>{

@@ -25,7 +25,7 @@ QList<Col> trainColumns(const Context &cx, const TrainColumns &train)
     };
     const auto field = [](TrainField f) {
         const planner::TrainFieldInfo &i = planner::trainField(f);
-        return std::pair{QLatin1String(i.key), QLatin1String(i.label)};
+        return std::pair{QLatin1String(i.key), fieldLabel(i.label)};
     };
     QList<Col> c;
     if (train.element)

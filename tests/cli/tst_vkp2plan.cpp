@@ -107,7 +107,7 @@ private slots:
         const Run german = run({"show", "--d", "55,0", "--camera", "SBIG ST-7E", "--target", "jupiter"},
                                "de_DE.UTF-8");
         QCOMPARE(german.status, 0);
-        QVERIFY2(german.out.contains("Extended Focal Length (mm) = 7960,6\n"), german.out.constData());
+        QVERIFY2(german.out.contains("Verlängerte Brennweite (mm) = 7960,6\n"), german.out.constData());
         QVERIFY(german.out.contains("Jupiter, 29,8″"));
         const Run csv = run({"show", "--format", "csv", "--d", "55.5"}, "de_DE.UTF-8");
         QCOMPARE(csv.status, 0);

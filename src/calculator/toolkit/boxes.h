@@ -4,6 +4,8 @@
 // shown values, the command line's columns) indexes by these ids and reads the rest here, so a
 // new result box is its row here, its formula and its place in the layout.
 
+#include <QtGlobal>
+
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -40,7 +42,9 @@ enum class BoxRole {
 struct BoxInfo {
     Box id;
     std::string_view name;  // the control's object name, and how handlers are bound
-    std::string_view label; // what the box shows, for people
+    // What the box shows, for people. The calculator shows it as written; the planner programs'
+    // text output translates it (context "Box").
+    std::string_view label;
     std::string_view key;   // CSV and JSON
     BoxRole role;
     std::string_view initialText; // before start-up writes anything
@@ -48,28 +52,28 @@ struct BoxInfo {
 };
 
 inline constexpr std::array<BoxInfo, kBoxCount> kBoxes{{
-    {Box::Flength, "Flength", "Focal Length (mm)", "focal_length_mm", BoxRole::Input, "530", false},
-    {Box::Aperture, "Aperture", "Aperture (mm)", "aperture_mm", BoxRole::Input, "106", false},
-    {Box::Fratio, "Fratio", "F-Ratio", "focal_ratio", BoxRole::Ratio, "5", false},
-    {Box::Distance_tl, "Distance_tl", "Distance TL (0-30mm)", "tl_mm", BoxRole::Input, "5", true},
-    {Box::Distance_d, "Distance_d", "Cam. Focal Distance D (mm)", "d_mm", BoxRole::Input, "55", true},
-    {Box::efl, "efl", "Extended Focal Length (mm)", "efl_mm", BoxRole::Result, "", false},
-    {Box::efr, "efr", "Extended Focal Ratio", "efr", BoxRole::Result, "", false},
-    {Box::Pixelsize_width, "Pixelsize_width", "Pixel Size Width (microns)", "pixel_width_um",
+    {Box::Flength, "Flength", QT_TRANSLATE_NOOP("Box", "Focal Length (mm)"), "focal_length_mm", BoxRole::Input, "530", false},
+    {Box::Aperture, "Aperture", QT_TRANSLATE_NOOP("Box", "Aperture (mm)"), "aperture_mm", BoxRole::Input, "106", false},
+    {Box::Fratio, "Fratio", QT_TRANSLATE_NOOP("Box", "F-Ratio"), "focal_ratio", BoxRole::Ratio, "5", false},
+    {Box::Distance_tl, "Distance_tl", QT_TRANSLATE_NOOP("Box", "Distance TL (0-30mm)"), "tl_mm", BoxRole::Input, "5", true},
+    {Box::Distance_d, "Distance_d", QT_TRANSLATE_NOOP("Box", "Cam. Focal Distance D (mm)"), "d_mm", BoxRole::Input, "55", true},
+    {Box::efl, "efl", QT_TRANSLATE_NOOP("Box", "Extended Focal Length (mm)"), "efl_mm", BoxRole::Result, "", false},
+    {Box::efr, "efr", QT_TRANSLATE_NOOP("Box", "Extended Focal Ratio"), "efr", BoxRole::Result, "", false},
+    {Box::Pixelsize_width, "Pixelsize_width", QT_TRANSLATE_NOOP("Box", "Pixel Size Width (microns)"), "pixel_width_um",
      BoxRole::Input, "", false},
-    {Box::Pixelsize_height, "Pixelsize_height", "Pixel Size Height (microns)", "pixel_height_um",
+    {Box::Pixelsize_height, "Pixelsize_height", QT_TRANSLATE_NOOP("Box", "Pixel Size Height (microns)"), "pixel_height_um",
      BoxRole::Input, "", false},
-    {Box::Chipsize_width, "Chipsize_width", "Chip Size Width (pixels)", "chip_width_px",
+    {Box::Chipsize_width, "Chipsize_width", QT_TRANSLATE_NOOP("Box", "Chip Size Width (pixels)"), "chip_width_px",
      BoxRole::Input, "", false},
-    {Box::Chipsize_height, "Chipsize_height", "Chip Size Height (pixels)", "chip_height_px",
+    {Box::Chipsize_height, "Chipsize_height", QT_TRANSLATE_NOOP("Box", "Chip Size Height (pixels)"), "chip_height_px",
      BoxRole::Input, "", false},
-    {Box::Fov_width, "Fov_width", "FOV Width (arcmin)", "fov_width_arcmin", BoxRole::Result, "",
+    {Box::Fov_width, "Fov_width", QT_TRANSLATE_NOOP("Box", "FOV Width (arcmin)"), "fov_width_arcmin", BoxRole::Result, "",
      false},
-    {Box::Fov_height, "Fov_height", "FOV Height (arcmin)", "fov_height_arcmin", BoxRole::Result,
+    {Box::Fov_height, "Fov_height", QT_TRANSLATE_NOOP("Box", "FOV Height (arcmin)"), "fov_height_arcmin", BoxRole::Result,
      "", false},
-    {Box::Pixelscale_width, "Pixelscale_width", "Scale W (arcsec/pixel)",
+    {Box::Pixelscale_width, "Pixelscale_width", QT_TRANSLATE_NOOP("Box", "Scale W (arcsec/pixel)"),
      "scale_width_arcsec_per_px", BoxRole::Result, "", false},
-    {Box::Pixelscale_height, "Pixelscale_height", "Scale H (arcsec/pixel)",
+    {Box::Pixelscale_height, "Pixelscale_height", QT_TRANSLATE_NOOP("Box", "Scale H (arcsec/pixel)"),
      "scale_height_arcsec_per_px", BoxRole::Result, "", false},
 }};
 
