@@ -3,7 +3,8 @@
 # The widget-free layers must not include Qt Widgets or Qt Gui headers either.
 # The tests mirror the program: tests/X keeps the rules of src/X. Their helpers count as what
 # they include, so a test may use a helper only if it could include what the helper includes
-# (tests/support/calculator stands for calculator/procedures, tests/support/widgets for
+# (tests/support/calculator stands for calculator/procedures, tests/support/planner for planner,
+# tests/support/widgets for
 # widgets/main_window, tests/robustness for app).
 # Usage: scripts/check-layers.sh [SOURCE_DIR [TESTS_DIR]]   (default: src/ and tests/ beside this script)
 set -euo pipefail
@@ -38,7 +39,7 @@ done
 # These link Qt Core only: no header of Qt Gui, Widgets or Svg.
 widget_free="calculator/toolkit calculator/core calculator/catalog calculator/procedures storage planner cli"
 # Test folders with no folder of that name in src/, and the layer each stands for.
-declare -A mirror=([support/calculator]=calculator/procedures [support/widgets]=widgets/main_window
+declare -A mirror=([support/calculator]=calculator/procedures [support/planner]=planner [support/widgets]=widgets/main_window
                    [robustness]=app)
 
 folder_of() { # the longest known layer folder that the path starts with

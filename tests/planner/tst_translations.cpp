@@ -2,6 +2,7 @@
 // translations keep their placeholders and mnemonics, and the built programs carry them.
 
 #include "planner/language.h"
+#include "support/planner/catalogue_file.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,63 +12,13 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QXmlStreamReader>
 
 #include <algorithm>
 
 namespace {
 
-struct Entry {
-    QString context;
-    QString source;
-    QStringList forms; // one translation, or the numerus forms
-    QString type;      // "", "unfinished", "vanished", "obsolete"
-    bool numerus = false;
-    QString key() const { return context + QLatin1Char('|') + source; }
-};
-
-QList<Entry> readCatalogue(const QString &path, QString *problem)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        *problem = QStringLiteral("cannot open ") + path;
-        return {};
-    }
-    QList<Entry> out;
-    QString context;
-    QXmlStreamReader xml(&f);
-    Entry e;
-    bool inMessage = false;
-    while (!xml.atEnd()) {
-        const QXmlStreamReader::TokenType token = xml.readNext();
-        if (token == QXmlStreamReader::EndElement && xml.name() == QLatin1String("message")) {
-            out << e;
-            inMessage = false;
-        }
-        if (token != QXmlStreamReader::StartElement)
-            continue;
-        const auto name = xml.name();
-        if (name == QLatin1String("message")) {
-            e = Entry{};
-            e.context = context;
-            e.numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
-            inMessage = true;
-        } else if (name == QLatin1String("name") && !inMessage) {
-            context = xml.readElementText();
-        } else if (name == QLatin1String("source") && inMessage) {
-            e.source = xml.readElementText();
-        } else if (name == QLatin1String("translation") && inMessage) {
-            e.type = xml.attributes().value(QLatin1String("type")).toString();
-            if (!e.numerus)
-                e.forms << xml.readElementText();
-        } else if (name == QLatin1String("numerusform") && inMessage) {
-            e.forms << xml.readElementText();
-        }
-    }
-    if (xml.hasError())
-        *problem = path + QStringLiteral(": ") + xml.errorString();
-    return out;
-}
+using vkp2::test::CatalogueEntry;
+using vkp2::test::readCatalogue;
 
 QStringList placeholders(const QString &text)
 {
@@ -110,11 +61,11 @@ private slots:
     {
         QFETCH(QString, ts);
         QString problem;
-        const QList<Entry> entries = readCatalogue(QDir(kFolder).filePath(ts), &problem);
+        const QList<CatalogueEntry> entries = readCatalogue(QDir(kFolder).filePath(ts), &problem);
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
         QVERIFY(!entries.isEmpty());
         QStringList missing;
-        for (const Entry &e : entries) {
+        for (const CatalogueEntry &e : entries) {
             const bool empty = e.forms.isEmpty()
                                || std::any_of(e.forms.cbegin(), e.forms.cend(),
                                               [](const QString &f) { return f.isEmpty(); });
@@ -130,10 +81,10 @@ private slots:
     {
         QFETCH(QString, ts);
         QString problem;
-        const QList<Entry> entries = readCatalogue(QDir(kFolder).filePath(ts), &problem);
+        const QList<CatalogueEntry> entries = readCatalogue(QDir(kFolder).filePath(ts), &problem);
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
         QStringList wrong;
-        for (const Entry &e : entries) {
+        for (const CatalogueEntry &e : entries) {
             for (const QString &form : e.forms) {
                 if (form.isEmpty()) // everyWordTranslated reports it
                     continue;
@@ -174,14 +125,14 @@ private slots:
         QVERIFY2(lupdate.exitCode() == 0, lupdate.readAll().constData());
 
         QString problem;
-        const QList<Entry> kept = readCatalogue(QDir(kFolder).filePath(ts), &problem);
+        const QList<CatalogueEntry> kept = readCatalogue(QDir(kFolder).filePath(ts), &problem);
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
-        const QList<Entry> found = readCatalogue(fresh, &problem);
+        const QList<CatalogueEntry> found = readCatalogue(fresh, &problem);
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
         QSet<QString> keptKeys, foundKeys;
-        for (const Entry &e : kept)
+        for (const CatalogueEntry &e : kept)
             keptKeys << e.key();
-        for (const Entry &e : found)
+        for (const CatalogueEntry &e : found)
             foundKeys << e.key();
         const QStringList added = QSet<QString>(foundKeys).subtract(keptKeys).values();
         const QStringList gone = QSet<QString>(keptKeys).subtract(foundKeys).values();

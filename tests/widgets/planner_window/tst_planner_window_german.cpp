@@ -3,6 +3,7 @@
 // mnemonics stay unique, and without the translations the same window is English again.
 
 #include "support/widgets/private_home.h"
+#include "support/planner/catalogue_file.h"
 #include "kit_fixture.h"
 #include "planner/language.h"
 #include "support/calculator/recorded_message_boxes.h"
@@ -15,7 +16,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -25,7 +25,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <memory>
@@ -42,30 +41,12 @@ QString plain(QString text) { return text.remove(QLatin1Char('&')).trimmed(); }
 QSet<QString> englishWithGerman(const QString &tsFile)
 {
     QSet<QString> out;
-    QFile file(tsFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return out;
-    QXmlStreamReader xml(&file);
-    QString context, source;
-    while (!xml.atEnd()) {
-        if (!xml.readNextStartElement())
-            continue;
-        if (xml.name() == QLatin1String("name")) {
-            context = xml.readElementText();
-        } else if (xml.name() == QLatin1String("source")) {
-            source = xml.readElementText();
-        } else if (xml.name() == QLatin1String("translation")) {
-            QString german;
-            // A plural's forms sit in numerusform elements; the first tells it apart enough.
-            while (xml.readNext() != QXmlStreamReader::EndElement || xml.name() != QLatin1String("translation")) {
-                if (xml.isStartElement() && xml.name() == QLatin1String("numerusform") && german.isEmpty())
-                    german = xml.readElementText();
-                else if (xml.isCharacters())
-                    german += xml.text();
-            }
-            if (plain(german) != plain(source) && !plain(source).isEmpty() && context != QLatin1String("SetupPanelMnemonic"))
-                out.insert(plain(source));
-        }
+    for (const test::CatalogueEntry &e : test::readCatalogue(tsFile)) {
+        // A plural's first form tells it apart enough.
+        const QString german = plain(e.forms.value(0));
+        if (german != plain(e.source) && !plain(e.source).isEmpty()
+            && e.context != QLatin1String("SetupPanelMnemonic"))
+            out.insert(plain(e.source));
     }
     return out;
 }
