@@ -4,8 +4,7 @@
 # The tests mirror the program: tests/X keeps the rules of src/X. Their helpers count as what
 # they include, so a test may use a helper only if it could include what the helper includes
 # (tests/support/calculator stands for calculator/procedures, tests/support/planner for planner,
-# tests/support/widgets for
-# widgets/main_window, tests/robustness for app).
+# tests/support/widgets for widgets/main_window, tests/robustness for app).
 # Usage: scripts/check-layers.sh [SOURCE_DIR [TESTS_DIR]]   (default: src/ and tests/ beside this script)
 set -euo pipefail
 here=$(dirname "$0")
