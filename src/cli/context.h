@@ -24,6 +24,11 @@ struct Context {
 
     // The locale numbers are written in: the text locale, or C for CSV and JSON.
     QLocale outputLocale() const;
+    // Verdict words: in the reader's language in text, the same in every language in CSV and JSON.
+    planner::Wording wording() const
+    {
+        return format == Format::Text ? planner::Wording::Shown : planner::Wording::Data;
+    }
 
     // An option's number: a dot always, in text mode also the locale's decimal separator.
     double number(const QString &option, const QString &text) const;

@@ -67,7 +67,7 @@ Record showRecord(const Context &cx, const planner::Setup &setup, const Shown &s
     r.add(QStringLiteral("sampling"),
           advice.seeingLongExposureOnly ? Words::tr("Sampling of the seeing (long exposures)")
                                         : Words::tr("Sampling of the seeing"),
-          Cell::str(seeingVerdictText(advice)), true);
+          Cell::str(seeingVerdictText(advice, cx.wording())), true);
     if (cx.format != Format::Text) // the text's label says it
         r.add(QStringLiteral("sampling_long_exposure_only"), QString(),
               Cell::boolean(advice.seeingLongExposureOnly), false, false);
@@ -92,7 +92,7 @@ Record showRecord(const Context &cx, const planner::Setup &setup, const Shown &s
         r.add(QStringLiteral("critical_focal_ratio"), Words::tr("Critical focal ratio"),
               cx.result(advice.criticalFocalRatio), true);
         r.add(QStringLiteral("focal_ratio_sampling"), Words::tr("Sampling by focal ratio"),
-              Cell::str(focalRatioVerdictText(advice)), true);
+              Cell::str(focalRatioVerdictText(advice, cx.wording())), true);
     }
     if (options.target)
         addTarget(r, cx, *options.target, advice);

@@ -55,8 +55,8 @@ QList<Col> filterColumns(const Context &cx, const planner::AdviceOptions &option
         at.target.reset();
         at.mosaic.reset();
         c << Col{QStringLiteral("focal_ratio_sampling_") + QLatin1String(f.key),
-                 Words::tr("By focal ratio, %1").arg(at.filterName), [at](const KitRow &r) {
-                     return Cell::str(focalRatioVerdictText(planner::adviseOn(r.sh, at)));
+                 Words::tr("By focal ratio, %1").arg(at.filterName), [at, wording = cx.wording()](const KitRow &r) {
+                     return Cell::str(focalRatioVerdictText(planner::adviseOn(r.sh, at), wording));
                  }};
     }
     return c;
@@ -94,11 +94,13 @@ QList<Col> kitColumns(const Context &cx, const TrainColumns &train,
         {QStringLiteral("sampling"),
          planner::seeingLongExposureOnlyFor(options.target) ? Words::tr("Sampling (long exposures)")
                                                             : Words::tr("Sampling"),
-         [](const KitRow &r) { return Cell::str(seeingVerdictText(r.advice)); }},
+         [wording = cx.wording()](const KitRow &r) { return Cell::str(seeingVerdictText(r.advice, wording)); }},
     };
     if (cx.focalRatioAsked)
         c << Col{QStringLiteral("focal_ratio_sampling"), Words::tr("By focal ratio"),
-                 [](const KitRow &r) { return Cell::str(focalRatioVerdictText(r.advice)); }};
+                 [wording = cx.wording()](const KitRow &r) {
+                     return Cell::str(focalRatioVerdictText(r.advice, wording));
+                 }};
     c << filterColumns(cx, options);
     c << Col{QStringLiteral("note"), Words::tr("Note"),
              [](const KitRow &r) { return Cell::str(r.note); }, Col::Shown::Own, true};

@@ -224,20 +224,22 @@ QString derotationText()
                           "by the blur; derotation software (WinJUPOS) can stack longer");
 }
 
-QString seeingVerdictText(const Advice &advice)
+QString seeingVerdictText(const Advice &advice, Wording wording)
 {
     const auto &w = advice.seeing.width;
     const auto &h = advice.seeing.height;
     if (!w || !h)
         return {};
     if (*w == *h)
-        return samplingWord(*w);
-    return Words::tr("%1 (width), %2 (height)").arg(samplingWord(*w), samplingWord(*h));
+        return samplingWord(*w, wording);
+    const char *both = QT_TRANSLATE_NOOP("Planner", "%1 (width), %2 (height)");
+    return (wording == Wording::Shown ? Words::tr(both) : QString::fromLatin1(both))
+        .arg(samplingWord(*w, wording), samplingWord(*h, wording));
 }
 
-QString focalRatioVerdictText(const Advice &advice)
+QString focalRatioVerdictText(const Advice &advice, Wording wording)
 {
-    return advice.focalRatioVerdict ? samplingWord(*advice.focalRatioVerdict) : QString();
+    return advice.focalRatioVerdict ? samplingWord(*advice.focalRatioVerdict, wording) : QString();
 }
 
 } // namespace vkp2::planner

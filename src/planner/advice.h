@@ -121,9 +121,9 @@ Advice adviseOn(const Shown &shown, const AdviceOptions &options);
 
 // "well sampled", or "under-sampled (width), well sampled (height)" for non-square pixels;
 // empty when there is nothing to judge (no camera, no focal length).
-QString seeingVerdictText(const Advice &advice);
+QString seeingVerdictText(const Advice &advice, Wording wording = Wording::Shown);
 // The focal-ratio verdict's word; empty when there is none.
-QString focalRatioVerdictText(const Advice &advice);
+QString focalRatioVerdictText(const Advice &advice, Wording wording = Wording::Shown);
 
 // The pixel pitch the focal-ratio advice uses: the larger side; nothing without a camera.
 std::optional<double> samplingPitchUm(const Shown &shown);

@@ -28,17 +28,23 @@ Place place(double value, Band band)
 
 } // namespace
 
-QString samplingWord(Sampling verdict)
+QString samplingWord(Sampling verdict, Wording wording)
 {
+    const char *word = nullptr;
     switch (verdict) {
     case Sampling::UnderSampled:
-        return Words::tr("under-sampled");
+        word = QT_TRANSLATE_NOOP("Planner", "under-sampled");
+        break;
     case Sampling::WellSampled:
-        return Words::tr("well sampled");
+        word = QT_TRANSLATE_NOOP("Planner", "well sampled");
+        break;
     case Sampling::OverSampled:
-        return Words::tr("over-sampled");
+        word = QT_TRANSLATE_NOOP("Planner", "over-sampled");
+        break;
     }
-    return {};
+    if (!word)
+        return {};
+    return wording == Wording::Shown ? Words::tr(word) : QString::fromLatin1(word);
 }
 
 std::optional<Band> seeingBand(double seeingArcsec)

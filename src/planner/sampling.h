@@ -19,8 +19,12 @@ enum class Sampling {
     OverSampled,  // pixels finer than the detail: fainter per pixel, no gain
 };
 
+// Who a word is for: people read it in their language; CSV and JSON keep it the same in every
+// language, so scripts can match it.
+enum class Wording { Shown, Data };
+
 // "under-sampled", "well sampled" or "over-sampled".
-QString samplingWord(Sampling verdict);
+QString samplingWord(Sampling verdict, Wording wording = Wording::Shown);
 
 // A closed interval; its ends count as inside.
 struct Band {

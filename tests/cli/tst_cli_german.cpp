@@ -3,10 +3,10 @@
 // enumeration values do not move. English again once the language is gone.
 
 #include "cli/command_table.h"
-#include "support/planner/catalogue_file.h"
 #include "cli/options.h"
 #include "cli_runs.h"
 #include "planner/language.h"
+#include "support/planner/catalogue_file.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -74,6 +74,38 @@ QStringList keysOf(const QJsonValue &v)
 {
     const QJsonObject o = v.isArray() ? v.toArray().first().toObject() : v.toObject();
     return o.keys();
+}
+
+// The values scripts match on: verdicts, rule, filter. Each "key=value", row by row.
+bool isEnumeration(const QString &key)
+{
+    return key == QLatin1String("sampling") || key.startsWith(QLatin1String("focal_ratio_sampling"))
+           || key == QLatin1String("sampling_rule") || key == QLatin1String("filter");
+}
+
+QStringList enumerationsOf(const QByteArray &out, bool json)
+{
+    QStringList found;
+    if (json) {
+        const QJsonDocument doc = QJsonDocument::fromJson(out);
+        const QJsonArray rows = doc.isArray() ? doc.array() : QJsonArray{doc.object()};
+        for (const QJsonValue &row : rows) {
+            const QJsonObject o = row.toObject();
+            for (auto it = o.begin(); it != o.end(); ++it) {
+                if (isEnumeration(it.key()))
+                    found << it.key() + QLatin1Char('=') + it.value().toString();
+            }
+        }
+        return found;
+    }
+    const QList<QStringList> rows = parseCsv(QString::fromUtf8(out));
+    for (qsizetype r = 1; r < rows.size(); ++r) {
+        for (qsizetype c = 0; c < rows.first().size() && c < rows.at(r).size(); ++c) {
+            if (isEnumeration(rows.first().at(c)))
+                found << rows.first().at(c) + QLatin1Char('=') + rows.at(r).at(c);
+        }
+    }
+    return found;
 }
 
 } // namespace
@@ -339,22 +371,26 @@ private slots:
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<bool>("whole"); // no prose in it: every byte the same
+        QTest::addColumn<bool>("verdicts"); // sampling verdicts among the values
         QTest::newRow("show") << QStringList{"show", "--target", "jupiter", "--camera", "SBIG ST-7E",
                                              "--date", "2027-01-10T22:00Z", "--rule", "nyquist"}
-                              << false;
+                              << false << true;
         QTest::newRow("show mosaic") << QStringList{"show", "--target", "moon", "--mosaic", "--camera",
                                                     "SBIG ST-7E", "--date", "2027-01-10T22:00Z"}
-                                     << false;
-        QTest::newRow("table") << QStringList{"table", "--d-step", "500", "--filters", "all"} << false;
-        QTest::newRow("solve") << QStringList{"solve", "--efl", "3000"} << false;
-        QTest::newRow("cameras") << QStringList{"list", "cameras"} << true;
-        QTest::newRow("find") << QStringList{"find", "cameras", "ST-7"} << true;
+                                     << false << false;
+        QTest::newRow("table") << QStringList{"table", "--d-step", "500", "--filters", "all",
+                                              "--camera", "SBIG ST-7E", "--target", "saturn"}
+                               << false << true;
+        QTest::newRow("solve") << QStringList{"solve", "--efl", "3000"} << false << false;
+        QTest::newRow("cameras") << QStringList{"list", "cameras"} << true << false;
+        QTest::newRow("find") << QStringList{"find", "cameras", "ST-7"} << true << false;
     }
 
     void dataUnchanged()
     {
         QFETCH(QStringList, args);
         QFETCH(bool, whole);
+        QFETCH(bool, verdicts);
         for (const QString &format : {QStringLiteral("json"), QStringLiteral("csv")}) {
             const QStringList withFormat = args + QStringList{"--format", format};
             Result deutsch;
@@ -365,6 +401,11 @@ private slots:
             const Result c = run(withFormat);
             QCOMPARE(deutsch.status, c.status);
             QVERIFY(!c.out.isEmpty());
+            const QStringList values = enumerationsOf(c.out, format == QLatin1String("json"));
+            QCOMPARE(enumerationsOf(deutsch.out, format == QLatin1String("json")), values);
+            if (verdicts)
+                QVERIFY2(values.join(QLatin1Char(' ')).contains(QLatin1String("sampled")),
+                         qPrintable(values.join(QLatin1Char(' '))));
             if (whole) {
                 QCOMPARE(deutsch.out, c.out);
             } else if (format == QLatin1String("json")) {

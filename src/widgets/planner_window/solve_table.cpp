@@ -141,6 +141,8 @@ void SolveTable::addTrainRows(planner::Goal::Kind kind)
             const planner::Advice advice = planner::adviseOn(row.shown, adviceOptions(inputs_));
             row.seeingVerdict = seeingVerdictText(advice);
             row.ratioVerdict = focalRatioVerdictText(advice);
+            row.csvSeeingVerdict = seeingVerdictText(advice, planner::Wording::Data);
+            row.csvRatioVerdict = focalRatioVerdictText(advice, planner::Wording::Data);
         }
         rows_ << row;
     }
@@ -163,6 +165,8 @@ void SolveTable::refill()
             const planner::Advice advice = planner::adviseOn(row.shown, adviceOptions(inputs_));
             row.seeingVerdict = seeingVerdictText(advice);
             row.ratioVerdict = focalRatioVerdictText(advice);
+            row.csvSeeingVerdict = seeingVerdictText(advice, planner::Wording::Data);
+            row.csvRatioVerdict = focalRatioVerdictText(advice, planner::Wording::Data);
         } else if (solved.solution.status == planner::SolveStatus::OutOfRange) {
             row.neededD = solved.solution.distanceMm;
         }
@@ -268,8 +272,8 @@ QByteArray SolveTable::csv() const
                 texts << m.text;
             return csvField(texts.join(QStringLiteral("; ")));
         }),
-        named("sampling", [](const Row &r, const PlannerInputs &) { return csvField(r.seeingVerdict); }),
-        named("focal_ratio_sampling", [](const Row &r, const PlannerInputs &) { return csvField(r.ratioVerdict); }),
+        named("sampling", [](const Row &r, const PlannerInputs &) { return csvField(r.csvSeeingVerdict); }),
+        named("focal_ratio_sampling", [](const Row &r, const PlannerInputs &) { return csvField(r.csvRatioVerdict); }),
     };
     // With trains, the distance each is set by under the command line's keys; without, the
     // columns are what they always were.

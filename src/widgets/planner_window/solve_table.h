@@ -50,6 +50,7 @@ private:
         QString d;        // typed D, 2 decimals
         planner::Shown shown;
         QString seeingVerdict, ratioVerdict;
+        QString csvSeeingVerdict, csvRatioVerdict; // the same in every language
         QString reason, csvReason;
         std::optional<double> neededD; // the D out of the adapter's range it would need
         bool train = false;   // a train's row: `setup` at the solved distance

@@ -4,6 +4,7 @@
 
 #include "support/widgets/private_home.h"
 #include "support/planner/catalogue_file.h"
+#include "widgets/planner_window/solve_table.h"
 #include "kit_fixture.h"
 #include "planner/language.h"
 #include "support/calculator/recorded_message_boxes.h"
@@ -281,6 +282,12 @@ void TstPlannerWindowGerman::wordsFollowTheLanguage()
                 if (t->item(r, c))
                     cells << t->item(r, c)->text();
     QVERIFY2(cells.filter(verdict).size() > 0, qPrintable(cells.join(" | ")));
+    // Its CSV keeps the verdicts as scripts match them, in every language.
+    const auto *solve = window_->findChild<SolveTable *>();
+    QVERIFY(solve);
+    const QString csv = QString::fromUtf8(solve->csv());
+    QVERIFY2(csv.contains(QLatin1String("sampled")) && !csv.contains(QLatin1String("abgetastet")),
+             qPrintable(csv));
 }
 
 void TstPlannerWindowGerman::mnemonicsStayUnique_data()
