@@ -495,7 +495,7 @@
     </message>
     <message>
         <source>the longest capture before a feature at the centre of the disc moves by the blur; derotation software (WinJUPOS) can stack longer</source>
-        <translation>die längste Aufnahme, bevor sich ein Detail in der Scheibenmitte um die Unschärfe bewegt; Derotation (WinJUPOS) erlaubt längere Summen</translation>
+        <translation>die längste Aufnahme, bevor sich ein Detail in der Scheibenmitte um die Unschärfe bewegt; Derotation (WinJUPOS) erlaubt längere Aufnahmen</translation>
     </message>
     <message>
         <source>%1 (width), %2 (height)</source>
@@ -686,7 +686,7 @@
     </message>
     <message>
         <source>is not &quot;colour&quot;, &quot;mono&quot; or &quot;unknown&quot;</source>
-        <translation>ist nicht &quot;colour&quot;, &quot;mono&quot; oder &quot;unknown&quot;</translation>
+        <translation>ist nicht „colour“, „mono“ oder „unknown“</translation>
     </message>
     <message>
         <source>is not a list</source>

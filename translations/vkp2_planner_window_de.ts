@@ -108,7 +108,7 @@
     </message>
     <message>
         <source>Rings: %1 × %2, opening B %3°</source>
-        <translation>Ringe: %1 × %2, Öffnung B %3°</translation>
+        <translation>Ringe: %1 × %2, Ringöffnung B %3°</translation>
     </message>
     <message>
         <source>Longest capture before rotation blurs by %1: %2; derotation (WinJUPOS) extends it</source>
@@ -303,7 +303,10 @@
     </message>
     <message numerus="yes">
         <source>Type part of a name: %n entries to search.</source>
-        <translation><numerusform>Geben Sie einen Teil eines Namens ein: %n Eintrag zu durchsuchen.</numerusform><numerusform>Geben Sie einen Teil eines Namens ein: %n Einträge zu durchsuchen.</numerusform></translation>
+        <translation>
+            <numerusform>Geben Sie einen Teil eines Namens ein: %n Eintrag zu durchsuchen.</numerusform>
+            <numerusform>Geben Sie einen Teil eines Namens ein: %n Einträge zu durchsuchen.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 matches; the first %2 are shown.</source>
@@ -385,7 +388,7 @@
         <translation>Die Linse vor dem VKP-2-Okular %1; wählen Sie das Okular %2 für die Linse allein.</translation>
     </message>
     <message>
-        <source>In the VKP-2's place: its ocular and distances are not used.</source>
+        <source>In the VKP-2&apos;s place: its ocular and distances are not used.</source>
         <translation>Anstelle des VKP-2: sein Okular und seine Abstände werden nicht verwendet.</translation>
     </message>
     <message>
@@ -460,11 +463,11 @@
         <translation>gut abgetastet: Seeing/3 = %1 bis Seeing/2 = %2 ″/px</translation>
     </message>
     <message>
-        <source>No sampling band: it needs a camera's pixel size, and “%1” has none.</source>
+        <source>No sampling band: it needs a camera&apos;s pixel size, and “%1” has none.</source>
         <translation>Kein Abtastband: es braucht die Pixelgröße einer Kamera, und „%1“ hat keine.</translation>
     </message>
     <message>
-        <source>No sampling band: the camera's pixel size holds no usable number.</source>
+        <source>No sampling band: the camera&apos;s pixel size holds no usable number.</source>
         <translation>Kein Abtastband: die Pixelgröße der Kamera enthält keine brauchbare Zahl.</translation>
     </message>
     <message>
@@ -539,11 +542,17 @@
     </message>
     <message numerus="yes">
         <source>Taken: %n entries</source>
-        <translation><numerusform>Übernommen: %n Eintrag</numerusform><numerusform>Übernommen: %n Einträge</numerusform></translation>
+        <translation>
+            <numerusform>Übernommen: %n Eintrag</numerusform>
+            <numerusform>Übernommen: %n Einträge</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Can be taken: %n entries (nothing is taken yet)</source>
-        <translation><numerusform>Übernehmbar: %n Eintrag (noch nichts übernommen)</numerusform><numerusform>Übernehmbar: %n Einträge (noch nichts übernommen)</numerusform></translation>
+        <translation>
+            <numerusform>Übernehmbar: %n Eintrag (noch nichts übernommen)</numerusform>
+            <numerusform>Übernehmbar: %n Einträge (noch nichts übernommen)</numerusform>
+        </translation>
     </message>
     <message>
         <source>Nothing was taken.</source>
@@ -555,15 +564,24 @@
     </message>
     <message numerus="yes">
         <source>Skipped: %n</source>
-        <translation><numerusform>Übersprungen: %n</numerusform><numerusform>Übersprungen: %n</numerusform></translation>
+        <translation>
+            <numerusform>Übersprungen: %n</numerusform>
+            <numerusform>Übersprungen: %n</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Errors: %n</source>
-        <translation><numerusform>Fehler: %n</numerusform><numerusform>Fehler: %n</numerusform></translation>
+        <translation>
+            <numerusform>Fehler: %n</numerusform>
+            <numerusform>Fehler: %n</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Held by the kit already: %n</source>
-        <translation><numerusform>Schon in der Ausrüstung: %n</numerusform><numerusform>Schon in der Ausrüstung: %n</numerusform></translation>
+        <translation>
+            <numerusform>Schon in der Ausrüstung: %n</numerusform>
+            <numerusform>Schon in der Ausrüstung: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -656,7 +674,10 @@ Sie bleibt unverändert; bis sie repariert ist, kann die Datenbank nur angesehen
     </message>
     <message numerus="yes">
         <source>%n entries taken from the import.</source>
-        <translation><numerusform>%n Eintrag aus dem Import übernommen.</numerusform><numerusform>%n Einträge aus dem Import übernommen.</numerusform></translation>
+        <translation>
+            <numerusform>%n Eintrag aus dem Import übernommen.</numerusform>
+            <numerusform>%n Einträge aus dem Import übernommen.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 could not be imported: %2</source>
@@ -668,7 +689,10 @@ Sie bleibt unverändert; bis sie repariert ist, kann die Datenbank nur angesehen
     </message>
     <message numerus="yes">
         <source>%n entries exported to %1.</source>
-        <translation><numerusform>%n Eintrag nach %1 exportiert.</numerusform><numerusform>%n Einträge nach %1 exportiert.</numerusform></translation>
+        <translation>
+            <numerusform>%n Eintrag nach %1 exportiert.</numerusform>
+            <numerusform>%n Einträge nach %1 exportiert.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Import equipment</source>
@@ -940,7 +964,7 @@ Sie bleibt unverändert; bis sie repariert ist, kann die Datenbank nur angesehen
         <translation>Diagramm zeigt</translation>
     </message>
     <message>
-        <source>Values at the chart's cursor</source>
+        <source>Values at the chart&apos;s cursor</source>
         <translation>Werte am Cursor des Diagramms</translation>
     </message>
     <message>
@@ -1012,7 +1036,7 @@ Sie bleibt unverändert; bis sie repariert ist, kann die Datenbank nur angesehen
         <translation>Mosaikfelder exportieren</translation>
     </message>
     <message>
-        <source>&amp;Take the calculator's setup</source>
+        <source>&amp;Take the calculator&apos;s setup</source>
         <translation>Setup des &amp;Rechners übernehmen</translation>
     </message>
     <message>
