@@ -6,13 +6,13 @@
 #include "cli/options.h"
 #include "cli_runs.h"
 #include "planner/language.h"
+#include "program_run.h"
 #include "support/planner/catalogue_file.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
@@ -25,10 +25,7 @@ using cli::Result;
 
 namespace {
 
-struct Run {
-    int status = -1;
-    QByteArray out, err;
-};
+using Run = cli_runs::ProgramRun;
 
 const QLocale kGerman(QLocale::German, QLocale::Germany);
 
@@ -117,19 +114,7 @@ class TstCliGerman : public QObject {
 
     Run program(const QStringList &args, const QString &locale)
     {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), sandbox_.path());
-        env.insert(QStringLiteral("XDG_DATA_HOME"), sandbox_.filePath(QStringLiteral("data")));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), sandbox_.filePath(QStringLiteral("config")));
-        env.insert(QStringLiteral("LC_ALL"), locale);
-        env.remove(QStringLiteral("LANGUAGE"));
-        p.setProcessEnvironment(env);
-        p.setWorkingDirectory(sandbox_.path());
-        p.start(QStringLiteral(VKP2PLAN), args);
-        if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
-            return {};
-        return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+        return runProgram(sandbox_.path(), args, locale);
     }
 
 private slots:

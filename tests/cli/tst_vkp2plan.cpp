@@ -4,11 +4,11 @@
 
 #include "calculator/core/numbers.h"
 #include "planner/setup.h"
+#include "program_run.h"
 
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -16,10 +16,7 @@ using namespace vkp2;
 
 namespace {
 
-struct Run {
-    int status = -1;
-    QByteArray out, err;
-};
+using Run = cli_runs::ProgramRun;
 
 } // namespace
 
@@ -31,21 +28,7 @@ class TstVkp2plan : public QObject {
     Run run(const QStringList &args, const QString &locale = QStringLiteral("C"),
             const QString &stdoutFile = QString())
     {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), home_.path());
-        env.insert(QStringLiteral("XDG_DATA_HOME"), home_.filePath(QStringLiteral("data")));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.filePath(QStringLiteral("config")));
-        env.insert(QStringLiteral("LC_ALL"), locale);
-        env.remove(QStringLiteral("LANGUAGE"));
-        p.setProcessEnvironment(env);
-        p.setWorkingDirectory(home_.path());
-        if (!stdoutFile.isEmpty())
-            p.setStandardOutputFile(stdoutFile);
-        p.start(QStringLiteral(VKP2PLAN), args);
-        if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
-            return {};
-        return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+        return cli_runs::runProgram(home_.path(), args, locale, stdoutFile);
     }
 
 private slots:
