@@ -16,7 +16,7 @@ targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(user_file numbers ocular_ini nina oal kstars)
 build=${FUZZ_BUILD_DIR:-build-fuzz}
 
-packages=(clang libclang-rt-14-dev cmake make qt6-base-dev qt6-svg-dev libqt6sql6-sqlite libgl-dev fonts-dejavu-core)
+packages=(clang libclang-rt-14-dev cmake make pkg-config liberfa-dev qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libqt6sql6-sqlite libgl-dev fonts-dejavu-core)
 scripts/ensure-packages.sh "${packages[@]}"
 
 CC=clang CXX=clang++ cmake -S fuzz -B "$build" -DCMAKE_BUILD_TYPE=None >/dev/null
