@@ -3,6 +3,7 @@
 // drawn and exported as the engine plans it; the night's questions kept across a restart.
 
 #include "calculator/core/numbers.h"
+#include "night_setups.h"
 #include "planner/advice.h"
 #include "planner/ephemeris.h"
 #include "planner/mosaic.h"
@@ -81,16 +82,7 @@ void TstPlannerWindowNight::open(const PlannerInputs &in)
 
 PlannerInputs TstPlannerWindowNight::moonAtLongFocus()
 {
-    // A 14-inch SCT at prime focus behind the VKP-2: the Moon overfills the small chip.
-    PlannerInputs in;
-    in.setup.chooseTelescope("User-Defined");
-    in.setup.focalLength = "3910";
-    in.setup.aperture = "356";
-    in.setup.chooseCamera("SBIG ST-237A");
-    in.setup.chooseOcular("No-VKP2");
-    in.target = "Moon";
-    in.dateText = "2027-01-10T22:00Z";
-    in.mosaic = true;
+    PlannerInputs in = night_setups::moonMosaic();
     // Typed, so that every box of the night takes part.
     in.filter.clear();
     in.blur = {planner::Blur::Kind::Arcsec, 0.3};

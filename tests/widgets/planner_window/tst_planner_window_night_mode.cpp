@@ -1,6 +1,7 @@
 // Night mode in the planner window: every pixel of the window in reds, the chosen mode
 // remembered, the day look back when it is switched off, and exports always in day colours.
 
+#include "night_setups.h"
 #include "storage/night_mode.h"
 #include "support/calculator/recorded_message_boxes.h"
 #include "support/widgets/private_home.h"
@@ -68,7 +69,6 @@ private:
     void setNight(bool on);
     void pasteInto(const QString &field, const QString &text);
     static PlannerInputs saturnOnADate();
-    static PlannerInputs moonMosaic();
     test::PrivateHome home_;
     RecordedMessageBoxes messages_;
     std::unique_ptr<PlannerWindow> window_;
@@ -125,20 +125,6 @@ PlannerInputs TstPlannerWindowNightMode::saturnOnADate()
     return in;
 }
 
-PlannerInputs TstPlannerWindowNightMode::moonMosaic()
-{
-    // A 14-inch SCT at prime focus: the Moon overfills the small chip and takes a mosaic.
-    PlannerInputs in;
-    in.setup.chooseTelescope("User-Defined");
-    in.setup.focalLength = "3910";
-    in.setup.aperture = "356";
-    in.setup.chooseCamera("SBIG ST-237A");
-    in.setup.chooseOcular("No-VKP2");
-    in.target = "Moon";
-    in.dateText = "2027-01-10T22:00Z";
-    in.mosaic = true;
-    return in;
-}
 
 void TstPlannerWindowNightMode::everyPixelRed_data()
 {
@@ -156,7 +142,7 @@ void TstPlannerWindowNightMode::everyPixelRed()
     QFETCH(bool, moon);
     QFETCH(QString, badBefore);
     QFETCH(QString, badAfter);
-    open(moon ? moonMosaic() : saturnOnADate());
+    open(moon ? night_setups::moonMosaic() : saturnOnADate());
     if (!badBefore.isEmpty())
         pasteInto(badBefore, QStringLiteral("nan"));
     QVERIFY(!firstOffender(window_->grab().toImage()).isEmpty()); // the day has colours
@@ -203,7 +189,7 @@ void TstPlannerWindowNightMode::remembered()
 void TstPlannerWindowNightMode::offRestoresTheDay()
 {
     const QPalette day = QApplication::palette();
-    open(moonMosaic());
+    open(night_setups::moonMosaic());
     const QImage dayShot = window_->grab().toImage();
     setNight(true);
     QVERIFY(QApplication::palette().color(QPalette::Window) != day.color(QPalette::Window));
@@ -226,7 +212,7 @@ void TstPlannerWindowNightMode::exportsInDayColours_data()
 void TstPlannerWindowNightMode::exportsInDayColours()
 {
     QFETCH(QString, what);
-    open(moonMosaic());
+    open(night_setups::moonMosaic());
     const auto exportTo = [&](const QString &name) {
         const QString path = home_.filePath(name);
         const bool written = what == QLatin1String("chart") ? window_->exportChart(path) : window_->exportFraming(path);
